@@ -1,0 +1,33 @@
+// The topology side of the connection: types, lookups by name, systems.
+#pragma once
+
+#include <map>
+
+#include "platform/Platform.hpp"
+#include "platform/QvTopoNodeDn.hpp"
+
+class QvTopoPlatform {
+public:
+    // Once after connecting; reads the types. Returns the status of that read.
+    static QvStatus initialize(Platform& platform, int reserved);
+    static QvTopoPlatform* instance();  // null before initialize
+
+    Platform& platform() const { return *platform_; }
+
+    QvStatus find_all_types(RWTValSlist<QvTopoTypeDn>& types);
+    // An empty systems list means every system.
+    QvStatus find_nodes_by_name(const RWCString& name, const RWTValSlist<RWCString>& systems,
+                                RWTValSlist<QvTopoNodeDn>& nodes);
+    RWCString local_system_name() const;
+    RWTValSlist<RWCString> system_names();
+    // The CMIP agent entity serving the object named dn.
+    QvStatus managed_object_to_cmip_agent(const RWCString& dn, class QvCmipAgentDn& agent);
+
+    // Kinds of a type name as read by initialize/find_all_types; empty when unknown.
+    const RWTValSlist<RWCString>& kinds_of(const RWCString& type_name) const;
+
+private:
+    explicit QvTopoPlatform(Platform& platform) : platform_(&platform) {}
+    Platform* platform_;
+    std::map<RWCString, RWTValSlist<RWCString>> kinds_;
+};
