@@ -1,0 +1,68 @@
+// Test support: the real qv_server on a free loopback port with a database in
+// a fresh temporary directory, and a runner for any binary of the build.
+//
+//   qv::test::ServerOptions options;
+//   options.require_login = true;
+//   options.load_file = qv::test::source_dir() + "/data/fixture/topology.json";
+//   qv::test::TestServer server(options);
+//   qv::test::RunOptions run;
+//   run.env = server.client_env();
+//   auto r = qv::test::run_binary("qv_admin", {"dump"}, run);
+#pragma once
+
+#include <map>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+#include "support/RunBinary.hpp"
+#include "support/TempDir.hpp"
+
+namespace qv::test {
+
+struct ServerOptions {
+    bool require_login = false;
+    std::string system_name;             // empty: the host name
+    std::string load_file;               // a topology document loaded at start (--load)
+    std::string load_text;               // or its text, written to the temp dir first
+    std::vector<std::string> extra_args;
+};
+
+class TestServer {
+public:
+    // Starts the server and waits until it listens; throws std::runtime_error
+    // (with the server's log) when it does not come up.
+    explicit TestServer(ServerOptions options = {});
+    ~TestServer();  // stops the server and removes the temporary directory
+    TestServer(const TestServer&) = delete;
+    TestServer& operator=(const TestServer&) = delete;
+
+    int port() const { return port_; }
+    std::string db_path() const;
+    const std::string& system_name() const { return system_name_; }
+    const std::string& dir() const { return dir_.path(); }
+    // Environment for a client of this server (QV_PORT).
+    std::map<std::string, std::string> client_env() const;
+
+    // SIGTERM and wait; the exit status (-1 when it was not running).
+    int stop();
+    // SIGKILL and wait: a crash, as far as the database can tell.
+    void kill9();
+    // Starts it again on the same database and port.
+    void restart();
+    bool is_running();
+    // What the server wrote to stderr, over all its runs.
+    std::string log() const;
+
+private:
+    void start(int port, bool first_start);
+    std::vector<std::string> arguments(int port, bool first_start) const;
+
+    ServerOptions options_;
+    TempDir dir_;
+    std::string system_name_;
+    int port_ = 0;
+    pid_t pid_ = -1;
+};
+
+}  // namespace qv::test
