@@ -21,10 +21,12 @@ public:
     DataUnit error() const;  // why there is no value
     bool is_list() const;
     Syntax get_syntax() const;
-    // The elements of a list or the members of a record, in order.
+    // The elements of a list or the members of a record, in order; the one
+    // value a CHOICE holds; nothing for a simple value. Each part's syntax is
+    // its own (named after its member or element).
     RWTValSlist<Morf> split_array() const;
-    // A simple value's text (a string without its quotes, a number, TRUE);
-    // a list's notation.
+    // A simple value's text (a string without its quotes, a number, TRUE, an
+    // enumeration name); the notation of a list, a record or a CHOICE.
     DataUnit get_str(int reserved = 0) const;
     // The value notation.
     DataUnit notation() const;

@@ -16,10 +16,11 @@ public:
     // Looks the attribute's syntax up on the server (cached per connection).
     Syntax(const DataUnit& attribute_name, Platform& platform);
     // A syntax from its ASN.1 text, e.g. "SET OF SEQUENCE { host OCTET STRING, port INTEGER }".
+    // Invalid when the text is not a syntax (qv::asn1::parse_type tells why).
     static Syntax from_text(const DataUnit& text);
 
     bool valid() const;
-    DataUnit name() const;  // the attribute it was looked up for
+    DataUnit name() const;  // the attribute it was looked up for; a member's name for member()
 
     // get(0) is the syntax text with every named type expanded, depth levels
     // deep (0: completely).
