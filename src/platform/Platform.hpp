@@ -15,6 +15,10 @@
 #include "platform/Types.hpp"
 
 class Connection;
+class EventLoop;
+class EventRouter;
+class Platform;
+class SyntaxCache;
 
 // The library's default time-out, and the value that asks for it.
 inline constexpr double kDefaultTimeoutRequest = -12345.0;
@@ -26,6 +30,7 @@ struct PlatformEvent {
     std::string objname;  // DN of the object concerned, if any
     std::string objclass;
     std::string album;    // album name for album events
+    Platform* platform = nullptr;  // the connection it came from
 };
 
 class Callback {
@@ -116,12 +121,16 @@ public:
     Platform& operator=(const Platform&) = delete;
 
     // 1 when connected. server is a host name (also the server's system
-    // name); the port is QV_PORT, else 5555. On failure 0, with the reason in
-    // get_error_string().
+    // name); the port is set_port's, else QV_PORT, else 5555. On failure 0,
+    // with the reason in get_error_string(). When the server wants a login,
+    // PasswordTty::current() is asked for it.
     int connect(const DataUnit& server, const DataUnit& application,
                 double timeout = kDefaultTimeoutRequest);
+    // Closes the connection; no "DISCONNECTED" callback, the caller knows.
     void disconnect();
     bool is_connected() const;
+    // The port for later connects; 0 goes back to QV_PORT or 5555.
+    void set_port(int port) { port_ = port; }
 
     // The system name the server announced, the name asked for and the user.
     const std::string& system_name() const;
@@ -151,11 +160,29 @@ public:
     // The most recently constructed Platform still alive.
     static Platform* default_platform();
 
-    Connection& connection();
+    ::Connection& connection();
+    // Library internals: event routing (albums, callbacks) and the attribute
+    // syntaxes read on this connection.
+    EventRouter& events();
+    SyntaxCache& syntax_cache();
 
 private:
-    std::unique_ptr<Connection> connection_;
-    Platform* previous_default_;
+    int resolve_port() const;
+    int log_in(double timeout);
+    int fail_connect(const QvStatus& status);
+    void connection_lost();
+    void watch_connection();
+    void unwatch_connection();
+
+    std::shared_ptr<EventRouter> events_;
+    std::unique_ptr<::Connection> connection_;
+    std::unique_ptr<SyntaxCache> syntaxes_;
+    std::string system_name_;
+    std::string server_name_;
+    std::string user_name_;
+    int port_ = 0;
+    EventLoop* loop_ = nullptr;
+    int watched_fd_ = -1;
 };
 
 // Changes when events were delivered inside a waiting call (Album::derive),

@@ -32,7 +32,8 @@ public:
     virtual QvStatus create_with_all_attributes();
     QvStatus destroy();
 
-    // The raw cache, for generic tools and the agent classes.
+    // The raw cache, for generic tools and the agent classes. A getter of an
+    // attribute never loaded nor set fails with QvStatus::NotLoaded.
     QvStatus get_attribute(const std::string& name, nlohmann::json& value) const;
     void set_attribute(const std::string& name, nlohmann::json value);
     bool has_attribute(const std::string& name) const;
@@ -45,6 +46,7 @@ protected:
     QvStatus get_long(const std::string& name, long& out) const;
     QvStatus get_strings(const std::string& name, RWTValSlist<RWCString>& out) const;
     void clear_cache();
+    nlohmann::json all_attributes_json() const;
     void adopt(std::string dn, std::string objclass, nlohmann::json attrs);  // a server reply
     std::set<std::string> dirty_;
 

@@ -25,9 +25,15 @@ public:
 
     // Kinds of a type name as read by initialize/find_all_types; empty when unknown.
     const RWTValSlist<RWCString>& kinds_of(const RWCString& type_name) const;
+    // The stored-data attribute a type declares whose name, less any module
+    // prefix ("Acme:"), is short_name; short_name itself when none does.
+    RWCString full_attribute_name(const RWCString& short_name) const;
 
 private:
     explicit QvTopoPlatform(Platform& platform) : platform_(&platform) {}
+    QvStatus read_types(RWTValSlist<QvTopoTypeDn>* types);
+
     Platform* platform_;
     std::map<RWCString, RWTValSlist<RWCString>> kinds_;
+    std::map<RWCString, RWCString> attribute_by_short_name_;
 };

@@ -1,0 +1,142 @@
+#include "platform/TcpSocket.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+QvStatus connect_error(int err, const std::string& peer)
+{
+    if (err == ECONNREFUSED)
+        return QvStatus::failure(QvStatus::NotConnected, "Connection to " + peer + " refused");
+    return QvStatus::failure(QvStatus::NotConnected,
+                             "Cannot connect to " + peer + ": " + std::strerror(err));
+}
+
+}  // namespace
+
+QvStatus TcpSocket::connect_any(const std::vector<SocketAddress>& addresses, const std::string& peer,
+                                const Deadline& deadline)
+{
+    QvStatus last = QvStatus::failure(QvStatus::NotConnected, "No address to connect to " + peer);
+    for (const SocketAddress& a : addresses) {
+        last = connect_one(a, peer, deadline);
+        if (last || last.code() == QvStatus::TimedOut)
+            return last;
+    }
+    return last;
+}
+
+QvStatus TcpSocket::connect_one(const SocketAddress& address, const std::string& peer, const Deadline& deadline)
+{
+    close();
+    fd_ = ::socket(address.storage.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd_ < 0)
+        return connect_error(errno, peer);
+    const int one = 1;
+    setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address.storage), address.length) == 0)
+        return QvStatus::success();
+    if (errno != EINPROGRESS) {
+        const int err = errno;
+        close();
+        return connect_error(err, peer);
+    }
+    pollfd p{fd_, POLLOUT, 0};
+    int rc;
+    do {
+        rc = ::poll(&p, 1, deadline.remaining_ms());
+    } while (rc < 0 && errno == EINTR);
+    if (rc == 0) {
+        close();
+        return QvStatus::failure(QvStatus::TimedOut,
+                                 "Timed out after " + deadline.describe() + " connecting to " + peer);
+    }
+    int err = 0;
+    socklen_t len = sizeof err;
+    if (rc < 0)
+        err = errno;
+    else
+        getsockopt(fd_, SOL_SOCKET, SO_ERROR, &err, &len);
+    if (err != 0) {
+        close();
+        return connect_error(err, peer);
+    }
+    return QvStatus::success();
+}
+
+QvStatus TcpSocket::send_all(const std::string& bytes, const Deadline& deadline)
+{
+    std::size_t sent = 0;
+    while (sent < bytes.size()) {
+        if (fd_ < 0)
+            return QvStatus::failure(QvStatus::ConnectionLost, "The connection is closed");
+        const ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd p{fd_, POLLOUT, 0};
+            const int rc = ::poll(&p, 1, deadline.remaining_ms());
+            if (rc == 0)
+                return QvStatus::failure(QvStatus::TimedOut,
+                                         "Timed out after " + deadline.describe() + " sending to the server");
+            continue;
+        }
+        last_error_ = std::strerror(errno);
+        return QvStatus::failure(QvStatus::ConnectionLost, "Sending to the server failed: " + last_error_);
+    }
+    return QvStatus::success();
+}
+
+TcpSocket::ReadResult TcpSocket::read_some(std::string& out)
+{
+    if (fd_ < 0)
+        return ReadResult::Closed;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);
+        if (n > 0) {
+            out.append(buffer, static_cast<std::size_t>(n));
+            return ReadResult::Data;
+        }
+        if (n == 0)
+            return ReadResult::Closed;
+        if (errno == EINTR)
+            continue;
+        if (errno == EAGAIN || errno == EWOULDBLOCK)
+            return ReadResult::WouldBlock;
+        last_error_ = std::strerror(errno);
+        return ReadResult::Failed;
+    }
+}
+
+bool TcpSocket::wait_readable(const Deadline& deadline) const
+{
+    if (fd_ < 0)
+        return false;
+    for (;;) {
+        pollfd p{fd_, POLLIN, 0};
+        const int rc = ::poll(&p, 1, deadline.remaining_ms());
+        if (rc > 0)
+            return true;
+        if (rc == 0 || errno != EINTR)
+            return false;
+    }
+}
+
+void TcpSocket::close()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
