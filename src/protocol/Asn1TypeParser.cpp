@@ -1,7 +1,6 @@
 #include "protocol/Asn1TypeParser.hpp"
 
-#include <algorithm>
-#include <optional>
+#include <map>
 #include <set>
 #include <utility>
 
@@ -17,8 +16,9 @@ bool ends_with(std::string_view text, std::string_view tail)
 // Named string types of the usual MIB modules hold text like OCTET STRING.
 bool is_string_type_name(std::string_view name)
 {
-    return (ends_with(name, "String") && name.size() > 6) || name == "ObjectDescriptor" ||
-           name == "GeneralizedTime" || name == "UTCTime";
+    const bool reference = !name.empty() && name[0] >= 'A' && name[0] <= 'Z';
+    return reference && ((ends_with(name, "String") && name.size() > 6) || name == "ObjectDescriptor" ||
+                         name == "GeneralizedTime" || name == "UTCTime");
 }
 
 // Members, alternatives, enumerations and element identifiers: ASN.1
@@ -42,6 +42,12 @@ const char* keyword_of(Kind kind)
 }
 
 }  // namespace
+
+struct TypeParser::EnumeratorsSeen {
+    std::vector<bool> numbered;              // per enumerator: written with a number
+    std::set<std::string> names;
+    std::map<long, std::string> numbers;     // the written numbers and their names
+};
 
 TypePtr parse_type(std::string_view text, std::string* error)
 {
@@ -117,12 +123,13 @@ std::shared_ptr<Type> TypeParser::constructed(Kind kind, int depth)
     result->kind = kind;
     if (!expect(TokenKind::Open, (std::string("'{' after ") + keyword_of(kind)).c_str()))
         return nullptr;
+    std::set<std::string> names;
     do {
         const Token name = lexer_.peek();
         if (!is_identifier(name))
             return fail(name, "a member name (beginning with a lower-case letter)");
         lexer_.take();
-        if (result->member(name.text)) {
+        if (!names.insert(name.text).second) {
             error_ = "member '" + name.text + "' " + Lexer::where(name.offset) + " is named twice";
             return nullptr;
         }
@@ -156,9 +163,9 @@ std::shared_ptr<Type> TypeParser::enumerated()
     result->kind = Kind::Enumerated;
     if (!expect(TokenKind::Open, "'{' after ENUMERATED"))
         return nullptr;
-    std::vector<bool> numbered;
+    EnumeratorsSeen seen;
     do {
-        if (!enumerator(*result, numbered))
+        if (!enumerator(*result, seen))
             return nullptr;
     } while (lexer_.take_if(TokenKind::Comma));
     if (!expect(TokenKind::Close, "',' or '}'"))
@@ -166,12 +173,11 @@ std::shared_ptr<Type> TypeParser::enumerated()
     // As in ASN.1, a name without a number takes the smallest non-negative
     // number that no numbered name has, in order.
     std::set<long> used;
-    for (std::size_t i = 0; i < numbered.size(); ++i)
-        if (numbered[i])
-            used.insert(result->enumerators[i].second);
+    for (const auto& [number, name] : seen.numbers)
+        used.insert(number);
     long next = 0;
-    for (std::size_t i = 0; i < numbered.size(); ++i) {
-        if (numbered[i])
+    for (std::size_t i = 0; i < seen.numbered.size(); ++i) {
+        if (seen.numbered[i])
             continue;
         while (used.count(next))
             ++next;
@@ -181,7 +187,7 @@ std::shared_ptr<Type> TypeParser::enumerated()
     return result;
 }
 
-bool TypeParser::enumerator(Type& type, std::vector<bool>& numbered)
+bool TypeParser::enumerator(Type& type, EnumeratorsSeen& seen)
 {
     const Token name = lexer_.peek();
     if (!is_identifier(name)) {
@@ -189,8 +195,7 @@ bool TypeParser::enumerator(Type& type, std::vector<bool>& numbered)
         return false;
     }
     lexer_.take();
-    const auto same_name = [&](const auto& e) { return e.first == name.text; };
-    if (std::any_of(type.enumerators.begin(), type.enumerators.end(), same_name)) {
+    if (!seen.names.insert(name.text).second) {
         error_ = "enumeration name '" + name.text + "' " + Lexer::where(name.offset) + " is given twice";
         return false;
     }
@@ -203,18 +208,17 @@ bool TypeParser::enumerator(Type& type, std::vector<bool>& numbered)
             return false;
         }
         lexer_.take();
-        const auto same_number = [&](const auto& e) { return e.second == number; };
-        for (std::size_t i = 0; i < type.enumerators.size(); ++i)
-            if (numbered[i] && same_number(type.enumerators[i])) {
-                error_ = "number " + digits.text + " " + Lexer::where(digits.offset) +
-                         " is given to both '" + type.enumerators[i].first + "' and '" + name.text + "'";
-                return false;
-            }
+        const auto [earlier, fresh] = seen.numbers.emplace(number, name.text);
+        if (!fresh) {
+            error_ = "number " + digits.text + " " + Lexer::where(digits.offset) + " is given to both '" +
+                     earlier->second + "' and '" + name.text + "'";
+            return false;
+        }
         if (!expect(TokenKind::RParen, "')'"))
             return false;
     }
     type.enumerators.emplace_back(name.text, number);
-    numbered.push_back(has_number);
+    seen.numbered.push_back(has_number);
     return true;
 }
 

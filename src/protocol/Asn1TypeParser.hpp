@@ -24,7 +24,8 @@ private:
     std::shared_ptr<Type> constructed(Kind kind, int depth);
     std::shared_ptr<Type> collection(Kind kind, int depth);
     std::shared_ptr<Type> enumerated();
-    bool enumerator(Type& type, std::vector<bool>& numbered);
+    struct EnumeratorsSeen;
+    bool enumerator(Type& type, EnumeratorsSeen& seen);
     bool expect(TokenKind kind, const char* what);
     std::nullptr_t fail(const Token& found, const std::string& expected);
 

@@ -117,6 +117,7 @@ TEST(Asn1Type, RefusalsSayWhatAndWhere)
 {
     EXPECT_NE(refusal("").find("expected a type at position 1"), std::string::npos);
     EXPECT_NE(refusal("FOO").find("unknown type 'FOO'"), std::string::npos);
+    EXPECT_NE(refusal("SEQUENCE { a myString }").find("unknown type 'myString'"), std::string::npos);
     EXPECT_NE(refusal("OCTET").find("STRING after OCTET"), std::string::npos);
     EXPECT_NE(refusal("INTEGER INTEGER").find("expected the end of the syntax at position 9"), std::string::npos);
     EXPECT_NE(refusal("SEQUENCE { a INTEGER").find("expected ',' or '}' at position 21, found the end of the text"),
