@@ -1,0 +1,62 @@
+#include "server/Backend.hpp"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "protocol/Dn.hpp"
+
+namespace qv::server {
+
+Backend::Backend(const std::string& db_path, const std::string& system_name)
+    : system_name_(system_name),
+      db(db_path),
+      objects(db),
+      index(db),
+      syntaxes(db),
+      users(db),
+      types(objects, system_name),
+      node_schema(index, syntaxes, types),
+      class_schema(syntaxes),
+      nodes(objects, index, node_schema, types),
+      service(objects, class_schema, nodes, system_name),
+      loader(service, nodes, objects, syntaxes, users),
+      queries(objects, index, system_name)
+{
+    create_fixed_objects();
+}
+
+void Backend::create_fixed_objects()
+{
+    Transaction t(db);
+    for (const auto& [dn, cls] : service.fixed_objects()) {
+        if (objects.exists(dn))
+            continue;
+        const std::string parent = qv::dn::format(qv::dn::parent(*qv::dn::parse(dn)));
+        StoredObject o{dn, parent, cls, nlohmann::json::object()};
+        if (cls == "mdr")
+            o.attrs["documents"] = nlohmann::json::array();
+        objects.insert(o);
+    }
+    t.commit();
+}
+
+nlohmann::json Backend::load_file(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    auto document = nlohmann::json::parse(text.str(), nullptr, false);
+    if (document.is_discarded())
+        throw std::runtime_error(path + " is not valid JSON");
+    const LoadPlan plan = read_topology_document(document, system_name_);
+    ChangeSet changes;
+    Transaction t(db);
+    auto counts = loader.apply(plan, changes);
+    t.commit();
+    return counts;
+}
+
+}  // namespace qv::server

@@ -1,0 +1,169 @@
+#include "server/Database.hpp"
+
+#include <sqlite3.h>
+
+#include "server/StoreError.hpp"
+
+namespace qv::server {
+namespace {
+
+// Version 1 of the schema. Objects hold their attributes as JSON; the topo_*
+// tables index what lookups by name, type and reference need.
+const char* const kSchemaV1 = R"sql(
+CREATE TABLE objects(
+  dn     TEXT NOT NULL UNIQUE,
+  parent TEXT NOT NULL,
+  class  TEXT NOT NULL,
+  attrs  TEXT NOT NULL
+);
+CREATE INDEX objects_by_parent ON objects(parent);
+CREATE INDEX objects_by_class ON objects(class);
+CREATE TABLE topo_nodes(
+  dn     TEXT PRIMARY KEY,
+  system TEXT NOT NULL,
+  number INTEGER NOT NULL,
+  name   TEXT NOT NULL,
+  type   TEXT NOT NULL
+) WITHOUT ROWID;
+CREATE INDEX topo_nodes_by_name ON topo_nodes(name);
+CREATE INDEX topo_nodes_by_type ON topo_nodes(type);
+CREATE UNIQUE INDEX topo_nodes_by_number ON topo_nodes(system, number);
+CREATE TABLE topo_refs(
+  source   TEXT NOT NULL,
+  attr     TEXT NOT NULL,
+  position INTEGER NOT NULL,
+  target   TEXT NOT NULL
+);
+CREATE INDEX topo_refs_by_source ON topo_refs(source, attr, position);
+CREATE INDEX topo_refs_by_target ON topo_refs(target);
+CREATE TABLE syntaxes(
+  name   TEXT PRIMARY KEY,
+  syntax TEXT NOT NULL
+) WITHOUT ROWID;
+CREATE TABLE users(
+  name   TEXT PRIMARY KEY,
+  hash   TEXT NOT NULL,
+  rights TEXT NOT NULL
+) WITHOUT ROWID;
+CREATE TABLE counters(
+  name  TEXT PRIMARY KEY,
+  value INTEGER NOT NULL
+) WITHOUT ROWID;
+)sql";
+
+}  // namespace
+
+Database::Database(const std::string& path) : path_(path)
+{
+    const int rc = sqlite3_open_v2(path.c_str(), &db_,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw StoreError("cannot open database " + path + ": " + why);
+    }
+    try {
+        configure();
+        migrate();
+    } catch (const StoreError& e) {
+        statements_.clear();
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw StoreError("database " + path + " is not usable: " + e.what());
+    }
+}
+
+Database::~Database()
+{
+    statements_.clear();
+    sqlite3_close(db_);
+}
+
+void Database::configure()
+{
+    sqlite3_busy_timeout(db_, 5000);
+    // WAL keeps readers and the one writer apart and makes a commit one
+    // append; FULL syncs that append, so an acknowledged write survives even
+    // a power cut, not only a killed process.
+    exec("PRAGMA journal_mode=WAL");
+    exec("PRAGMA synchronous=FULL");
+    exec("PRAGMA foreign_keys=OFF");
+    exec("PRAGMA cache_size=-32768");
+}
+
+void Database::migrate()
+{
+    const int version = schema_version();
+    if (version == kSchemaVersion)
+        return;
+    if (version > kSchemaVersion)
+        throw StoreError("its schema version " + std::to_string(version) + " is newer than this server's (" +
+                         std::to_string(kSchemaVersion) + ")");
+    Transaction t(*this);
+    exec(kSchemaV1);
+    exec("PRAGMA user_version=" + std::to_string(kSchemaVersion));
+    t.commit();
+}
+
+Statement& Database::prepare(std::string_view sql)
+{
+    auto it = statements_.find(std::string(sql));
+    if (it != statements_.end())
+        return *it->second;
+    auto stmt = std::make_unique<Statement>(db_, sql);
+    Statement& ref = *stmt;
+    statements_.emplace(std::string(sql), std::move(stmt));
+    return ref;
+}
+
+void Database::exec(const std::string& sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        std::string why = error ? error : sqlite3_errmsg(db_);
+        sqlite3_free(error);
+        throw StoreError(why);
+    }
+}
+
+bool Database::in_transaction() const { return sqlite3_get_autocommit(db_) == 0; }
+
+int Database::schema_version()
+{
+    StatementUse s(prepare("PRAGMA user_version"));
+    return s->step() ? static_cast<int>(s->integer(0)) : 0;
+}
+
+std::string Database::integrity_check()
+{
+    StatementUse s(prepare("PRAGMA integrity_check"));
+    std::string out;
+    while (s->step()) {
+        if (!out.empty())
+            out += "\n";
+        out += s->text(0);
+    }
+    return out;
+}
+
+Transaction::Transaction(Database& db) : db_(db) { db_.exec("BEGIN IMMEDIATE"); }
+
+Transaction::~Transaction()
+{
+    if (!done_ && db_.in_transaction()) {
+        try {
+            db_.exec("ROLLBACK");
+        } catch (const StoreError&) {
+            // The connection rolls back by itself when a statement failed hard.
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    db_.exec("COMMIT");
+    done_ = true;
+}
+
+}  // namespace qv::server

@@ -1,0 +1,35 @@
+// Request routing: the table of operations, the login gate, and the mapping
+// of every failure to an error reply. No failure of one request reaches the
+// connection or the server.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "server/Call.hpp"
+
+namespace qv::server {
+
+class Dispatcher {
+public:
+    // Answered on the spot: the result, or an exception.
+    using Handler = std::function<nlohmann::json(Call&)>;
+    // Answers the call itself, possibly later (see Offload).
+    using AsyncHandler = std::function<void(const CallPtr&)>;
+
+    void add(const std::string& op, Handler handler);
+    void add_async(const std::string& op, AsyncHandler handler);
+
+    void dispatch(const CallPtr& call);
+
+    // Runs fn; a failure it throws becomes the call's error reply.
+    static void guarded(const CallPtr& call, const std::function<void()>& fn);
+
+private:
+    std::map<std::string, AsyncHandler> handlers_;
+};
+
+}  // namespace qv::server

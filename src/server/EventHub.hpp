@@ -1,0 +1,29 @@
+// The open connections, and the delivery of what a committed request changed:
+// notifications through each connection's discriminator, album events to the
+// connections tracking the parent.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+
+#include "server/ChangeSet.hpp"
+
+namespace qv::server {
+
+class Session;
+
+class EventHub {
+public:
+    void add(const std::shared_ptr<Session>& session);
+    void remove(std::uint64_t number);
+    void publish(const ChangeSet& changes);
+    // Closes every connection (server shutdown).
+    void close_all(const std::string& reason);
+    std::size_t size() const { return sessions_.size(); }
+
+private:
+    std::map<std::uint64_t, std::weak_ptr<Session>> sessions_;
+};
+
+}  // namespace qv::server

@@ -1,0 +1,43 @@
+// A topology document read and checked, with its passwords hashed and its
+// MIB directories read: everything the loader stores in one transaction.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "server/ChangeSet.hpp"
+#include "server/NodeEntry.hpp"
+
+namespace qv::server {
+
+struct ObjectEntry {
+    std::string dn;
+    std::string cls;
+    nlohmann::json attrs;
+};
+
+struct UserEntry {
+    std::string name;
+    std::string hash;
+    RightSet rights;
+};
+
+struct LoadPlan {
+    std::vector<std::pair<std::string, std::string>> syntaxes;  // attribute, canonical syntax
+    std::vector<ObjectEntry> types;                              // as topoType objects
+    std::vector<NodeEntry> nodes;
+    std::vector<ObjectEntry> objects;
+    std::vector<std::string> documents;                          // with the MIB modules found
+    std::vector<std::string> systems;
+    std::vector<UserEntry> users;
+};
+
+// Reads a document for the server whose system is system. Slow (password
+// hashes, files) and touches no shared state: run it off the network
+// thread. RequestError naming the entry at fault.
+LoadPlan read_topology_document(const nlohmann::json& document, const std::string& system);
+
+}  // namespace qv::server

@@ -1,0 +1,119 @@
+#include "server/NodeEntry.hpp"
+
+#include "protocol/Dn.hpp"
+#include "server/JsonCheck.hpp"
+
+namespace qv::server {
+namespace {
+
+using nlohmann::json;
+
+constexpr std::int64_t kMaxId = 999999999999999LL;
+
+json id_list(const json& ids, const std::string& system, const std::string& what)
+{
+    json out = json::array();
+    for (const auto& id : check::array(ids, what))
+        out.push_back(node_dn(system, check::integer(id, what, 1, kMaxId)));
+    return out;
+}
+
+void read_monitor(const json& m, const std::string& system, NodeEntry& e)
+{
+    check::object(m, "monitor");
+    check::only_members(m, {"max_visible", "rotation", "visible", "hidden"}, "monitor");
+    if (m.contains("max_visible"))
+        e.plain["monitorMaxVisible"] = m["max_visible"];
+    if (m.contains("rotation"))
+        e.plain["monitorRotation"] = m["rotation"];
+    if (m.contains("visible"))
+        e.references["monitorVisibleChildren"] = id_list(m["visible"], system, "monitor.visible");
+    if (m.contains("hidden"))
+        e.references["monitorHiddenChildren"] = id_list(m["hidden"], system, "monitor.hidden");
+}
+
+void read_array(const json& a, const std::string& system, NodeEntry& e)
+{
+    check::object(a, "array");
+    check::only_members(a, {"visible", "hidden", "orientation", "columns", "cell_width", "cell_height"}, "array");
+    if (a.contains("visible"))
+        e.references["arrayVisibleChildren"] = id_list(a["visible"], system, "array.visible");
+    if (a.contains("hidden"))
+        e.references["arrayHiddenChildren"] = id_list(a["hidden"], system, "array.hidden");
+    if (a.contains("orientation")) {
+        const std::string& o = check::string(a["orientation"], "array.orientation");
+        if (o != "horizontal" && o != "vertical")
+            check::fail("array.orientation", "\"horizontal\" or \"vertical\"");
+        e.plain["arrayOrientation"] = o == "vertical" ? 1 : 0;
+    }
+    if (a.contains("columns"))
+        e.plain["arrayNumColumns"] = a["columns"];
+    if (a.contains("cell_width") || a.contains("cell_height"))
+        e.plain["arrayCellSize"] = json{{"width", a.value("cell_width", json(0))},
+                                        {"height", a.value("cell_height", json(25))}};
+}
+
+json locations(const json& list, const std::string& system)
+{
+    json out = json::array();
+    for (const auto& item : check::array(list, "locations")) {
+        check::object(item, "locations");
+        json loc = item;
+        loc["parent"] = node_dn(system, check::integer(check::member(item, "parent", "locations"),
+                                                       "locations.parent", 1, kMaxId));
+        out.push_back(loc);
+    }
+    return out;
+}
+
+json agent_dns(const json& list, const std::string& system)
+{
+    json out = json::array();
+    for (const auto& item : check::array(list, "agents")) {
+        auto dn = qv::dn::parse(check::dn(item, "agents"));
+        out.push_back(qv::dn::format(qv::dn::resolve(*dn, qv::dn::system_dn(system))));
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string node_dn(const std::string& system, std::int64_t id)
+{
+    return qv::dn::format(qv::dn::system_dn(system)) + "/topoNodeId=" + std::to_string(id);
+}
+
+NodeEntry read_node_entry(const json& entry, const std::string& system)
+{
+    check::object(entry, "node");
+    check::only_members(entry,
+                        {"id", "name", "type", "parents", "locations", "geo", "propagate", "background", "map",
+                         "monitor", "array", "user_data", "agents", "links", "bus"},
+                        "node");
+    NodeEntry e;
+    e.id = check::integer(check::member(entry, "id", "node"), "id", 1, kMaxId);
+    e.dn = node_dn(system, e.id);
+    e.plain["typeName"] = check::member(entry, "type", "node");
+    const std::pair<const char*, const char*> renamed[] = {
+        {"name", "name"},           {"geo", "geoLocation"},   {"propagate", "severityPropagated"},
+        {"background", "viewBackgroundImage"}, {"map", "viewMapFile"}, {"user_data", "userData"},
+        {"bus", "busLocations"}};
+    for (const auto& [from, to] : renamed)
+        if (entry.contains(from))
+            e.plain[to] = entry[from];
+    if (entry.contains("agents"))
+        e.plain["managedObjects"] = agent_dns(entry["agents"], system);
+    if (entry.contains("parents"))
+        e.references["parents"] = id_list(entry["parents"], system, "parents");
+    if (entry.contains("links"))
+        e.references["links"] = id_list(entry["links"], system, "links");
+    if (entry.contains("locations"))
+        e.references["logicalLocations"] = locations(entry["locations"], system);
+    if (entry.contains("monitor"))
+        read_monitor(entry["monitor"], system, e);
+    if (entry.contains("array"))
+        read_array(entry["array"], system, e);
+    return e;
+}
+
+}  // namespace qv::server

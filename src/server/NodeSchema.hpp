@@ -1,0 +1,47 @@
+// The attributes of a topology node: their defaults, the checks on each
+// value (shape, range, referenced nodes, stored-data syntax) and the
+// canonical form stored, so that an unchanged value written back compares equal.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "server/SyntaxStore.hpp"
+#include "server/TopoIndex.hpp"
+#include "server/TypeCatalog.hpp"
+
+namespace qv::server {
+
+class NodeSchema {
+public:
+    NodeSchema(TopoIndex& index, SyntaxStore& syntaxes, TypeCatalog& types)
+        : index_(index), syntaxes_(syntaxes), types_(types)
+    {
+    }
+
+    static const std::vector<std::string>& attribute_names();
+    static bool is_reference_attribute(const std::string& attr);
+    // The value of an attribute a node never had set.
+    static nlohmann::json default_value(const std::string& attr);
+    // Stored attributes completed with the defaults of the missing ones.
+    static nlohmann::json with_defaults(const nlohmann::json& stored);
+
+    // The canonical form of a value; RequestError when it is not acceptable.
+    nlohmann::json normalize(const std::string& attr, const nlohmann::json& value);
+    // Every node the attributes refer to, for the reference index.
+    static std::vector<NodeReference> references(const nlohmann::json& attrs);
+
+private:
+    nlohmann::json node_list(const std::string& attr, const nlohmann::json& value);
+    std::string node_dn(const nlohmann::json& value, const std::string& what);
+    nlohmann::json logical_locations(const nlohmann::json& value);
+    nlohmann::json user_data(const nlohmann::json& value);
+
+    TopoIndex& index_;
+    SyntaxStore& syntaxes_;
+    TypeCatalog& types_;
+};
+
+}  // namespace qv::server

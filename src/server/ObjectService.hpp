@@ -1,0 +1,52 @@
+// Writes to managed objects as requests make them: containment, naming,
+// class schemas and rights, for every class. Topology nodes are handed to
+// NodeWriter. Runs inside the caller's transaction and records what changed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "server/ChangeSet.hpp"
+#include "server/ClassSchema.hpp"
+#include "server/NodeWriter.hpp"
+#include "server/ObjectStore.hpp"
+
+namespace qv::server {
+
+class ObjectService {
+public:
+    ObjectService(ObjectStore& objects, ClassSchema& schema, NodeWriter& nodes, std::string local_system);
+
+    const std::string& local_system() const { return local_system_; }
+
+    // The object with every attribute (a node's unset ones at their
+    // defaults); code 3 when there is none.
+    StoredObject get(const std::string& dn);
+
+    // Returns the DN created. For a topoNode, dn may be empty (then system,
+    // or the local system, numbers it).
+    std::string create(const RightSet& held, const std::string& dn, const std::string& cls,
+                       const nlohmann::json& attrs, const std::string& system, ChangeSet& changes);
+    void set(const RightSet& held, const std::string& dn, const nlohmann::json& attrs, ChangeSet& changes);
+    // The object and everything below it; returns what was deleted.
+    std::vector<std::string> remove(const RightSet& held, const std::string& dn, ChangeSet& changes);
+    // For the loader: dn holds exactly attrs afterwards (created if missing).
+    void replace(const std::string& dn, const std::string& cls, const nlohmann::json& attrs, ChangeSet& changes);
+
+    // The local system's own objects, which cannot be deleted.
+    std::vector<std::pair<std::string, std::string>> fixed_objects() const;
+    bool is_fixed(const std::string& dn) const;
+
+private:
+    nlohmann::json normalized(const std::string& cls, const std::string& dn, const nlohmann::json& attrs);
+    std::string parent_of_new(const std::string& dn, const std::string& cls);
+
+    ObjectStore& objects_;
+    ClassSchema& schema_;
+    NodeWriter& nodes_;
+    std::string local_system_;
+};
+
+}  // namespace qv::server

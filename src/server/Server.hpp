@@ -1,0 +1,63 @@
+// The running server: the backend, the request operations, and the network
+// (one io_context on one thread, a small pool for slow password work).
+#pragma once
+
+#include <memory>
+
+#include <asio.hpp>
+
+#include "server/AdminOps.hpp"
+#include "server/AlbumOps.hpp"
+#include "server/Backend.hpp"
+#include "server/Dispatcher.hpp"
+#include "server/EventHub.hpp"
+#include "server/ObjectOps.hpp"
+#include "server/Offload.hpp"
+#include "server/ServerConfig.hpp"
+#include "server/Session.hpp"
+#include "server/SessionOps.hpp"
+#include "server/TopologyOps.hpp"
+#include "server/UserOps.hpp"
+#include "server/WriteRunner.hpp"
+
+namespace qv::server {
+
+class Server {
+public:
+    // Opens the database; throws StoreError when it is unusable.
+    Server(const ServerConfig& config, Backend& backend);
+    ~Server();
+
+    // Binds and writes the port file; throws std::runtime_error on failure.
+    void listen();
+    // Serves until SIGTERM or SIGINT.
+    void run();
+    int port() const { return port_; }
+
+private:
+    void accept();
+    void write_port_file();
+    void shut_down(const std::string& why);
+
+    const ServerConfig& config_;
+    Backend& backend_;
+    SessionConfig session_config_;
+    asio::io_context io_;
+    asio::thread_pool pool_{2};
+    asio::ip::tcp::acceptor acceptor_{io_};
+    asio::signal_set signals_{io_, SIGTERM, SIGINT};
+    EventHub hub_;
+    Dispatcher dispatcher_;
+    Offload offload_{io_, pool_};
+    WriteRunner writes_;
+    SessionOps session_ops_;
+    ObjectOps object_ops_;
+    AlbumOps album_ops_;
+    TopologyOps topology_ops_;
+    AdminOps admin_ops_;
+    UserOps user_ops_;
+    std::uint64_t next_session_ = 1;
+    int port_ = 0;
+};
+
+}  // namespace qv::server

@@ -1,0 +1,292 @@
+#include "server/Session.hpp"
+
+#include "server/Dispatcher.hpp"
+#include "server/EventHub.hpp"
+#include "server/Log.hpp"
+#include "server/Rights.hpp"
+
+namespace qv::server {
+namespace {
+
+using nlohmann::json;
+
+constexpr int kProtocolVersion = qv::proto::kProtocolVersion;
+const char* const kServerVersion = "qv_server 4.0";
+
+json error_frame(std::int64_t id, ErrorCode code, const std::string& text)
+{
+    return json{{"id", id}, {"ok", false}, {"code", static_cast<int>(code)}, {"error", text}};
+}
+
+}  // namespace
+
+void Call::reply(const json& result)
+{
+    if (answered_)
+        return;
+    answered_ = true;
+    json frame = json::object();
+    frame["id"] = id_;
+    frame["ok"] = true;
+    if (result.is_object())
+        for (auto it = result.begin(); it != result.end(); ++it)
+            frame[it.key()] = it.value();
+    session_->send(frame);
+    session_->finish_call();
+}
+
+void Call::fail(ErrorCode code, const std::string& text)
+{
+    if (answered_)
+        return;
+    answered_ = true;
+    session_->send(error_frame(id_, code, text));
+    session_->finish_call();
+}
+
+Session::Session(asio::ip::tcp::socket socket, const SessionConfig& config, Dispatcher& dispatcher, EventHub& hub,
+                 std::uint64_t number)
+    : socket_(std::move(socket)),
+      linger_(socket_.get_executor()),
+      config_(config),
+      dispatcher_(dispatcher),
+      hub_(hub),
+      number_(number),
+      decoder_(config.max_frame)
+{
+    asio::error_code ec;
+    const auto ep = socket_.remote_endpoint(ec);
+    peer_ = ec ? std::string("unknown peer") : ep.address().to_string() + ":" + std::to_string(ep.port());
+    socket_.set_option(asio::ip::tcp::no_delay(true), ec);
+}
+
+void Session::start()
+{
+    log_line("#" + std::to_string(number_) + " connection from " + peer_);
+    read();
+}
+
+void Session::set_user(std::string user, RightSet rights)
+{
+    user_ = std::move(user);
+    rights_ = std::move(rights);
+    logged_in_ = true;
+}
+
+void Session::read()
+{
+    if (reading_ || closing_ || closed_ || busy_)
+        return;
+    reading_ = true;
+    socket_.async_read_some(asio::buffer(in_buf_),
+                            [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
+                                self->on_read(ec, n);
+                            });
+}
+
+void Session::on_read(const asio::error_code& ec, std::size_t n)
+{
+    reading_ = false;
+    if (closed_)
+        return;
+    if (ec) {
+        close(ec == asio::error::eof ? "client closed the connection" : ec.message());
+        return;
+    }
+    decoder_.feed(in_buf_.data(), n);
+    process();
+}
+
+void Session::process()
+{
+    if (processing_)
+        return;
+    processing_ = true;
+    while (!busy_ && !closing_ && !closed_) {
+        auto body = decoder_.next();
+        if (!body)
+            break;
+        handle_frame(*body);
+    }
+    processing_ = false;
+    if (closed_ || closing_)
+        return;
+    if (decoder_.failed()) {
+        // Framing cannot be resynchronised: say why and hang up.
+        send_and_close(error_frame(0, ErrorCode::Malformed, decoder_.error()), decoder_.error());
+        return;
+    }
+    read();
+}
+
+void Session::handle_frame(const std::string& body)
+{
+    std::string why;
+    auto message = qv::proto::parse_body(body, &why);
+    if (!message) {
+        send_and_close(error_frame(0, ErrorCode::Malformed, why), why);
+        return;
+    }
+    if (!hello_done_)
+        handle_hello(*message);
+    else
+        handle_request(std::move(*message));
+}
+
+void Session::handle_hello(const json& hello)
+{
+    auto type = hello.find("type");
+    if (type == hello.end() || *type != "hello") {
+        send_and_close(json{{"type", "error"}, {"code", 1}, {"error", "expected a hello"}}, "no hello");
+        return;
+    }
+    auto protocol = hello.find("protocol");
+    if (protocol == hello.end() || !protocol->is_number_integer() || *protocol != kProtocolVersion) {
+        const std::string got = protocol == hello.end() ? std::string("none") : protocol->dump();
+        const std::string text = "unsupported protocol version " + got + "; this server speaks " +
+                                 std::to_string(kProtocolVersion);
+        send_and_close(json{{"type", "error"}, {"code", 1}, {"error", text}}, text);
+        return;
+    }
+    auto text_of = [&](const char* name) {
+        auto it = hello.find(name);
+        return it != hello.end() && it->is_string() ? it->get<std::string>() : std::string();
+    };
+    application_ = text_of("application");
+    const std::string proposed = text_of("user");
+    hello_done_ = true;
+    if (!config_.require_login)
+        set_user(proposed, RightSet(rights::all().begin(), rights::all().end()));
+    log_line("#" + std::to_string(number_) + " hello from " + (application_.empty() ? "?" : application_) +
+             ", user " + (proposed.empty() ? "?" : proposed));
+    send(json{{"type", "hello"},
+              {"protocol", kProtocolVersion},
+              {"server", kServerVersion},
+              {"system", config_.system_name},
+              {"login", config_.require_login ? "required" : "none"}});
+}
+
+void Session::handle_request(json request)
+{
+    auto id = request.find("id");
+    const bool id_ok = id != request.end() && id->is_number_integer() && id->get<std::int64_t>() > 0;
+    const std::int64_t number = id_ok ? id->get<std::int64_t>() : 0;
+    auto op = request.find("op");
+    if (!id_ok || op == request.end() || !op->is_string()) {
+        send(error_frame(number, ErrorCode::Malformed,
+                         id_ok ? "a request needs \"op\", a string" : "a request needs \"id\", a positive integer"));
+        return;
+    }
+    busy_ = true;
+    dispatcher_.dispatch(std::make_shared<Call>(shared_from_this(), number, std::move(request)));
+}
+
+void Session::finish_call()
+{
+    busy_ = false;
+    if (processing_ || closed_)
+        return;
+    // Answered later by another job: go on with what the client sent meanwhile.
+    asio::post(socket_.get_executor(), [self = shared_from_this()] { self->process(); });
+}
+
+void Session::send(const json& message)
+{
+    if (closed_)
+        return;
+    std::string frame = qv::proto::encode_frame(message, config_.max_frame);
+    if (frame.empty()) {
+        if (!message.contains("id")) {
+            log_line("#" + std::to_string(number_) + " event dropped: larger than the frame limit");
+            return;
+        }
+        frame = qv::proto::encode_frame(error_frame(message["id"].get<std::int64_t>(), ErrorCode::ServerError,
+                                                    "the reply exceeds the frame limit of " +
+                                                        std::to_string(config_.max_frame) + " bytes; ask for less"),
+                                        config_.max_frame);
+    }
+    out_bytes_ += frame.size();
+    out_.push_back(std::move(frame));
+    if (out_bytes_ > config_.max_output) {
+        close("client does not read: " + std::to_string(out_bytes_) + " bytes of output waiting");
+        return;
+    }
+    write();
+}
+
+void Session::send_and_close(const json& message, const std::string& reason)
+{
+    if (closing_ || closed_)
+        return;
+    send(message);
+    close_after_output(reason);
+}
+
+void Session::close_after_output(const std::string& reason)
+{
+    if (closing_ || closed_)
+        return;
+    closing_ = true;
+    log_line("#" + std::to_string(number_) + " refused: " + reason);
+    // A client that will not take the last frame is cut off all the same.
+    linger_.expires_after(std::chrono::seconds(5));
+    linger_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
+        if (!ec)
+            self->close("closed after an error");
+    });
+    if (writing_count_ == 0 && out_.empty())
+        close("closed after an error");
+}
+
+void Session::write()
+{
+    if (writing_count_ > 0 || out_.empty() || closed_)
+        return;
+    std::vector<asio::const_buffer> buffers;
+    for (const auto& frame : out_) {
+        buffers.push_back(asio::buffer(frame));
+        if (buffers.size() == 64)
+            break;
+    }
+    writing_count_ = buffers.size();
+    asio::async_write(socket_, buffers, [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
+        self->on_written(ec, n);
+    });
+}
+
+void Session::on_written(const asio::error_code& ec, std::size_t n)
+{
+    if (closed_)
+        return;
+    if (ec) {
+        close(ec.message());
+        return;
+    }
+    for (std::size_t i = 0; i < writing_count_; ++i) {
+        out_bytes_ -= out_.front().size();
+        out_.pop_front();
+    }
+    writing_count_ = 0;
+    if (closing_ && out_.empty()) {
+        close("closed after an error");
+        return;
+    }
+    write();
+}
+
+void Session::close(const std::string& reason)
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    log_line("#" + std::to_string(number_) + " closed: " + reason);
+    asio::error_code ignored;
+    linger_.cancel();
+    socket_.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
+    socket_.close(ignored);
+    // The queued frames stay until the session goes: a cancelled write may
+    // still refer to them.
+    hub_.remove(number_);
+}
+
+}  // namespace qv::server

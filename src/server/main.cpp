@@ -1,0 +1,56 @@
+// qv_server: the management server of the qv platform.
+#include <csignal>
+#include <iostream>
+
+#include "server/CommandLine.hpp"
+#include "server/Log.hpp"
+#include "server/PasswordHash.hpp"
+#include "server/RequestError.hpp"
+#include "server/Server.hpp"
+#include "server/StoreError.hpp"
+
+int main(int argc, char** argv)
+{
+    using namespace qv::server;
+    CommandLine command;
+    try {
+        command = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const UsageError& e) {
+        std::cerr << "qv_server: " << e.what() << "\n" << usage_text();
+        return 2;
+    }
+    if (command.help) {
+        std::cout << usage_text();
+        return 0;
+    }
+    if (command.version) {
+        std::cout << version_text();
+        return 0;
+    }
+    std::signal(SIGPIPE, SIG_IGN);
+    if (!password::init()) {
+        std::cerr << "qv_server: libsodium cannot be initialised\n";
+        return 1;
+    }
+    const ServerConfig& config = command.config;
+    try {
+        Backend backend(config.db_path, config.system_name);
+        if (!config.load_file.empty()) {
+            auto counts = backend.load_file(config.load_file);
+            log_line("loaded " + config.load_file + ": " + counts.dump());
+        }
+        Server server(config, backend);
+        server.listen();
+        server.run();
+    } catch (const StoreError& e) {
+        std::cerr << "qv_server: " << e.what() << "\n";
+        return 1;
+    } catch (const RequestError& e) {
+        std::cerr << "qv_server: cannot load " << config.load_file << ": " << e.what() << "\n";
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "qv_server: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
