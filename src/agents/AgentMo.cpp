@@ -1,0 +1,87 @@
+#include "agents/AgentMo.hpp"
+
+#include <regex>
+
+namespace {
+const char* const kSnmpProxyClass = "{1 3 6 1 4 1 42 2 2 2 9 2 4 1 0}";
+}
+
+RWCString AgentMo::get_proto_str() const
+{
+    switch (protocol_) {
+    case PROTO_CMIP: return "CMIP";
+    case PROTO_MIS: return "MIS";
+    case PROTO_RPC: return "RPC";
+    case PROTO_SNMP: return "SNMP";
+    default: return "Normal";
+    }
+}
+
+void AgentMo::set_proto_from_str(const char* text)
+{
+    switch (text ? text[0] : '\0') {
+    case 'C': protocol_ = PROTO_CMIP; break;
+    case 'M': protocol_ = PROTO_MIS; break;
+    case 'R': protocol_ = PROTO_RPC; break;
+    case 'S': protocol_ = PROTO_SNMP; break;
+    default: protocol_ = PROTO_NONE; break;
+    }
+}
+
+void AgentMo::set_name(const char* name)
+{
+    name_ = name ? name : "";
+    default_ = name_.find("Def") != RWCString::npos ? 1 : 0;
+}
+
+RWCString AgentMo::get_dn(const RWCString& system, const RWCString& object_name) const
+{
+    const RWCString& n = default_ ? object_name : name_;
+    switch (protocol_) {
+    case PROTO_MIS:
+        return "/systemId=name:\"" + n + "\"" + object_path_;
+    case PROTO_RPC:
+        return "/systemId=name:\"" + system + "\"/agentTableType=\"RPC\"/agentId=id:\"" + n + "\"" + object_path_;
+    case PROTO_SNMP:
+        return "/systemId=name:\"" + system + "\"/internetClassId=" + kSnmpProxyClass +
+               "/cmipsnmpProxyAgentId=\"" + n + "\"" + object_path_;
+    default:
+        return object_path_;
+    }
+}
+
+bool AgentMo::operator==(const AgentMo& other) const
+{
+    return protocol_ == other.protocol_ && name_ == other.name_;
+}
+
+void AgentMo::parse_quoted_name(const RWCString& dn, RWCString::size_type from, const RWCString& object_name)
+{
+    name_.clear();
+    object_path_.clear();
+    if (from > dn.size())
+        return;
+    const auto open = dn.find('"', from);
+    if (open == RWCString::npos)
+        return;
+    const auto close = dn.find('"', open + 1);
+    if (close == RWCString::npos) {
+        name_ = dn.substr(open + 1);
+        return;
+    }
+    name_ = dn.substr(open + 1, close - open - 1);
+    object_path_ = dn.substr(close + 1);
+    default_ = name_ == object_name ? 1 : 0;
+}
+
+ProtocolType classify_agent_dn(const RWCString& dn)
+{
+    static const std::regex mis("systemId=[a-zA-Z0-9]*:?\"");
+    if (dn.find("snmpProxy") != RWCString::npos)
+        return PROTO_SNMP;
+    if (dn.find("RPC\"/") != RWCString::npos)
+        return PROTO_RPC;
+    if (std::regex_search(dn, mis))
+        return PROTO_MIS;
+    return PROTO_CMIP;
+}

@@ -1,0 +1,145 @@
+#include "model/NodeList.hpp"
+
+#include "model/Lookups.hpp"
+#include "model/ModelContext.hpp"
+#include "platform/QvTopoPlatform.hpp"
+#include "platform/QvTopoType.hpp"
+
+RWTValSlist<Node> node_list;
+Node old_saved_node;
+
+namespace {
+
+// Shows a newly listed object in every section of the window.
+void fill_window_from(Node& node, const RWCString& type)
+{
+    ModelContext& c = model_context();
+    node.get_coordinates();
+    c.header->update_types(type);
+    node.get_display_status();
+    node.get_object_desc();
+    node.get_agents(node.handle().get_dn().system_name());
+    node.get_background_properties();
+}
+
+// With several objects, sections that belong to the first one's kind alone go.
+void hide_single_object_sections(const RWCString& first_type)
+{
+    DisplayView& page = *model_context().display;
+    if (QvTopoType::is_view(first_type))
+        page.show_view_controls(false);
+    if (QvTopoType::is_monitor(first_type))
+        page.show_monitor_section(false);
+    if (QvTopoType::is_array(first_type))
+        page.show_array_section(false);
+}
+
+}  // namespace
+
+void add_node_to_list(const QvTopoNodeDn& dn)
+{
+    ModelContext& c = model_context();
+    QvTopoNode handle(c.platform);
+    handle.set_dn(dn);
+    const QvStatus status = handle.load_some_attributes(QvTopoNode::get_valid_attributes(0, 0));
+    if (!status)
+        model_report(get_error_str(status));
+    Node node;
+    node.add_node(handle);
+    node_list.push_back(node);
+
+    if (node_list.size() == 1) {
+        RWCString type;
+        node_list.back().handle().get_type_name(type);
+        fill_window_from(node_list.back(), type);
+        return;
+    }
+    RWCString first_type;
+    node_list.front().handle().get_type_name(first_type);
+    if (c.header->is_mixed_state()) {
+        c.header->set_types_sensitivity(0);
+        c.stored_data->clear_page();
+    }
+    hide_single_object_sections(first_type);
+}
+
+void add_new_node_to_list(const RWCString& name)
+{
+    ModelContext& c = model_context();
+    const Node model = node_list.empty() ? old_saved_node : node_list.front();
+    if (node_list.size() == 1 && node_list.front().get_name().empty())
+        node_list.clear();
+    QvTopoNode copy = model.handle();
+    copy.set_name(name);
+    Node node;
+    node.add_node(copy);
+    node_list.push_back(node);
+    if (node_list.size() != 1)
+        return;
+    Node& only = node_list.front();
+    only.get_coordinates();
+    only.get_display_status();
+    c.stored_data->clear_page();
+    only.get_object_desc();
+    only.get_agents(only.handle().get_dn().system_name());
+    only.get_background_properties();
+    if (c.create_node)
+        c.display->set_array_defaults();
+}
+
+void remove_node_from_list(int& index)
+{
+    if (node_list.empty() || index < 0 || index >= static_cast<int>(node_list.size()))
+        return;
+    ModelContext& c = model_context();
+    old_saved_node = node_list[static_cast<std::size_t>(index)];
+    for (auto it = node_list.begin(); it != node_list.end(); ++it) {
+        if (*it == old_saved_node) {
+            node_list.erase(it);
+            break;
+        }
+    }
+    if (!node_list.empty())
+        return;
+    c.agents->clear_table();
+    c.stored_data->clear_page();
+    c.header->set_types_sensitivity(1);
+    c.display->show_monitor_section(false);
+    c.display->show_array_section(false);
+    c.display->show_view_controls(false);
+}
+
+RWTValSlist<QvTopoNodeDn> find_topo_nodes(const char* name)
+{
+    RWTValSlist<QvTopoNodeDn> nodes;
+    QvTopoPlatform* topology = QvTopoPlatform::instance();
+    if (!topology || !name)
+        return nodes;
+    if (!topology->find_nodes_by_name(name, {}, nodes))
+        nodes.clear();
+    return nodes;
+}
+
+RWTValSlist<RWCString> get_topo_pathnames(QvTopoNode& node)
+{
+    QvStatus status = node.load_some_attributes(QvTopoNode::get_valid_attributes(0, 0));
+    if (!status)
+        model_report(get_error_str(status));
+    RWTValSlist<RWCString> pathnames;
+    status = node.get_topology_pathnames(pathnames);
+    if (!status)
+        model_report(get_error_str(status));
+    return pathnames;
+}
+
+int add_parent_to_node(const QvTopoNodeDn& node, const QvTopoNodeDn& parent)
+{
+    QvTopoNode handle(model_context().platform);
+    if (!handle.set_dn(node))
+        return 0;
+    QvTopoNode::AttributeSet parents(36);
+    parents.insert(QvTopoNode::AttrParents);
+    if (!handle.load_some_attributes(parents) || !handle.add_parent(parent))
+        return 0;
+    return handle.store_all_attributes() ? 1 : 0;
+}
