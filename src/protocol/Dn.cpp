@@ -166,8 +166,11 @@ std::optional<Dn> canonical(const Dn& dn)
         r.value = normalise_braces(r.value);
         if (r.value.empty())
             return std::nullopt;
-        if (r.attr == "systemId" && !r.value.empty() && r.value.front() == '"')
+        if (r.attr == "systemId" && r.value.front() == '"')
             r.value = "name:" + r.value;
+        // A bare system name, systemId=vm, is the same system as name:"vm".
+        if (r.attr == "systemId" && r.value.front() != '{' && r.value.find_first_of(":\"") == std::string::npos)
+            r.value = "name:" + quote(r.value);
         // A tag is written without blanks before its value: name : "x" -> name:"x".
         if (r.value.front() != '"' && r.value.front() != '{') {
             const auto colon = r.value.find(':');

@@ -38,8 +38,9 @@ std::optional<Dn> parse(std::string_view text, std::string* error = nullptr);
 std::string format(const Dn& dn);
 
 // The canonical spelling used for storage and comparison: blanks around "=" and
-// in object identifiers normalised, and a system named either systemId="x" or
-// systemId=name:"x" spelt systemId=name:"x". Nothing when the text is no DN.
+// in object identifiers normalised, and a system named systemId="x",
+// systemId=x or systemId=name:"x" spelt systemId=name:"x". Nothing when the
+// text is no DN.
 std::optional<Dn> canonical(const Dn& dn);
 std::optional<std::string> canonical(std::string_view text, std::string* error = nullptr);
 
