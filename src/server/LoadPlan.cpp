@@ -106,9 +106,14 @@ LoadPlan read_topology_document(const json& document, const std::string& system)
     each_entry(document, "objects", [&](const json& o) {
         check::object(o, "object");
         check::only_members(o, {"dn", "class", "attrs"}, "object");
+        json attrs = check::object(o.value("attrs", json::object()), "attrs");
+        // DN-valued attributes may be relative to the system like the object's own DN.
+        if (attrs.contains("managedObjects") && attrs["managedObjects"].is_array())
+            for (auto& dn : attrs["managedObjects"])
+                if (dn.is_string())
+                    dn = absolute(dn.get<std::string>(), system, "managedObjects");
         plan.objects.push_back({absolute(check::string(check::member(o, "dn", "object"), "dn"), system, "dn"),
-                                check::string(check::member(o, "class", "object"), "class"),
-                                check::object(o.value("attrs", json::object()), "attrs")});
+                                check::string(check::member(o, "class", "object"), "class"), attrs});
     });
     add_documents(plan.documents, check::strings(document.value("documents", json::array()), "documents"));
     for (const auto& dir : check::strings(document.value("mib_directories", json::array()), "mib_directories"))

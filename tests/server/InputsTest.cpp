@@ -1,0 +1,106 @@
+// What the server reads besides requests: derivation texts, MIB files and
+// its command line.
+#include <gtest/gtest.h>
+
+#include "server/CommandLine.hpp"
+#include "server/Derivation.hpp"
+#include "server/MibModules.hpp"
+#include "server/RequestError.hpp"
+#include "support/TempDir.hpp"
+
+using namespace qv::server;
+
+TEST(DerivationText, BaseAndFilter)
+{
+    auto d = parse_derivation("/systemId=\"s\"/agentTableType=\"CMIP\"/*", "local");
+    EXPECT_EQ(d.base, "/systemId=name:\"s\"/agentTableType=\"CMIP\"");
+    EXPECT_EQ(d.cls, "");
+    d = parse_derivation("/*", "local");
+    EXPECT_EQ(d.base, "/");
+    d = parse_derivation("agentTableType=\"CMIP\"/*/CMISFilter(objectClass=cmipAgentEntity)", "local");
+    EXPECT_EQ(d.base, "/systemId=name:\"local\"/agentTableType=\"CMIP\"");
+    EXPECT_EQ(d.cls, "cmipAgentEntity");
+    // A "/*" inside a quoted value is part of the name.
+    d = parse_derivation("/systemId=name:\"a/*b\"/*", "local");
+    EXPECT_EQ(d.base, "/systemId=name:\"a/*b\"");
+}
+
+TEST(DerivationText, OtherFormsAreRefused)
+{
+    for (const char* text : {"/systemId=name:\"s\"", "/systemId=name:\"s\"/*/CMISFilter(name=x)",
+                             "/systemId=name:\"s\"/*/CMISFilter(objectClass=x"}) {
+        try {
+            parse_derivation(text, "local");
+            ADD_FAILURE() << text;
+        } catch (const RequestError& e) {
+            EXPECT_EQ(e.code(), ErrorCode::Malformed) << text;
+        }
+    }
+    try {
+        parse_derivation("/bad name=1/*", "local");
+        ADD_FAILURE();
+    } catch (const RequestError& e) {
+        EXPECT_EQ(e.code(), ErrorCode::InvalidName);
+    }
+}
+
+TEST(MibFiles, ModuleNameIsTheIdentifierBeforeDefinitions)
+{
+    EXPECT_EQ(mib_module_name("-- a comment DEFINITIONS ::= BEGIN\nIF-MIB DEFINITIONS ::= BEGIN\nIMPORTS"),
+              "IF-MIB");
+    EXPECT_EQ(mib_module_name("RFC1213-MIB\n  DEFINITIONS\n ::=\n BEGIN"), "RFC1213-MIB");
+    EXPECT_EQ(mib_module_name("no module here"), "");
+    EXPECT_EQ(mib_module_name("X DEFINITIONS ::= END"), "");
+}
+
+TEST(MibFiles, EveryFileOfADirectoryCountsAndAMissingDirectoryIsSkipped)
+{
+    qv::test::TempDir dir;
+    dir.write_file("b.txt", "B-MIB DEFINITIONS ::= BEGIN\nEND\n");
+    dir.write_file("a.my", "A-MIB DEFINITIONS ::= BEGIN\nEND\n");
+    dir.write_file("README", "nothing to see\n");
+    dir.write_file("dup.txt", "A-MIB DEFINITIONS ::= BEGIN\nEND\n");
+    EXPECT_EQ(mib_modules(dir.path()), (std::vector<std::string>{"A-MIB", "B-MIB"}));
+    EXPECT_TRUE(mib_modules(dir.path() + "/missing").empty());
+}
+
+TEST(ServerCommandLine, OptionsAndDefaults)
+{
+    auto c = parse_command_line({"--db", "x.db", "--port=0", "--listen", "0.0.0.0", "--require-login",
+                                 "--system-name", "sys1", "--max-frame", "4096", "--load", "t.json", "--port-file",
+                                 "p"});
+    EXPECT_EQ(c.config.db_path, "x.db");
+    EXPECT_EQ(c.config.port, 0);
+    EXPECT_EQ(c.config.listen, "0.0.0.0");
+    EXPECT_TRUE(c.config.require_login);
+    EXPECT_EQ(c.config.system_name, "sys1");
+    EXPECT_EQ(c.config.max_frame, 4096u);
+    EXPECT_EQ(c.config.load_file, "t.json");
+    EXPECT_EQ(c.config.port_file, "p");
+    auto defaults = parse_command_line({});
+    EXPECT_EQ(defaults.config.port, 5555);
+    EXPECT_EQ(defaults.config.listen, "127.0.0.1");
+    EXPECT_EQ(defaults.config.system_name, host_name());
+    EXPECT_FALSE(defaults.config.require_login);
+}
+
+TEST(ServerCommandLine, BadOptionsNameTheProblem)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--port", "70000"}, "--port"},
+        {{"--port", "12x"}, "--port"},
+        {{"--db"}, "needs a value"},
+        {{"--frobnicate"}, "unknown option --frobnicate"},
+        {{"--max-frame", "10"}, "--max-frame"},
+        {{"--system-name", "a\"b"}, "double quote"},
+        {{"--require-login=yes"}, "takes no value"},
+    };
+    for (const auto& [args, says] : cases) {
+        try {
+            parse_command_line(args);
+            ADD_FAILURE() << args[0];
+        } catch (const UsageError& e) {
+            EXPECT_NE(std::string(e.what()).find(says), std::string::npos) << e.what();
+        }
+    }
+}

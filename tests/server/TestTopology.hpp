@@ -1,0 +1,16 @@
+// A small topology document the server tests load: a few views, devices
+// and users with each right missing in turn.
+#pragma once
+
+#include <string>
+
+namespace qv::test {
+
+// Nodes: 1 World (World), 2 Europe (City, in 1), 3 London (City, in 2),
+// 4 router1 (Router, in 3 and in 1), 5 router2 (Router, in 3),
+// 6 mon (Monitor, in 3). Users, password = name: admin (all rights),
+// viewer (RunObjectProperties), and no<Right> holding all but that right:
+// nocreate, nocoord, nobg, nodescr, noadmin; norun holds none.
+std::string small_topology();
+
+}  // namespace qv::test
