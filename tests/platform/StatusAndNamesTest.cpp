@@ -1,0 +1,87 @@
+// Values every caller handles: statuses, time-outs, the names of topology
+// nodes, types and agents.
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "platform/Deadline.hpp"
+#include "platform/Platform.hpp"
+#include "platform/QvAgents.hpp"
+#include "platform/QvTopoNodeDn.hpp"
+
+TEST(QvStatus, PrintsItsTextAsItStands)
+{
+    std::ostringstream failure, success, bare;
+    failure << QvStatus::failure(QvStatus::NoSuchObject, "No object /systemId=name:\"vm\"/topoNodeId=9");
+    success << QvStatus::success();
+    bare << QvStatus::failure(QvStatus::ServerError, "");
+    EXPECT_EQ(failure.str(), "No object /systemId=name:\"vm\"/topoNodeId=9");
+    EXPECT_EQ(success.str(), "OK");
+    EXPECT_EQ(bare.str(), "Failed (code 8)");
+}
+
+TEST(Deadline, DefaultRequestMeansSixtySeconds)
+{
+    EXPECT_EQ(Deadline::effective(kDefaultTimeoutRequest), 60.0);
+    EXPECT_EQ(Deadline::effective(300.0), 300.0);
+    EXPECT_EQ(Deadline::effective(0.0), 60.0);
+    EXPECT_EQ(Deadline::format_seconds(60.0), "60 s");
+    EXPECT_EQ(Deadline::format_seconds(0.5), "0.5 s");
+}
+
+TEST(TopoNodeDn, SpellsAndReadsTheProtocolForm)
+{
+    const QvTopoNodeDn dn("vm", 12);
+    EXPECT_EQ(dn.to_string(), "/systemId=name:\"vm\"/topoNodeId=12");
+    EXPECT_EQ(QvTopoNodeDn::from_string(dn.to_string()), dn);
+    // The short spelling of a system and blanks around "=" name the same node.
+    EXPECT_EQ(QvTopoNodeDn::from_string("/systemId=\"vm\"/topoNodeId = 12"), dn);
+}
+
+TEST(TopoNodeDn, RefusesNamesOfOtherObjects)
+{
+    EXPECT_FALSE(QvTopoNodeDn::from_string("/systemId=name:\"vm\"/topoTypeId=\"Router\"").valid());
+    EXPECT_FALSE(QvTopoNodeDn::from_string("/systemId=name:\"vm\"/topoNodeId=0").valid());
+    EXPECT_FALSE(QvTopoNodeDn::from_string("/systemId=name:\"vm\"/topoNodeId=12x").valid());
+    EXPECT_FALSE(QvTopoNodeDn::from_string("12").valid());
+    EXPECT_FALSE(QvTopoNodeDn::from_string("").valid());
+}
+
+TEST(TopoTypeDn, QuotesTheTypeName)
+{
+    const QvTopoTypeDn dn("vm", "Sun \"Ultra\"");
+    EXPECT_EQ(dn.to_string(), "/systemId=name:\"vm\"/topoTypeId=\"Sun \\\"Ultra\\\"\"");
+    const QvTopoTypeDn back = QvTopoTypeDn::from_string(dn.to_string());
+    EXPECT_EQ(back.unique_name(), "Sun \"Ultra\"");
+    EXPECT_EQ(back.system_name(), "vm");
+}
+
+TEST(AgentDn, SnmpProxyLivesBelowTheInternetClass)
+{
+    const QvSnmpAgentDn dn("sysA", "hostB");
+    EXPECT_EQ(dn.to_string(),
+              "/systemId=name:\"sysA\"/internetClassId={1 3 6 1 4 1 42 2 2 2 9 2 4 1 0}"
+              "/cmipsnmpProxyAgentId=\"hostB\"");
+    EXPECT_EQ(QvSnmpAgentDn::from_string(dn.to_string()), dn);
+    EXPECT_EQ(QvSnmpAgentDn::from_string("/systemId=\"sysA\"/internetClassId={ 1 3 6 1 4 1 42 2 2 2 9 2 4 1 0 }"
+                                         "/cmipsnmpProxyAgentId=\"hostB\""),
+              dn);
+}
+
+TEST(AgentDn, RpcAndCmipAgentsLiveInTheirAgentTables)
+{
+    const QvRpcAgentDn rpc("sysA", "h1");
+    EXPECT_EQ(rpc.to_string(), "/systemId=name:\"sysA\"/agentTableType=\"RPC\"/agentId=id:\"h1\"");
+    const QvCmipAgentDn cmip("sysA", "entity 7");
+    EXPECT_EQ(cmip.to_string(), "/systemId=name:\"sysA\"/agentTableType=\"CMIP\"/agentId=id:\"entity 7\"");
+    EXPECT_EQ(QvCmipAgentDn::from_string(cmip.to_string()).unique_name(), "entity 7");
+    EXPECT_EQ(QvRpcAgentDn::from_string(rpc.to_string()).unique_name(), "h1");
+}
+
+TEST(AgentDn, OneFormIsNotTakenForAnother)
+{
+    const std::string rpc = QvRpcAgentDn("sysA", "h1").to_string();
+    EXPECT_FALSE(QvCmipAgentDn::from_string(rpc).valid());
+    EXPECT_FALSE(QvSnmpAgentDn::from_string(rpc).valid());
+    EXPECT_FALSE(QvCmipAgentDn::from_string("/systemId=name:\"sysA\"").valid());
+    EXPECT_FALSE(QvCmipAgentDn().valid());
+}
