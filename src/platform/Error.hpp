@@ -5,6 +5,11 @@
 
 #include "platform/Types.hpp"
 
+// X11 defines a macro of the same name as an enumerator below; keep the
+// header usable after X headers.
+#pragma push_macro("None")
+#undef None
+
 class Error {
 public:
     enum Type { None = 0, Connection = 1, Server = 2, Timeout = 3, Usage = 4 };
@@ -26,3 +31,4 @@ private:
     int error_type_ = None;
     DataUnit error_string_;
 };
+#pragma pop_macro("None")

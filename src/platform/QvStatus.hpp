@@ -5,6 +5,11 @@
 #include <iosfwd>
 #include <string>
 
+// X11 defines a macro of the same name as an enumerator below; keep the
+// header usable after X headers.
+#pragma push_macro("BadRequest")
+#undef BadRequest
+
 class QvStatus {
 public:
     // Codes: 0 success; 1-10 the server's error codes (docs/protocol.md);
@@ -43,6 +48,7 @@ private:
     int code_ = 0;
     std::string text_;
 };
+#pragma pop_macro("BadRequest")
 
 // Prints the text alone ("OK" for a success without one), so that the
 // output can be shown in a dialog as it stands.
