@@ -1,0 +1,10 @@
+// A full-application-modal question box "QuestionDialog" with OK and CANCEL.
+#pragma once
+
+#include "gui/AppsDialogBox.hpp"
+
+class QuestionDialogBox : public AppsDialogBox {
+public:
+    // Left unmanaged; manage() shows it.
+    QuestionDialogBox(Widget parent, const char* message);
+};

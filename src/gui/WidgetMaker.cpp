@@ -1,0 +1,75 @@
+#include "gui/WidgetMaker.hpp"
+
+#include <Xm/Form.h>
+#include <Xm/Frame.h>
+#include <Xm/Label.h>
+#include <Xm/List.h>
+#include <Xm/PushB.h>
+#include <Xm/TextF.h>
+
+#include "gui/XmStr.hpp"
+
+Widget make_widget(WidgetClass widget_class, Widget parent, const char* name, Args args)
+{
+    return XtCreateManagedWidget(name, widget_class, parent, args.list(), args.count());
+}
+
+Widget make_form(Widget parent, const char* name, Args args)
+{
+    return make_widget(xmFormWidgetClass, parent, name, std::move(args));
+}
+
+Widget make_label(Widget parent, const char* name, const char* text, Args args)
+{
+    XmStr label(text);
+    args.add(XmNlabelString, label.get());
+    return make_widget(xmLabelWidgetClass, parent, name, std::move(args));
+}
+
+Widget make_button(Widget parent, const char* name, const char* text, Args args)
+{
+    XmStr label(text);
+    args.add(XmNlabelString, label.get());
+    return make_widget(xmPushButtonWidgetClass, parent, name, std::move(args));
+}
+
+Widget make_text_field(Widget parent, const char* name, Args args)
+{
+    return make_widget(xmTextFieldWidgetClass, parent, name, std::move(args));
+}
+
+Widget make_frame(Widget parent, const char* name, const char* title_name, const char* title_text, Widget* title,
+                  Args args)
+{
+    Widget frame = make_widget(xmFrameWidgetClass, parent, name, std::move(args));
+    Args title_args;
+    title_args.add(XmNchildType, XmFRAME_TITLE_CHILD);
+    Widget label = make_label(frame, title_name, title_text, title_args);
+    if (title)
+        *title = label;
+    return frame;
+}
+
+Widget make_scrolled_list(Widget parent, const char* name, int visible_items, unsigned char selection_policy,
+                          Args args)
+{
+    args.add(XmNvisibleItemCount, visible_items).add(XmNselectionPolicy, selection_policy);
+    Widget list = XmCreateScrolledList(parent, const_cast<char*>(name), args.list(), args.count());
+    XtManageChild(list);
+    return list;
+}
+
+void set_label_text(Widget label, const char* text)
+{
+    XmStr value(text);
+    Args().add(XmNlabelString, value.get()).set_on(label);
+}
+
+std::string get_label_text(Widget label)
+{
+    XmString value = nullptr;
+    XtVaGetValues(label, XmNlabelString, &value, nullptr);
+    std::string text = XmStr::to_string(value);
+    XmStringFree(value);
+    return text;
+}

@@ -1,0 +1,5 @@
+#include "help/XtHelpNotify.hpp"
+
+void XtHelpNotify::processCreated(XtHelp*, long) {}
+
+void XtHelpNotify::processExited(long) {}

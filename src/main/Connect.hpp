@@ -1,0 +1,21 @@
+// The connection to the management server: connect with login and retry,
+// the events the tool wants, and the disconnection callback.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+#include "platform/Platform.hpp"
+
+// The connection, kept for the life of the process.
+extern Platform* qv;
+
+// Connects to server (with up to five attempts); returns 1 when connected and
+// otherwise ends the program with status 0.
+int connect();
+
+// Tries to connect up to attempts times, offering a retry after each
+// failure. True when connected.
+bool platform_connect_gui(Platform& platform, const DataUnit& server_name, const DataUnit& application,
+                          Widget parent, XtAppContext context, unsigned long attempts);
+
+inline constexpr unsigned long kConnectAttempts = 5;

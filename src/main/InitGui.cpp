@@ -1,0 +1,102 @@
+#include "main/InitGui.hpp"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include <Xm/Xm.h>
+
+#include "gui/MemberCallback.hpp"
+#include "gui/WidgetMaker.hpp"
+#include "gui/XtGlobals.hpp"
+#include "main/Catalogue.hpp"
+#include "main/ModeSetup.hpp"
+#include "main/ProgramExit.hpp"
+#include "main/StartupState.hpp"
+#include "main/TitleText.hpp"
+#include "platform/XtBinding.hpp"
+#include "ui/AgentConfigDialog.hpp"
+#include "ui/ExitFlows.hpp"
+#include "ui/NamesSelection.hpp"
+#include "ui/ObjectBrowser.hpp"
+#include "ui/ObjectConfig.hpp"
+#include "ui/Windows.hpp"
+
+namespace {
+
+struct MainShellChoice {
+    Widget shell;
+    int title_number;
+    const char* title;
+};
+
+MainShellChoice choose_main_shell()
+{
+    switch (protocol_type) {
+    case 1:
+        return {cmip_config_dialog->shell(), 802, "CMIP Configuration"};
+    case 2:
+        return {mis_config_dialog->shell(), 804, "MIS Configuration"};
+    case 3:
+        init_rpc_table();
+        return {rpc_config_dialog->shell(), 805, "RPC Configuration"};
+    case 4:
+        return {snmp_config_dialog->shell(), 803, "SNMP Configuration"};
+    default:
+        return {object_config_tool->shell(), 801, "Zentra - Object Properties"};
+    }
+}
+
+// With the main window in charge, closing a dialog is its Cancel.
+void route_dialog_closes()
+{
+    for (AgentConfigDialog* dialog : {snmp_config_dialog, cmip_config_dialog, mis_config_dialog, rpc_config_dialog})
+        close_callback(dialog->shell(), &member_trampoline<AgentConfigDialog, &AgentConfigDialog::cancel_button_cb>,
+                       dialog);
+    close_callback(names_dialog->xd_rootwidget(),
+                   &member_trampoline<NamesSelection, &NamesSelection::cancel_button_cb>, names_dialog);
+    close_callback(object_browser->shell(),
+                   &member_trampoline<ObjectBrowser, &ObjectBrowser::object_browser_close_cb>, object_browser);
+}
+
+const char* program_basename(const char* program)
+{
+    const char* slash = std::strrchr(program, '/');
+    return slash ? slash + 1 : program;
+}
+
+}  // namespace
+
+void init_gui(int& argc, char** argv)
+{
+    XtSetLanguageProc(nullptr, nullptr, nullptr);
+    XtToolkitInitialize();
+    open_catalogue();
+    app_context = XtCreateApplicationContext();
+    set_app_context(app_context);
+
+    display = XtOpenDisplay(app_context, nullptr, program_basename(argv[0]), kAppClass, nullptr, 0, &argc, argv);
+    if (!display) {
+        std::printf(cat_text(kToolSet, 800, "%s: can't open display, exiting...\n"), argv[0]);
+        program_exit(-1);
+    }
+
+    create_windows(display, argc, argv);
+
+    const MainShellChoice main = choose_main_shell();
+    root_widget = main.shell;
+    if (protocol_type == 0)
+        route_dialog_closes();
+    const std::string title =
+        format_title(cat_text(kToolSet, main.title_number, main.title), kVersionText, server ? server : "");
+    XtVaSetValues(root_widget, XmNtitle, title.c_str(), nullptr);
+
+    if (create_node) {
+        set_label_text(object_config_tool->type_frame_label(), cat_text(kToolSet, 833, "Object Type"));
+        set_label_text(object_config_tool->prop_label(), cat_text(kToolSet, 834, "Detailed Properties"));
+        set_focus();
+    }
+    close_callback(root_widget, exit_callback, nullptr);
+}
+
+void set_focus() { XmProcessTraversal(object_config_tool->name_text_field(), XmTRAVERSE_NEXT); }

@@ -1,0 +1,43 @@
+#include "ui/CmipDel.hpp"
+
+#include <Xm/Form.h>
+#include <Xm/List.h>
+
+#include "gui/MemberCallback.hpp"
+#include "gui/TemplateDialog.hpp"
+#include "gui/WidgetMaker.hpp"
+#include "help/HelpLauncher.hpp"
+#include "main/Catalogue.hpp"
+
+void CmipDel::create(Widget parent, const char* name)
+{
+    const TemplateDialog dialog =
+        create_template_dialog(parent, name, "cmip_del_template", cat_text(kToolSet, 154, "Delete Entity"));
+    _xd_rootwidget = dialog.shell;
+    _xd_dialogwidget = dialog.box;
+    ok_button_ = make_button(dialog.box, "cmip_del_ok_button", cat_text(kToolSet, 155, "OK"));
+    apply_button_ = make_button(dialog.box, "cmip_del_apply_button", cat_text(kToolSet, 156, "Apply"));
+    Widget cancel = make_button(dialog.box, "cmip_del_cancel_button", cat_text(kToolSet, 157, "Cancel"));
+    Widget help_button = make_button(dialog.box, "cmip_del_help_button", cat_text(kToolSet, 158, "Help"));
+
+    Widget form = make_form(dialog.box, "cmip_del_form");
+    Args label_args;
+    label_args.add(XmNtopAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM);
+    Widget label =
+        make_label(form, "cmip_del_label", cat_text(kToolSet, 159, "Select Entity to Delete"), label_args);
+    list_ = make_scrolled_list(form, "cmip_del_list", 7, XmEXTENDED_SELECT);
+    Args list_args;
+    list_args.add(XmNtopAttachment, XmATTACH_WIDGET)
+        .add(XmNtopWidget, label)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_FORM);
+    list_args.set_on(XtParent(list_));
+
+    add_member_callback<CmipDel, &CmipDel::cancel_button_cb>(cancel, XmNactivateCallback, this);
+    add_member_callback<CmipDel, &CmipDel::help_button_cb>(help_button, XmNactivateCallback, this);
+}
+
+void CmipDel::cancel_button_cb(Widget, XtPointer) { xd_hide(); }
+
+void CmipDel::help_button_cb(Widget, XtPointer) { show_help_topic(help, kHelpTopic); }

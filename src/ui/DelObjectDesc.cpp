@@ -1,0 +1,91 @@
+#include "ui/DelObjectDesc.hpp"
+
+#include <algorithm>
+#include <string>
+
+#include <Xm/Form.h>
+#include <Xm/List.h>
+
+#include "gui/MemberCallback.hpp"
+#include "gui/TemplateDialog.hpp"
+#include "gui/WidgetMaker.hpp"
+#include "gui/XmStr.hpp"
+#include "help/HelpLauncher.hpp"
+#include "main/Catalogue.hpp"
+#include "ui/NumberedGroup.hpp"
+
+NumberedGroup* current_user_data = nullptr;
+
+void DelObjectDesc::create(Widget parent, const char* name)
+{
+    const TemplateDialog dialog = create_template_dialog(parent, name, "del_template",
+                                                         cat_text(kToolSet, 167, "Delete Object Description"));
+    _xd_rootwidget = dialog.shell;
+    _xd_dialogwidget = dialog.box;
+    Widget ok = make_button(dialog.box, "del_ok_button", cat_text(kToolSet, 168, "OK"));
+    Widget apply = make_button(dialog.box, "del_apply_button", cat_text(kToolSet, 169, "Apply"));
+    Widget cancel = make_button(dialog.box, "del_cancel_button", cat_text(kToolSet, 170, "Cancel"));
+    Widget help_button = make_button(dialog.box, "del_help_button", cat_text(kToolSet, 171, "Help"));
+
+    Widget form = make_form(dialog.box, "del_form");
+    Args label_args;
+    label_args.add(XmNtopAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM);
+    Widget label = make_label(form, "del_label", cat_text(kToolSet, 172, "Select Number to Delete"), label_args);
+    del_list_ = make_scrolled_list(form, "del_list", 7, XmMULTIPLE_SELECT);
+    Args list_args;
+    list_args.add(XmNtopAttachment, XmATTACH_WIDGET)
+        .add(XmNtopWidget, label)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_FORM);
+    list_args.set_on(XtParent(del_list_));
+
+    XtAddCallback(ok, XmNactivateCallback, ok_pressed, this);
+    add_member_callback<DelObjectDesc, &DelObjectDesc::apply_button_cb>(apply, XmNactivateCallback, this);
+    XtAddCallback(cancel, XmNactivateCallback, cancel_pressed, this);
+    add_member_callback<DelObjectDesc, &DelObjectDesc::help_button_cb>(help_button, XmNactivateCallback, this);
+}
+
+void DelObjectDesc::ok_pressed(Widget widget, XtPointer client_data, XtPointer call_data)
+{
+    auto* self = static_cast<DelObjectDesc*>(client_data);
+    XtUnmanageChild(self->_xd_dialogwidget);
+    self->ok_button_cb(widget, call_data);
+}
+
+// Cancel deletes nothing.
+void DelObjectDesc::cancel_pressed(Widget, XtPointer client_data, XtPointer)
+{
+    XtUnmanageChild(static_cast<DelObjectDesc*>(client_data)->_xd_dialogwidget);
+}
+
+void DelObjectDesc::fill_list(int count)
+{
+    XmListDeleteAllItems(del_list_);
+    for (int number = 1; number <= count; ++number) {
+        XmStr item(std::to_string(number));
+        XmListAddItemUnselected(del_list_, item.get(), 0);
+    }
+}
+
+void DelObjectDesc::apply_button_cb(Widget, XtPointer)
+{
+    if (!current_user_data)
+        return;
+    int* positions = nullptr;
+    int count = 0;
+    if (!XmListGetSelectedPos(del_list_, &positions, &count))
+        count = 0;
+    std::sort(positions, positions + count);
+    current_user_data->remove_data(count, positions);
+    XtFree(reinterpret_cast<char*>(positions));
+    fill_list(current_user_data->get_num_of_groups());
+}
+
+void DelObjectDesc::ok_button_cb(Widget widget, XtPointer call_data)
+{
+    apply_button_cb(widget, call_data);
+    XtPopdown(_xd_rootwidget);
+}
+
+void DelObjectDesc::help_button_cb(Widget, XtPointer) { show_help_topic(help, kHelpTopic); }

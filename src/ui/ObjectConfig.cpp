@@ -1,0 +1,77 @@
+#include "ui/ObjectConfig.hpp"
+
+#include <Xm/Form.h>
+#include <Xm/MessageB.h>
+#include <Xm/Xm.h>
+
+#include "gui/MemberCallback.hpp"
+#include "gui/WidgetMaker.hpp"
+#include "help/HelpLauncher.hpp"
+#include "main/Catalogue.hpp"
+#include "ui/ExitFlows.hpp"
+
+void ObjectConfig::create(Display* dpy, const char* name, int argc, char** argv, const char* app_class)
+{
+    Args shell_args;
+    shell_args.add(XmNwidth, 600)
+        .add(XmNheight, 700)
+        .add(XmNtitle, cat_text(kToolSet, 1, "Viewer: Object Properties"))
+        .add(XmNargc, argc)
+        .add(XmNargv, argv);
+    shell_ = XtAppCreateShell(name, app_class ? app_class : kAppClass, applicationShellWidgetClass, dpy,
+                              shell_args.list(), shell_args.count());
+    _xd_rootwidget = shell_;
+
+    Args box_args;
+    box_args.add(XmNdialogType, XmDIALOG_TEMPLATE);
+    tolvar_dialog_ = XmCreateMessageBox(shell_, const_cast<char*>("tolvar_dialog"), box_args.list(),
+                                        box_args.count());
+    create_buttons();
+    create_work_area();
+    XtManageChild(tolvar_dialog_);
+}
+
+// Push-button children of a template message box go to its action area.
+void ObjectConfig::create_buttons()
+{
+    ok_button_ = make_button(tolvar_dialog_, "ok_button", cat_text(kToolSet, 2, "OK"));
+    apply_button_ = make_button(tolvar_dialog_, "apply_button", cat_text(kToolSet, 3, "Apply"));
+    cancel_button_ = make_button(tolvar_dialog_, "cancel_button", cat_text(kToolSet, 4, "Cancel"));
+    help_button_ = make_button(tolvar_dialog_, "help_button", cat_text(kToolSet, 5, "Help"));
+    add_member_callback<ObjectConfig, &ObjectConfig::exit_cb>(cancel_button_, XmNactivateCallback, this);
+    add_member_callback<ObjectConfig, &ObjectConfig::help_button_cb>(help_button_, XmNactivateCallback, this);
+}
+
+// The first non-button child of the message box is its work area.
+void ObjectConfig::create_work_area()
+{
+    main_form_ = make_form(tolvar_dialog_, "main_form");
+    identification_.create(main_form_);
+    type_frame_.create(main_form_);
+    book_.create(main_form_);
+
+    Args top;
+    top.add(XmNtopAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM);
+    top.set_on(identification_.frame());
+    Args middle;
+    middle.add(XmNtopAttachment, XmATTACH_WIDGET)
+        .add(XmNtopWidget, identification_.frame())
+        .add(XmNtopOffset, 6)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM);
+    middle.set_on(type_frame_.frame());
+    Args bottom;
+    bottom.add(XmNtopAttachment, XmATTACH_WIDGET)
+        .add(XmNtopWidget, type_frame_.frame())
+        .add(XmNtopOffset, 6)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_FORM);
+    bottom.set_on(book_.frame());
+}
+
+void ObjectConfig::exit_cb(Widget widget, XtPointer) { exit_callback(widget, nullptr, nullptr); }
+
+void ObjectConfig::help_button_cb(Widget, XtPointer) { show_help_topic(help, kHelpTopic); }

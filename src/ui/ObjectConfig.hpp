@@ -1,0 +1,62 @@
+// The main window: one application shell holding the message box
+// "tolvar_dialog" with OK, Apply, Cancel and Help along the bottom and, in its
+// work area, the object identification, the type and the property pages.
+// The header and the pages are built on top of it and keep its widgets.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+#include "gui/XdXtWidget.hpp"
+#include "gui/XtGlobals.hpp"
+#include "ui/IdentificationFrame.hpp"
+#include "ui/PropertyBook.hpp"
+#include "ui/TypeFrame.hpp"
+
+class ObjectConfig : public xd_XtWidget_c {
+public:
+    // Builds the whole tree under a new application shell (given argc and
+    // argv), connects the callbacks and manages everything; the shell is not
+    // realized.
+    virtual void create(Display* display, const char* name, int argc, char** argv,
+                        const char* app_class = kAppClass);
+
+    // Cancel: the program ends at once, nothing saved.
+    virtual void exit_cb(Widget widget, XtPointer call_data);
+    // Help: topic 1290.
+    virtual void help_button_cb(Widget widget, XtPointer call_data);
+
+    Widget shell() const { return shell_; }
+    Widget tolvar_dialog() const { return tolvar_dialog_; }
+    Widget ok_button() const { return ok_button_; }
+    Widget apply_button() const { return apply_button_; }
+    Widget cancel_button() const { return cancel_button_; }
+    Widget help_button() const { return help_button_; }
+    Widget main_form() const { return main_form_; }
+
+    IdentificationFrame& identification() { return identification_; }
+    TypeFrame& type_frame() { return type_frame_; }
+    PropertyBook& book() { return book_; }
+
+    // Shortcuts for the widgets start-up touches.
+    Widget name_text_field() const { return identification_.name_text_field(); }
+    Widget type_frame_label() const { return type_frame_.type_frame_label(); }
+    Widget prop_label() const { return book_.prop_label(); }
+    Widget agent_form2() const { return book_.agent_form2(); }
+
+    static constexpr int kHelpTopic = 1290;
+
+private:
+    void create_buttons();
+    void create_work_area();
+
+    Widget shell_ = nullptr;
+    Widget tolvar_dialog_ = nullptr;
+    Widget ok_button_ = nullptr;
+    Widget apply_button_ = nullptr;
+    Widget cancel_button_ = nullptr;
+    Widget help_button_ = nullptr;
+    Widget main_form_ = nullptr;
+    IdentificationFrame identification_;
+    TypeFrame type_frame_;
+    PropertyBook book_;
+};

@@ -1,0 +1,79 @@
+#include "ui/PropertyBook.hpp"
+
+#include <Xm/Form.h>
+#include <Xm/Frame.h>
+#include <Xm/RowColumn.h>
+#include <Xm/ScrolledW.h>
+#include <Xm/TabStack.h>
+
+#include "gui/WidgetMaker.hpp"
+#include "gui/XmStr.hpp"
+#include "main/Catalogue.hpp"
+
+void PropertyBook::create(Widget parent)
+{
+    frame_ = make_frame(parent, "bot_frame", "prop_label",
+                        cat_text(kToolSet, 78, "Detailed Properties for Selected Object"), &prop_label_);
+    Widget tab_form = make_form(frame_, "tab_form");
+    Args tab_args;
+    tab_args.add(XmNtopAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_FORM);
+    tab_mgr_ = make_widget(xmTabStackWidgetClass, tab_form, "tab_mgr", tab_args);
+
+    create_agent_page();
+    display_form_ = make_widget(xmRowColumnWidgetClass, add_page("display_scroll", 32, "Display"), "display_form");
+    coord_form_ = make_form(add_page("coord_scroll", 67, "Coordinates"), "coord_form");
+    object_desc_form_ = make_form(add_page("descr_scroll", 77, "Stored Data"), "object_desc_form");
+    Args rows_args;
+    rows_args.add(XmNtopAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM);
+    user_data_row_col_ = make_widget(xmRowColumnWidgetClass, object_desc_form_, "user_data_row_col", rows_args);
+}
+
+Widget PropertyBook::add_page(const char* name, int label_number, const char* label)
+{
+    XmStr tab_label(cat_text(kToolSet, label_number, label));
+    Args args;
+    args.add(XmNscrollingPolicy, XmAUTOMATIC).add(XmNtabLabelString, tab_label.get());
+    return make_widget(xmScrolledWindowWidgetClass, tab_mgr_, name, args);
+}
+
+void PropertyBook::create_agent_page()
+{
+    agent_form_ = make_form(add_page("agent_scroll", 15, "Agents"), "agent_form");
+
+    Args form2_args;
+    form2_args.add(XmNtopAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM);
+    agent_form2_ = make_form(agent_form_, "agent_form2", form2_args);
+    Args title_args;
+    title_args.add(XmNtopAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM);
+    Widget title = make_label(agent_form2_, "agent_lbl2", cat_text(kToolSet, 31, "Configured Agents"), title_args);
+
+    Args change_args;
+    change_args.add(XmNbottomAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNsensitive, False);
+    change_button_ = make_button(agent_form2_, "change_button", cat_text(kToolSet, 29, "Change... "), change_args);
+    Args delete_args;
+    delete_args.add(XmNbottomAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_WIDGET)
+        .add(XmNleftWidget, change_button_)
+        .add(XmNleftOffset, 10)
+        .add(XmNsensitive, False);
+    delete_button_ = make_button(agent_form2_, "delete_button", cat_text(kToolSet, 30, "Delete"), delete_args);
+
+    Args table_args;
+    table_args.add(XmNtopAttachment, XmATTACH_WIDGET)
+        .add(XmNtopWidget, title)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_WIDGET)
+        .add(XmNbottomWidget, change_button_)
+        .add(XmNbottomOffset, 6);
+    table_frame_ = make_widget(xmFrameWidgetClass, agent_form2_, "table_frame", table_args);
+}

@@ -1,0 +1,46 @@
+#include "ui/TypeFrame.hpp"
+
+#include <Xm/CascadeB.h>
+#include <Xm/Form.h>
+#include <Xm/Label.h>
+#include <Xm/RowColumn.h>
+
+#include "gui/WidgetMaker.hpp"
+#include "gui/XmStr.hpp"
+#include "main/Catalogue.hpp"
+#include "widgets/CaptionLayout.hpp"
+
+void TypeFrame::create(Widget parent)
+{
+    frame_ = make_frame(parent, "frame2", "type_frame_label", cat_text(kToolSet, 12, "Type of Selected Object"),
+                        &type_frame_label_);
+    Widget form = make_form(frame_, "form1");
+
+    Args pixmap_args;
+    pixmap_args.add(XmNtopAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_FORM)
+        .add(XmNleftOffset, 6)
+        .add(XmNlabelType, XmPIXMAP);
+    type_pixmap_ = make_widget(xmLabelWidgetClass, form, "type_pixmap", pixmap_args);
+
+    Args aligner_args;
+    aligner_args.add(XmNtopAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_WIDGET)
+        .add(XmNleftWidget, type_pixmap_)
+        .add(XmNrightAttachment, XmATTACH_FORM)
+        .add(XmNmarginWidth, 6)
+        .add(XmNmarginHeight, 6);
+    CaptionLayout aligner(form, "widget12", 10, 6, aligner_args);
+    Widget type_label = make_label(aligner.form(), "label10", cat_text(kToolSet, 13, "Type (Click to change):"));
+    Widget menu_bar = XmCreateMenuBar(aligner.form(), const_cast<char*>("menuBar1"), nullptr, 0);
+    XtManageChild(menu_bar);
+    type_pulldown_ = XmCreatePulldownMenu(menu_bar, const_cast<char*>("type_pulldown"), nullptr, 0);
+    XmStr cascade_label(cat_text(kToolSet, 14, " "));
+    Args cascade_args;
+    cascade_args.add(XmNsubMenuId, type_pulldown_).add(XmNlabelString, cascade_label.get());
+    type_menu_cascade_ = make_widget(xmCascadeButtonWidgetClass, menu_bar, "type_menu_cascade", cascade_args);
+    aligner.add_row(type_label, menu_bar);
+    aligner.finish();
+}

@@ -1,0 +1,40 @@
+// The tool's windows: created once, hidden, at start-up and kept for the
+// life of the process.
+#pragma once
+
+#include <vector>
+
+#include <X11/Intrinsic.h>
+
+class AgentConfigDialog;
+class ChooserDialog;
+class CmipDel;
+class DelObjectDesc;
+class NamesSelection;
+class ObjectBrowser;
+class ObjectConfig;
+
+extern ObjectConfig* object_config_tool;
+extern AgentConfigDialog* snmp_config_dialog;
+extern ChooserDialog* snmp_mib_dialog;
+extern ObjectBrowser* object_browser;
+extern DelObjectDesc* del_obj_desc_dialog;
+extern AgentConfigDialog* cmip_config_dialog;
+extern CmipDel* cmip_del_entity_dialog;
+extern AgentConfigDialog* mis_config_dialog;
+extern AgentConfigDialog* rpc_config_dialog;
+extern ChooserDialog* rpc_agent_dialog;
+extern NamesSelection* names_dialog;
+
+// Builds every window, hidden, in start-up order: the main window, the SNMP
+// dialog with its MIB chooser, the object browser and the delete-description
+// dialog, the CMIP dialog with its delete dialog, the MIS dialog, the RPC
+// dialog with its agent chooser, and the name selection dialog.
+void create_windows(Display* display, int argc, char** argv);
+
+// The agent configuration dialog of a protocol (1 CMIP, 2 MIS, 3 RPC,
+// 4 SNMP), null for any other value.
+AgentConfigDialog* agent_dialog_for(int protocol);
+
+// The application shells of the windows above, main window first.
+std::vector<Widget> top_level_shells();
