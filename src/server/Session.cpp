@@ -40,6 +40,9 @@ void Call::fail(ErrorCode code, const std::string& text)
     if (answered_)
         return;
     answered_ = true;
+    if (code == ErrorCode::NotAuthorized)
+        log_line("#" + std::to_string(session_->number()) + " " + op() + " refused for " +
+                 (session_->user().empty() ? std::string("?") : session_->user()) + ": " + text);
     session_->send(error_frame(id_, code, text));
     session_->finish_call();
 }
