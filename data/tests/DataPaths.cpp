@@ -1,0 +1,50 @@
+#include "DataPaths.hpp"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+
+namespace qv::datatest {
+
+std::string source_path(const std::string& relative)
+{
+    return std::string(QV_DATA_SOURCE_DIR) + "/" + relative;
+}
+
+std::string share_path(const std::string& relative)
+{
+    return std::string(QV_DATA_SHARE_DIR) + "/" + relative;
+}
+
+std::string read_file(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> read_lines(const std::string& path)
+{
+    std::istringstream in(read_file(path));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool is_regular_file(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+nlohmann::json load_document(const std::string& relative)
+{
+    return nlohmann::json::parse(read_file(source_path(relative)));
+}
+
+}  // namespace qv::datatest

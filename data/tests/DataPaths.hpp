@@ -1,0 +1,20 @@
+// Where the data tests find the sources and the built share tree (QV_HOME).
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace qv::datatest {
+
+std::string source_path(const std::string& relative);  // in the source tree
+std::string share_path(const std::string& relative);   // in build/share/qv
+
+std::string read_file(const std::string& path);
+std::vector<std::string> read_lines(const std::string& path);
+bool is_regular_file(const std::string& path);
+
+// A topology document of the source tree, e.g. "data/demo/topology.json".
+nlohmann::json load_document(const std::string& relative);
+
+}  // namespace qv::datatest

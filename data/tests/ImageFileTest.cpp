@@ -1,0 +1,109 @@
+// Glyphs, drag icons and view backgrounds in the share tree are XPM files the
+// X pixmap library reads, of the sizes and colour counts the tool expects.
+#include "DataPaths.hpp"
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+// After gtest: the X headers define macros (None, Bool) that its templates use as names.
+#include <X11/xpm.h>
+#include <set>
+#include <string>
+
+using namespace qv::datatest;
+
+namespace {
+
+std::vector<std::string> files_in(const std::string& dir, const std::string& suffix)
+{
+    std::vector<std::string> names;
+    if (DIR* d = ::opendir(share_path(dir).c_str())) {
+        while (dirent* e = ::readdir(d)) {
+            std::string name = e->d_name;
+            if (name.size() > suffix.size() &&
+                name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+                names.push_back(name);
+        }
+        ::closedir(d);
+    }
+    return names;
+}
+
+// An image as the pixmap library reads it; freed with the object.
+class Xpm {
+public:
+    explicit Xpm(const std::string& path)
+    {
+        ok_ = XpmReadFileToXpmImage(const_cast<char*>(path.c_str()), &image_, nullptr) == XpmSuccess;
+    }
+    ~Xpm()
+    {
+        if (ok_)
+            XpmFreeXpmImage(&image_);
+    }
+    Xpm(const Xpm&) = delete;
+    Xpm& operator=(const Xpm&) = delete;
+
+    bool ok() const { return ok_; }
+    const XpmImage& image() const { return image_; }
+    // Share of pixels not painted in the colour of the first palette entry.
+    double drawn_share() const
+    {
+        std::size_t n = image_.width * image_.height, drawn = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            drawn += image_.data[i] != 0;
+        return n ? double(drawn) / double(n) : 0.0;
+    }
+
+private:
+    XpmImage image_{};
+    bool ok_ = false;
+};
+
+bool is_drag_icon(const std::string& name)
+{
+    return name == "member.pm" || name == "object.pm";
+}
+
+}  // namespace
+
+TEST(Glyphs, AreDrawn32By32InAFewColours)
+{
+    auto names = files_in("glyphs", ".pm");
+    ASSERT_GE(names.size(), 47u);
+    for (const auto& name : names) {
+        if (is_drag_icon(name))
+            continue;
+        Xpm xpm(share_path("glyphs/" + name));
+        ASSERT_TRUE(xpm.ok()) << name;
+        EXPECT_EQ(xpm.image().width, 32u) << name;
+        EXPECT_EQ(xpm.image().height, 32u) << name;
+        EXPECT_GE(xpm.image().ncolors, 3u) << name;
+        EXPECT_LE(xpm.image().ncolors, 16u) << name;
+        EXPECT_GT(xpm.drawn_share(), 0.08) << name << " is nearly empty";
+    }
+}
+
+TEST(Glyphs, DragIconsUseForegroundAndBackgroundOnly)
+{
+    for (const char* name : {"member.pm", "object.pm"}) {
+        Xpm xpm(share_path(std::string("glyphs/") + name));
+        ASSERT_TRUE(xpm.ok()) << name;
+        ASSERT_EQ(xpm.image().ncolors, 2u) << name;
+        std::set<std::string> symbols;
+        for (unsigned i = 0; i < xpm.image().ncolors; ++i)
+            symbols.insert(xpm.image().colorTable[i].symbolic ? xpm.image().colorTable[i].symbolic : "");
+        EXPECT_EQ(symbols, (std::set<std::string>{"foreground", "background"})) << name;
+    }
+}
+
+TEST(Backgrounds, AreReadableImagesOfAViewsSize)
+{
+    auto names = files_in("backgrounds", ".xpm");
+    ASSERT_GE(names.size(), 3u);
+    for (const auto& name : names) {
+        Xpm xpm(share_path("backgrounds/" + name));
+        ASSERT_TRUE(xpm.ok()) << name;
+        EXPECT_GE(xpm.image().width, 200u) << name;
+        EXPECT_GE(xpm.image().height, 200u) << name;
+    }
+}
