@@ -3,11 +3,12 @@
 
     tools/gen-glyphs.py [OUTPUT_DIR]      (default: data/glyphs)
 
-Writes <type>.pm for every type of tools/topology_types.py, plus the drag
-icons member.pm and object.pm. Glyph backgrounds use the XPM symbolic colour
-"background" so that Motif paints them in the colour of the label showing
-them; the drag icons use only "foreground" and "background" so that they
-read well as 1-bit pixmaps.
+Writes <type>.pm for every type of tools/topology_types.py (XPM), plus the
+drag icons member.pm and object.pm. Glyph backgrounds use the XPM symbolic
+colour "background" so that Motif paints them in the colour of the label
+showing them. The drag icons are X bitmaps (XBM) under the same suffix:
+they are read as 1-bit pixmaps, which Motif builds from a bitmap file but
+not from an XPM one.
 """
 import os
 import sys
@@ -32,7 +33,7 @@ def main():
     for name, draw in glyph_shapes.DRAG_ICONS.items():
         canvas = Canvas(monochrome=True)
         draw(canvas)
-        write(out, name, canvas.to_xpm(name))
+        write(out, name, canvas.to_xbm(name))
 
 
 def write(directory, name, text):

@@ -17,12 +17,6 @@ PALETTE = {
     "c": "c #20a0b0",
 }
 
-# Drag icons: foreground and background only.
-MONO_PALETTE = {
-    ".": "s background c white",
-    "k": "s foreground c black",
-}
-
 
 class Canvas:
     def __init__(self, size=32, monochrome=False):
@@ -100,8 +94,25 @@ class Canvas:
                         self.put(x, y, inside)
         self.polyline(points + points[:1], c)
 
+    def to_xbm(self, var):
+        """The drawing as an X bitmap: set bits are the drawn pixels."""
+        data = []
+        for row in self.pixels:
+            for x0 in range(0, self.size, 8):
+                byte = 0
+                for bit in range(8):
+                    if x0 + bit < self.size and row[x0 + bit] != ".":
+                        byte |= 1 << bit
+                data.append("0x%02x" % byte)
+        lines = ["#define %s_width %d" % (var, self.size),
+                 "#define %s_height %d" % (var, self.size),
+                 "static unsigned char %s_bits[] = {" % var]
+        for i in range(0, len(data), 12):
+            lines.append("   " + ", ".join(data[i:i + 12]) + ("," if i + 12 < len(data) else "};"))
+        return "\n".join(lines) + "\n"
+
     def to_xpm(self, var):
-        palette = MONO_PALETTE if self.monochrome else PALETTE
+        palette = PALETTE
         used = sorted({c for row in self.pixels for c in row},
                       key=lambda c: list(palette).index(c))
         lines = ["/* XPM */", "static char *%s[] = {" % var.replace("-", "_"),
