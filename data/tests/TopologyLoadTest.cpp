@@ -3,6 +3,8 @@
 #include "support/TestServer.hpp"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <memory>
 #include <nlohmann/json.hpp>
 
 using namespace qv::test;
@@ -71,4 +73,29 @@ TEST_F(LoadedServer, StoresTheFixturesAgentDnsAbsolute)
     auto proxy = admin({"get", agents[0].get<std::string>(), "transportAddress"});
     EXPECT_EQ(proxy.exit_status, 0) << proxy.err;
     EXPECT_NE(proxy.out.find("127.0.0.1:161"), std::string::npos) << proxy.out;
+}
+
+TEST(FixtureUsers, LogInWithTheirDocumentedPasswordsAndHoldTheirRights)
+{
+    ServerOptions options;
+    options.system_name = kSystem;
+    options.require_login = true;
+    options.load_file = source_dir() + "/data/fixture/topology.json";
+    TestServer server(options);
+    const std::map<std::string, std::size_t> rights = {
+        {"admin", 6}, {"viewer", 1}, {"nocreate", 5}, {"nocoord", 5}, {"norun", 0}};
+    for (const auto& [user, count] : rights) {
+        RunOptions run;
+        run.env = server.client_env();
+        run.env["QV_PASSWORD"] = user;
+        auto r = run_binary("qv_admin", {"--user", user, "rights"}, run);
+        ASSERT_EQ(r.exit_status, 0) << user << ": " << r.err;
+        auto reply = nlohmann::json::parse(r.out, nullptr, false);
+        ASSERT_TRUE(reply.is_object()) << r.out;
+        EXPECT_EQ(reply["rights"].size(), count) << user << ": " << r.out;
+    }
+    RunOptions wrong;
+    wrong.env = server.client_env();
+    wrong.env["QV_PASSWORD"] = "not-the-password";
+    EXPECT_NE(run_binary("qv_admin", {"--user", "admin", "rights"}, wrong).exit_status, 0);
 }
