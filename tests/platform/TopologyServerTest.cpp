@@ -1,0 +1,299 @@
+// The topology side of the library against the real qv_server with the test
+// fixture: lookups, path names, every node attribute stored and read back,
+// stored data with its syntaxes, the metadata repository and the agents.
+#include <gtest/gtest.h>
+
+#include "ServerClient.hpp"
+#include "platform/Image.hpp"
+#include "platform/QvAgents.hpp"
+#include "platform/QvTopoNode.hpp"
+#include "platform/QvTopoPlatform.hpp"
+#include "platform/QvTopoType.hpp"
+
+namespace {
+
+class TopologyServer : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server_ = new qv::test::TestServer(ServerClient::fixture()); }
+    static void TearDownTestSuite()
+    {
+        delete server_;
+        server_ = nullptr;
+    }
+    void SetUp() override
+    {
+        platform_ = ServerClient::connect(*server_);
+        ASSERT_TRUE(QvTopoPlatform::initialize(*platform_, 1));
+        topo_ = QvTopoPlatform::instance();
+    }
+    QvTopoNodeDn dn(long id) const { return QvTopoNodeDn(server_->system_name(), id); }
+    QvTopoNode loaded(long id)
+    {
+        QvTopoNode node(platform_.get());
+        node.set_dn(dn(id));
+        EXPECT_TRUE(node.load_all_attributes());
+        return node;
+    }
+
+    static qv::test::TestServer* server_;
+    std::unique_ptr<Platform> platform_;
+    QvTopoPlatform* topo_ = nullptr;
+};
+
+qv::test::TestServer* TopologyServer::server_ = nullptr;
+
+}  // namespace
+
+TEST_F(TopologyServer, LoadsADocumentAndFindsNodesByName)
+{
+    nlohmann::json result;
+    const nlohmann::json document = {
+        {"format", "qv-topology"},
+        {"version", 1},
+        {"nodes", {{{"id", 500}, {"name", "loaded-a"}, {"type", "Host"}, {"parents", {3}}},
+                   {{"id", 501}, {"name", "loaded-a"}, {"type", "Host"}, {"parents", {2}}}}}};
+    ASSERT_TRUE(platform_->request("admin.load", {{"document", document}}, result));
+    EXPECT_EQ(result.value("nodes", 0), 2);
+
+    RWTValSlist<QvTopoNodeDn> nodes;
+    ASSERT_TRUE(topo_->find_nodes_by_name("loaded-a", {}, nodes));
+    EXPECT_EQ(nodes, (RWTValSlist<QvTopoNodeDn>{dn(500), dn(501)}));
+    ASSERT_TRUE(topo_->find_nodes_by_name("twin", {server_->system_name()}, nodes));
+    EXPECT_EQ(nodes, (RWTValSlist<QvTopoNodeDn>{dn(12), dn(13)}));
+    ASSERT_TRUE(topo_->find_nodes_by_name("no such name", {}, nodes));
+    EXPECT_TRUE(nodes.empty());
+}
+
+TEST_F(TopologyServer, ObjectInTwoViewsHasTwoPathNames)
+{
+    QvTopoNode sw = loaded(11);
+    RWTValSlist<RWCString> paths;
+    ASSERT_TRUE(sw.get_topology_pathnames(paths));
+    std::sort(paths.begin(), paths.end());
+    EXPECT_EQ(paths, (RWTValSlist<RWCString>{"Root/Europe/Lab/fx-switch", "Root/Europe/fx-switch"}));
+}
+
+TEST_F(TopologyServer, NamesOnlyLoadsJustNameAndType)
+{
+    QvTopoNode node(platform_.get());
+    node.set_dn(dn(10));
+    ASSERT_TRUE(node.load_some_attributes(QvTopoNode::get_valid_attributes(0, 1)));
+    RWCString name, type;
+    EXPECT_TRUE(node.get_name(name));
+    EXPECT_TRUE(node.get_type_name(type));
+    EXPECT_EQ(name, "fx-router");
+    EXPECT_EQ(type, "Router");
+    RWTValSlist<QvTopoNodeDn> parents;
+    EXPECT_EQ(node.get_parents(parents).code(), QvStatus::NotLoaded);
+}
+
+TEST_F(TopologyServer, EveryNodeAttributeIsStoredAndReadBack)
+{
+    QvTopoNode node(platform_.get());
+    node.set_name("all-attributes");
+    node.set_type_name("Monitor");
+    node.set_parents({dn(3), dn(2)});
+    node.set_logical_location(dn(3), {15, 25, 0});
+    node.set_logical_location(dn(2), {-5, 7, 0});
+    node.set_geographical_location({-73.9857, 40.7484}, 0);
+    node.set_is_severity_propagated(0);
+    node.set_monitor_max_visible_children(2);
+    node.set_monitor_rotation(45, 0);
+    node.set_monitor_visible_children({dn(21)});
+    node.set_monitor_hidden_children({dn(22), dn(23)});
+    node.set_array_visible_children({dn(31)});
+    node.set_array_hidden_children({dn(33)});
+    node.set_array_orientation(QvTopoNode::Vertical);
+    node.set_array_num_columns(3);
+    node.set_array_cell_size({80, 30});
+    node.set_view_background_image_filename("backgrounds/x.xpm");
+    node.set_view_map_config_filename("mapdata/x.map");
+    node.set_managed_objects({QvSnmpAgentDn(server_->system_name(), "fx-router").to_string()});
+    node.set_links({dn(10), dn(11)});
+    node.set_bus_logical_locations({{1, 2, 3}, {4, 5, 6}});
+    node.set_user_data({{"contact", Morf(Syntax(DataUnit("contact"), *platform_), "\"desk 4\"")}});
+    ASSERT_TRUE(node.create_with_all_attributes()) << node.create_with_all_attributes();
+    ASSERT_TRUE(node.get_dn().valid());
+
+    QvTopoNode back(platform_.get());
+    back.set_dn(node.get_dn());
+    ASSERT_TRUE(back.load_all_attributes());
+    for (int a = QvTopoNode::AttrName; a <= QvTopoNode::AttrLast; ++a) {
+        const char* name = QvTopoNode::attribute_name(a);
+        nlohmann::json set, stored;
+        ASSERT_TRUE(node.get_attribute(name, set)) << name;
+        ASSERT_TRUE(back.get_attribute(name, stored)) << name;
+        if (a == QvTopoNode::AttrUserData)
+            EXPECT_EQ(stored[0].value("value", ""), "\"desk 4\"");
+        else
+            EXPECT_EQ(stored, set) << name;
+    }
+    QvTopoNode::Location l;
+    ASSERT_TRUE(back.get_logical_location(dn(2), l));
+    EXPECT_EQ(l, (QvTopoNode::Location{-5, 7, 0}));
+}
+
+TEST_F(TopologyServer, StoreWritesOnlyWhatChanged)
+{
+    QvTopoNode node = loaded(16);
+    node.set_name("fx-hub-renamed");
+    ASSERT_TRUE(node.store_all_attributes());
+    QvTopoNode back = loaded(16);
+    RWCString name;
+    back.get_name(name);
+    EXPECT_EQ(name, "fx-hub-renamed");
+    RWTValSlist<QvTopoNodeDn> parents;
+    ASSERT_TRUE(back.get_parents(parents));
+    EXPECT_EQ(parents, (RWTValSlist<QvTopoNodeDn>{dn(3)}));
+    back.set_name("fx-hub");
+    EXPECT_TRUE(back.store_all_attributes());
+}
+
+TEST_F(TopologyServer, CreateAndDestroyANode)
+{
+    QvTopoNode node(platform_.get());
+    node.set_name("short-lived");
+    node.set_type_name("Host");
+    node.set_parents({dn(3)});
+    ASSERT_TRUE(node.create_with_all_attributes());
+    EXPECT_TRUE(node.exists());
+    ASSERT_TRUE(node.destroy());
+    const QvStatus st = node.exists();
+    EXPECT_FALSE(st);
+    EXPECT_EQ(st.code(), QvStatus::NoSuchObject);
+}
+
+TEST_F(TopologyServer, TypesAnswerTheKindTests)
+{
+    RWTValSlist<QvTopoTypeDn> types;
+    ASSERT_TRUE(topo_->find_all_types(types));
+    EXPECT_EQ(types.size(), 51u);
+    EXPECT_TRUE(QvTopoType::is_view("Floor"));
+    EXPECT_TRUE(QvTopoType::is_device("Router"));
+    EXPECT_FALSE(QvTopoType::is_view("Router"));
+    EXPECT_TRUE(QvTopoType::is_monitor("Monitor"));
+    EXPECT_TRUE(QvTopoType::is_array("Rack"));
+    EXPECT_TRUE(QvTopoType::is_link("Link"));
+    EXPECT_TRUE(QvTopoType::is_bus("TokenRing"));
+    EXPECT_TRUE(QvTopoType::is_container("Group"));
+    EXPECT_FALSE(QvTopoType::is_device("NoSuchType"));
+
+    QvTopoType router(QvTopoTypeDn(server_->system_name(), "Router"), platform_.get());
+    ASSERT_TRUE(router.load_all_attributes());
+    RWTValSlist<RWCString> names;
+    ASSERT_TRUE(router.get_user_data_attribute_names(names));
+    ASSERT_EQ(names.size(), 10u);
+    EXPECT_EQ(names.front(), "contact");
+    EXPECT_EQ(names.back(), "Quorlan:supportLevel");
+}
+
+TEST_F(TopologyServer, StoredDataComesWithItsSyntax)
+{
+    QvTopoNode router = loaded(10);
+    RWTValSlist<QvTopoNode::UserDatum> data;
+    ASSERT_TRUE(router.get_user_data(data));
+    ASSERT_EQ(data.size(), 8u);
+    const auto& interfaces = data[4];
+    EXPECT_EQ(interfaces.name, "interfaces");
+    ASSERT_TRUE(interfaces.value.has_value()) << interfaces.value.error().str();
+    EXPECT_TRUE(interfaces.value.is_list());
+    EXPECT_NE(interfaces.value.get_syntax().expansion(0).get(0).str().find("SET OF"), std::string::npos);
+    EXPECT_EQ(interfaces.value.split_array().size(), 2u);
+    EXPECT_EQ(data[7].value.get_str().str(), "business");
+}
+
+TEST_F(TopologyServer, ShortAttributeNameReachesThePrefixedAttribute)
+{
+    const Syntax level(DataUnit("supportLevel"), *platform_);
+    ASSERT_TRUE(level.valid());
+    QvTopoNode router = loaded(10);
+    ASSERT_TRUE(router.set_user_data({{"supportLevel", Morf(level, "critical")}}));
+    ASSERT_TRUE(router.store_all_attributes());
+    RWTValSlist<QvTopoNode::UserDatum> data;
+    loaded(10).get_user_data(data);
+    ASSERT_EQ(data.size(), 8u);  // replaced in place, nothing else lost
+    EXPECT_EQ(data[7].name, "Quorlan:supportLevel");
+    EXPECT_EQ(data[7].value.get_str().str(), "critical");
+    EXPECT_EQ(data[0].value.get_str().str(), "Lab desk");
+}
+
+TEST_F(TopologyServer, ValueRefusedByItsSyntax)
+{
+    QvTopoNode router = loaded(10);
+    router.set_attribute("userData", nlohmann::json::array({{{"name", "rackUnits"}, {"value", "\"four\""}}}));
+    const QvStatus st = router.store_all_attributes();
+    EXPECT_FALSE(st);
+    EXPECT_EQ(st.code(), QvStatus::InvalidValue);
+    EXPECT_FALSE(st.text().empty());
+    RWTValSlist<QvTopoNode::UserDatum> data;
+    loaded(10).get_user_data(data);
+    EXPECT_EQ(data.size(), 8u);  // the refused write changed nothing
+    // The library refuses a value that does not parse before sending it.
+    const Morf bad(Syntax(DataUnit("rackUnits"), *platform_), "\"four\"");
+    EXPECT_FALSE(router.set_user_data({{"rackUnits", bad}}));
+}
+
+TEST_F(TopologyServer, MetadataRepositoryListsItsDocuments)
+{
+    Image mdr("/systemId=\"" + server_->system_name() + "\"/metaName=\"MDR\"", "", platform_.get());
+    ASSERT_EQ(mdr.boot(), 1) << mdr.status();
+    const std::string reply = mdr.call("getAllDocuments", "getAllDocuments").str();
+    EXPECT_NE(reply.find("document \"IIMCRFC1213-MIB\""), std::string::npos) << reply;
+    EXPECT_NE(reply.find("document \"RPC Proxy - ping\""), std::string::npos) << reply;
+    Image missing("/systemId=name:\"nowhere\"/metaName=\"MDR\"", "", platform_.get());
+    EXPECT_EQ(missing.boot(), 0);
+    EXPECT_EQ(missing.status().code(), QvStatus::NoSuchObject);
+}
+
+TEST_F(TopologyServer, AgentsOfTheFixtureLoad)
+{
+    const std::string sys = server_->system_name();
+    QvSnmpAgent snmp(QvSnmpAgentDn(sys, "fx-router"), platform_.get());
+    ASSERT_TRUE(snmp.exists());
+    ASSERT_TRUE(snmp.load_all_attributes());
+    RWCString address, community;
+    snmp.get_transport_address(address);
+    snmp.get_get_community_string(community);
+    EXPECT_EQ(address, "127.0.0.1:161");
+    EXPECT_EQ(community, "gusset");
+    QvSnmpAgent::ManagementProtocol version = QvSnmpAgent::SnmpV1;
+    snmp.get_management_protocol(version);
+    EXPECT_EQ(version, QvSnmpAgent::SnmpV2c);
+
+    QvRpcAgent rpc(QvRpcAgentDn(sys, "fx-router"), platform_.get());
+    ASSERT_TRUE(rpc.load_all_attributes());
+    RWTValSlist<QvRpcAgent::Schema> schemas;
+    rpc.get_schemas(schemas);
+    EXPECT_EQ(schemas.front(), QvRpcAgent::Schema("RPC Proxy - ping", "localhost"));
+
+    QvCmipAgentDn entity;
+    ASSERT_TRUE(topo_->managed_object_to_cmip_agent("/networkId=\"zentra-osi\"/managedElementId=\"fx-ne1\"", entity));
+    EXPECT_EQ(entity.unique_name(), "fx-osi-1");
+    Image image(entity.to_string(), "", platform_.get());
+    EXPECT_EQ(image.get_str("agentId").str(), "id:\"fx-osi-1\"");
+
+    const auto systems = topo_->system_names();
+    ASSERT_GE(systems.size(), 2u);
+    EXPECT_EQ(systems.front(), sys);
+    EXPECT_EQ(topo_->local_system_name(), sys);
+}
+
+TEST_F(TopologyServer, NewAgentIsCreatedStoredAndDestroyed)
+{
+    QvCmipAgent agent(QvCmipAgentDn(server_->system_name(), "new-entity"), platform_.get());
+    EXPECT_FALSE(agent.exists());
+    agent.set_administrative_state(QvAgentObject::Unlocked);
+    agent.set_application_entity_title("{ 1 1 1 1 }");
+    agent.set_agent_address_tag(8);
+    agent.set_managed_objects({"/networkId=\"n\"/managedElementId=\"e\""});
+    ASSERT_TRUE(agent.create_with_all_attributes()) << agent.create_with_all_attributes();
+    agent.set_network_sap("4900");
+    ASSERT_TRUE(agent.store_all_attributes());
+    QvCmipAgent back(QvCmipAgentDn(server_->system_name(), "new-entity"), platform_.get());
+    ASSERT_TRUE(back.load_all_attributes());
+    RWCString sap;
+    back.get_network_sap(sap);
+    EXPECT_EQ(sap, "4900");
+    EXPECT_TRUE(back.destroy());
+    EXPECT_FALSE(back.exists());
+}
