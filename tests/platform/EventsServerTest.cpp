@@ -1,0 +1,141 @@
+// Events between clients of one qv_server: a client that tracks a scope
+// (album) and one whose discriminator admits a class see what a third one
+// creates and destroys.
+#include <gtest/gtest.h>
+
+#include "EventWait.hpp"
+#include "ServerClient.hpp"
+#include "platform/Image.hpp"
+#include "platform/QvAgents.hpp"
+#include "platform/QvTopoNode.hpp"
+
+namespace {
+
+struct Seen {
+    static void record(void* data, void* event)
+    {
+        CurrentEvent e(event);
+        static_cast<Seen*>(data)->events.push_back(e.get_event_name().str() + " " + e.get_objname().str());
+    }
+    Callback callback() { return Callback(&Seen::record, this); }
+    bool has(const std::string& entry) const
+    {
+        return std::find(events.begin(), events.end(), entry) != events.end();
+    }
+    std::vector<std::string> events;
+};
+
+class EventsServer : public ::testing::Test {
+protected:
+    EventsServer() : server_(ServerClient::fixture()) {}
+    std::string entity(const std::string& name) const
+    {
+        return QvCmipAgentDn(server_.system_name(), name).to_string();
+    }
+    qv::test::TestServer server_;
+};
+
+std::vector<std::string> image_names(const Album& album)
+{
+    std::vector<std::string> names;
+    for (AlbumImage i = album.first_image(); i; i = i.next_image())
+        names.push_back(i.image().get_objname().str());
+    std::sort(names.begin(), names.end());  // the server promises no order
+    return names;
+}
+
+}  // namespace
+
+TEST_F(EventsServer, DerivationListsTheObjectsBelowItsBase)
+{
+    auto platform = ServerClient::connect(server_);
+    Album agents("agent_list", platform.get());
+    ASSERT_EQ(agents.set_derivation("agentTableType=\"CMIP\"/*"), 1);
+    ASSERT_EQ(agents.derive(), 1) << agents.status();
+    EXPECT_EQ(image_names(agents), (std::vector<std::string>{entity("fx-mis"), entity("fx-osi-1")}));
+    EXPECT_EQ(agents.first_image().image().get_objclass().str(), "cmipAgentEntity");
+
+    Album nodes("nodes", platform.get());
+    nodes.set_derivation("/systemId=name:\"" + server_.system_name() + "\"/*/CMISFilter(objectClass=topoNode)");
+    ASSERT_EQ(nodes.derive(300.0), 1) << nodes.status();
+    EXPECT_EQ(nodes.num_images(), 22);
+
+    Album missing("missing", platform.get());
+    missing.set_derivation("/systemId=name:\"nowhere\"/*");
+    EXPECT_EQ(missing.derive(), 0);
+    EXPECT_FALSE(missing.status().text().empty());
+}
+
+TEST_F(EventsServer, CreationAndDeletionReachTrackingAlbumAndDiscriminatedClient)
+{
+    auto writer = ServerClient::connect(server_);
+    auto tracker = ServerClient::connect(server_);
+    auto listener = ServerClient::connect(server_);
+
+    Album album("agent_list", tracker.get());
+    album.set_prop("TRACKMODE", "TRACK");
+    album.set_prop("AUTOIMAGE", "YES");
+    album.set_derivation("agentTableType=\"CMIP\"/*");
+    ASSERT_EQ(album.derive(), 1);
+    Seen album_seen;
+    album.when("IMAGE_INCLUDED", album_seen.callback());
+    album.when("IMAGE_EXCLUDED", album_seen.callback());
+
+    ASSERT_EQ(listener->replace_discriminator_classes({"cmipAgentEntity"}, {"objectCreation", "objectDeletion"}), 1);
+    Seen notes;
+    listener->when("OBJECT_CREATED", notes.callback());
+    listener->when("OBJECT_DESTROYED", notes.callback());
+
+    QvCmipAgent created(QvCmipAgentDn(server_.system_name(), "event-entity"), writer.get());
+    created.set_agent_address_tag(8);
+    ASSERT_TRUE(created.create_with_all_attributes());
+    // A topology node is of a class the listener did not ask for.
+    QvTopoNode node(writer.get());
+    node.set_name("not-for-the-listener");
+    node.set_type_name("Host");
+    node.set_parents({QvTopoNodeDn(server_.system_name(), 3)});
+    ASSERT_TRUE(node.create_with_all_attributes());
+
+    const std::string dn = entity("event-entity");
+    EXPECT_TRUE(dispatch_until(*tracker, [&] { return album_seen.has("IMAGE_INCLUDED " + dn); }));
+    EXPECT_EQ(album.num_images(), 3);
+    // The new image knows its album, by the name it was given.
+    const auto albums = Image(dn, "", tracker.get()).albums();
+    ASSERT_EQ(albums.size(), 1u);
+    EXPECT_EQ(albums[0].get_prop("NICKNAME").str(), "agent_list");
+    EXPECT_TRUE(dispatch_until(*listener, [&] { return notes.has("OBJECT_CREATED " + dn); }));
+
+    ASSERT_TRUE(created.destroy());
+    EXPECT_TRUE(dispatch_until(*tracker, [&] { return album_seen.has("IMAGE_EXCLUDED " + dn); }));
+    EXPECT_EQ(album.num_images(), 2);
+    EXPECT_TRUE(dispatch_until(*listener, [&] { return notes.has("OBJECT_DESTROYED " + dn); }));
+    for (const std::string& e : notes.events)
+        EXPECT_EQ(e.find(node.get_dn().to_string()), std::string::npos) << e;
+}
+
+TEST_F(EventsServer, EventsDeliveredInsideADerivationChangeTheCookie)
+{
+    auto writer = ServerClient::connect(server_);
+    auto reader = ServerClient::connect(server_);
+    Seen seen;
+    reader->when("OBJECT_CREATED", seen.callback());
+    nlohmann::json r;
+    ASSERT_TRUE(reader->request("ping", nlohmann::json::object(), r));
+
+    QvCmipAgent created(QvCmipAgentDn(server_.system_name(), "cookie-entity"), writer.get());
+    ASSERT_TRUE(created.create_with_all_attributes());
+    ASSERT_TRUE(writer->request("ping", nlohmann::json::object(), r));
+
+    const long before = current_cookie();
+    Album album("later", reader.get());
+    album.set_derivation("agentTableType=\"RPC\"/*");
+    // The notification reached the reader's socket before this request's
+    // reply, so the derivation delivers it before returning.
+    for (int i = 0; i < 100 && seen.events.empty(); ++i) {
+        ASSERT_EQ(album.derive(), 1);
+        if (seen.events.empty())
+            reader->dispatch_events(0.05);
+    }
+    ASSERT_FALSE(seen.events.empty());
+    EXPECT_NE(current_cookie(), before);
+}
