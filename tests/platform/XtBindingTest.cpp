@@ -1,0 +1,60 @@
+// With the library bound to an X toolkit application context, server events
+// and the disconnection arrive as callbacks from the Xt loop, and only there.
+#include <gtest/gtest.h>
+#include <thread>
+
+#include "ServerClient.hpp"
+#include "platform/QvAgents.hpp"
+#include "platform/XtBinding.hpp"
+
+namespace {
+
+struct Seen {
+    static void record(void* data, void* event)
+    {
+        static_cast<Seen*>(data)->names.push_back(CurrentEvent(event).get_event_name().str());
+    }
+    std::vector<std::string> names;
+};
+
+// Runs the Xt loop's inputs and timers until the condition holds (bounded).
+bool run_xt_until(XtAppContext context, const std::function<bool()>& condition, int rounds = 2000)
+{
+    for (int i = 0; i < rounds && !condition(); ++i) {
+        if (XtAppPending(context) & (XtIMAlternateInput | XtIMTimer))
+            XtAppProcessEvent(context, XtIMAlternateInput | XtIMTimer);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return condition();
+}
+
+}  // namespace
+
+TEST(XtBinding, ServerEventsAndDisconnectionComeFromTheXtLoop)
+{
+    XtToolkitInitialize();
+    XtAppContext context = XtCreateApplicationContext();
+    qv::test::TestServer server(ServerClient::fixture());
+    auto writer = ServerClient::connect(server);
+    set_app_context(context);
+    auto bound = ServerClient::connect(server);
+    Seen seen;
+    bound->when("OBJECT_CREATED", Callback(&Seen::record, &seen));
+    bound->when("DISCONNECTED", Callback(&Seen::record, &seen));
+
+    QvCmipAgent entity(QvCmipAgentDn(server.system_name(), "xt-entity"), writer.get());
+    ASSERT_TRUE(entity.create_with_all_attributes());
+    // The event is queued on the socket; only the loop delivers it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(seen.names.empty());
+    EXPECT_TRUE(run_xt_until(context, [&] { return !seen.names.empty(); }));
+    EXPECT_EQ(seen.names, (std::vector<std::string>{"OBJECT_CREATED"}));
+
+    server.stop();
+    EXPECT_TRUE(run_xt_until(context, [&] { return seen.names.size() == 2; }));
+    EXPECT_EQ(seen.names.back(), "DISCONNECTED");
+    run_xt_until(context, [] { return false; }, 30);  // nothing more comes
+    EXPECT_EQ(seen.names.size(), 2u);
+    set_app_context(nullptr);
+}
