@@ -1,0 +1,210 @@
+// qv_admin as scripts use it: commands against the real qv_server, their
+// output, exit statuses and messages.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "support/TestServer.hpp"
+
+using qv::test::RunResult;
+
+namespace {
+
+qv::test::ServerOptions fixture(bool require_login)
+{
+    qv::test::ServerOptions options;
+    options.require_login = require_login;
+    options.load_file = qv::test::source_dir() + "/data/fixture/topology.json";
+    return options;
+}
+
+class AdminCommands : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server_ = new qv::test::TestServer(fixture(false)); }
+    static void TearDownTestSuite()
+    {
+        delete server_;
+        server_ = nullptr;
+    }
+    RunResult admin(const std::vector<std::string>& args, std::map<std::string, std::string> env = {})
+    {
+        qv::test::RunOptions options;
+        options.env = server_->client_env();
+        for (auto& [k, v] : env)
+            options.env[k] = v;
+        return qv::test::run_binary("qv_admin", args, options);
+    }
+    std::string node(long id) const
+    {
+        return "/systemId=name:\"" + server_->system_name() + "\"/topoNodeId=" + std::to_string(id);
+    }
+    static qv::test::TestServer* server_;
+};
+
+qv::test::TestServer* AdminCommands::server_ = nullptr;
+
+}  // namespace
+
+TEST_F(AdminCommands, HelpAndUsageErrors)
+{
+    const RunResult help = admin({"--help"});
+    EXPECT_EQ(help.exit_status, 0);
+    EXPECT_NE(help.out.find("Usage: qv_admin"), std::string::npos);
+
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"frobnicate"}, {"--colour", "dump"}, {"get", "10"}, {"--port", "x", "dump"}, {"user"}}) {
+        const RunResult r = admin(args);
+        EXPECT_EQ(r.exit_status, 2) << r.err;
+        EXPECT_EQ(r.err.rfind("qv_admin: ", 0), 0u) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+TEST_F(AdminCommands, UnreachableServerFailsWithTheReason)
+{
+    const RunResult r = admin({"--port", "1", "dump"});
+    EXPECT_EQ(r.exit_status, 1);
+    EXPECT_NE(r.err.find("Connection to localhost:1 refused"), std::string::npos) << r.err;
+}
+
+TEST_F(AdminCommands, GetPrintsJsonAndTakesNodeNumbers)
+{
+    const RunResult by_number = admin({"get", "10", "name"});
+    EXPECT_EQ(by_number.exit_status, 0) << by_number.err;
+    EXPECT_EQ(nlohmann::json::parse(by_number.out), "fx-router");
+    const RunResult by_system = admin({"get", server_->system_name() + ":11", "parents"});
+    EXPECT_EQ(nlohmann::json::parse(by_system.out), nlohmann::json({node(3), node(2)}));
+    const RunResult by_dn = admin({"get", node(12), "name"});
+    EXPECT_EQ(nlohmann::json::parse(by_dn.out), "twin");
+
+    const RunResult missing = admin({"get", "16", "noSuchAttribute"});
+    EXPECT_EQ(missing.exit_status, 1);
+    EXPECT_NE(missing.err.find("noSuchAttribute"), std::string::npos) << missing.err;
+    const RunResult no_object = admin({"get", "999", "name"});
+    EXPECT_EQ(no_object.exit_status, 1);
+    EXPECT_FALSE(no_object.err.empty());
+}
+
+TEST_F(AdminCommands, DumpPrintsTheSubtreeAsJson)
+{
+    const RunResult r = admin({"dump", "14"});
+    ASSERT_EQ(r.exit_status, 0) << r.err;
+    const auto objects = nlohmann::json::parse(r.out);
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(objects[0]["class"], "topoNode");
+    EXPECT_EQ(objects[0]["attrs"]["links"], nlohmann::json({node(10), node(11)}));
+    const RunResult all = admin({"dump"});
+    EXPECT_GT(nlohmann::json::parse(all.out).size(), 22u);
+}
+
+TEST_F(AdminCommands, SetTakesJsonOrPlainText)
+{
+    ASSERT_EQ(admin({"set", "21", "name", "renamed member"}).exit_status, 0);
+    EXPECT_EQ(nlohmann::json::parse(admin({"get", "21", "name"}).out), "renamed member");
+    ASSERT_EQ(admin({"set", "21", "severityPropagated", "false"}).exit_status, 0);
+    EXPECT_EQ(nlohmann::json::parse(admin({"get", "21", "severityPropagated"}).out), false);
+    ASSERT_EQ(admin({"set", "21", "geoLocation", R"({"longitude": 1.5, "latitude": -2})"}).exit_status, 0);
+    EXPECT_EQ(nlohmann::json::parse(admin({"get", "21", "geoLocation"}).out)["longitude"], 1.5);
+
+    const RunResult refused = admin({"set", "21", "monitorRotation", "400"});
+    EXPECT_EQ(refused.exit_status, 1);
+    EXPECT_FALSE(refused.err.empty());
+    const RunResult bad_syntax = admin({"set", "10", "userData", R"([{"name": "rackUnits", "value": "\"x\""}])"});
+    EXPECT_EQ(bad_syntax.exit_status, 1);
+}
+
+TEST_F(AdminCommands, CreateAndDeleteObjects)
+{
+    const nlohmann::json attrs = {{"name", "from-admin"}, {"typeName", "Host"}, {"parents", {node(3)}}};
+    const RunResult created = admin({"create-node", attrs.dump()});
+    ASSERT_EQ(created.exit_status, 0) << created.err;
+    const std::string dn = created.out.substr(0, created.out.find('\n'));
+    EXPECT_EQ(nlohmann::json::parse(admin({"get", dn, "name"}).out), "from-admin");
+
+    const std::string entity =
+        "/systemId=name:\"" + server_->system_name() + "\"/agentTableType=\"CMIP\"/agentId=id:\"admin-entity\"";
+    const RunResult agent = admin({"create", entity, "cmipAgentEntity", R"({"networkSap": "4900"})"});
+    ASSERT_EQ(agent.exit_status, 0) << agent.err;
+    EXPECT_EQ(nlohmann::json::parse(admin({"get", entity, "networkSap"}).out), "4900");
+
+    const RunResult deleted = admin({"delete", dn});
+    EXPECT_EQ(deleted.exit_status, 0) << deleted.err;
+    EXPECT_NE(deleted.out.find(dn), std::string::npos);
+    EXPECT_EQ(admin({"get", dn, "name"}).exit_status, 1);
+
+    const RunResult not_attrs = admin({"create-node", "[1, 2]"});
+    EXPECT_EQ(not_attrs.exit_status, 2);
+}
+
+TEST_F(AdminCommands, LoadReadsATopologyDocument)
+{
+    const std::string doc = server_->dir() + "/extra.json";
+    {
+        std::FILE* f = std::fopen(doc.c_str(), "w");
+        std::fputs(R"({"format": "qv-topology", "version": 1,
+                       "nodes": [{"id": 700, "name": "loaded-by-admin", "type": "Host", "parents": [3]}]})",
+                   f);
+        std::fclose(f);
+    }
+    const RunResult r = admin({"load", doc});
+    ASSERT_EQ(r.exit_status, 0) << r.err;
+    EXPECT_NE(r.out.find("1 nodes"), std::string::npos) << r.out;
+    EXPECT_EQ(nlohmann::json::parse(admin({"get", "700", "name"}).out), "loaded-by-admin");
+
+    const RunResult missing = admin({"load", server_->dir() + "/none.json"});
+    EXPECT_EQ(missing.exit_status, 1);
+    EXPECT_NE(missing.err.find("cannot read"), std::string::npos) << missing.err;
+    const std::string junk = server_->dir() + "/junk.json";
+    std::FILE* f = std::fopen(junk.c_str(), "w");
+    std::fputs("not json", f);
+    std::fclose(f);
+    const RunResult not_json = admin({"load", junk});
+    EXPECT_EQ(not_json.exit_status, 1);
+    EXPECT_NE(not_json.err.find("not a topology document"), std::string::npos) << not_json.err;
+}
+
+TEST(AdminUsers, UsersAndRightsOnALoginServer)
+{
+    qv::test::TestServer server(fixture(true));
+    auto run = [&](const std::vector<std::string>& args, const std::string& user, const std::string& password,
+                   const std::string& new_password = "") {
+        qv::test::RunOptions options;
+        options.env = server.client_env();
+        options.env["QV_PASSWORD"] = password;
+        if (!new_password.empty())
+            options.env["QV_NEW_PASSWORD"] = new_password;
+        std::vector<std::string> full{"--user", user};
+        full.insert(full.end(), args.begin(), args.end());
+        return qv::test::run_binary("qv_admin", full, options);
+    };
+
+    const RunResult wrong = run({"rights"}, "admin", "wrong");
+    EXPECT_EQ(wrong.exit_status, 1);
+    EXPECT_NE(wrong.err.find("Login incorrect"), std::string::npos) << wrong.err;
+
+    ASSERT_EQ(run({"user", "add", "oper", "RunObjectProperties"}, "admin", "admin", "s3cret").exit_status, 0);
+    const RunResult rights = run({"rights"}, "oper", "s3cret");
+    ASSERT_EQ(rights.exit_status, 0) << rights.err;
+    EXPECT_EQ(nlohmann::json::parse(rights.out)["rights"], nlohmann::json({"RunObjectProperties"}));
+
+    ASSERT_EQ(run({"user", "grant", "oper", "CreateObjects", "ModifyCoordinates"}, "admin", "admin").exit_status, 0);
+    ASSERT_EQ(run({"user", "revoke", "oper", "ModifyCoordinates"}, "admin", "admin").exit_status, 0);
+    const auto users = nlohmann::json::parse(run({"user", "list"}, "admin", "admin").out);
+    bool listed = false;
+    for (const auto& u : users)
+        if (u["name"] == "oper") {
+            listed = true;
+            EXPECT_EQ(u["rights"], nlohmann::json({"CreateObjects", "RunObjectProperties"}));
+        }
+    EXPECT_TRUE(listed);
+
+    // Without the Admin right users cannot be managed.
+    const RunResult refused = run({"user", "list"}, "oper", "s3cret");
+    EXPECT_EQ(refused.exit_status, 1);
+    EXPECT_FALSE(refused.err.empty());
+
+    ASSERT_EQ(run({"user", "passwd", "oper"}, "admin", "admin", "n3w").exit_status, 0);
+    EXPECT_EQ(run({"rights"}, "oper", "s3cret").exit_status, 1);
+    EXPECT_EQ(run({"rights"}, "oper", "n3w").exit_status, 0);
+    ASSERT_EQ(run({"user", "delete", "oper"}, "admin", "admin").exit_status, 0);
+    EXPECT_EQ(run({"rights"}, "oper", "n3w").exit_status, 1);
+}
