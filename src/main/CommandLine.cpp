@@ -52,10 +52,9 @@ const char* CommandLine::get_arg()
     optarg.clear();
     if (next_ >= words_.size())
         return nullptr;
-    const Option* option = find_option(words_[next_]);
+    const Option* option = find_option(words_[next_++]);
     if (!option)
-        return kErrorOption;
-    ++next_;
+        return kErrorOption;  // the word is consumed, so a caller cannot loop on it
     // Every word up to the next option is consumed, whatever the count says,
     // so a wrong count is reported once instead of as stray options.
     int taken = 0;
