@@ -1,5 +1,7 @@
 #include "protocol/Frame.hpp"
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 namespace qv::proto {
@@ -75,8 +77,42 @@ void FrameDecoder::fail(std::string why)
     offset_ = 0;
 }
 
+namespace {
+
+// The deepest nesting of arrays and objects in a JSON text, strings skipped.
+std::size_t nesting_depth(std::string_view text)
+{
+    std::size_t depth = 0, deepest = 0;
+    bool in_string = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (in_string) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+}  // namespace
+
 std::optional<nlohmann::json> parse_body(std::string_view body, std::string* why)
 {
+    // Serialising and destroying JSON recurses: a hostile frame of nested
+    // brackets must not reach the stack's end, here or in a later reply.
+    if (nesting_depth(body) > kMaxNesting) {
+        if (why)
+            *why = "frame body is nested more than " + std::to_string(kMaxNesting) + " levels deep";
+        return std::nullopt;
+    }
     auto j = nlohmann::json::parse(body, nullptr, /*allow_exceptions=*/false);
     if (j.is_discarded()) {
         if (why)

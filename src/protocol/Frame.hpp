@@ -48,7 +48,11 @@ private:
     std::string error_;
 };
 
-// A frame body parsed as a JSON object; nothing (and the reason) otherwise.
+// Arrays and objects nested deeper than this are refused.
+inline constexpr std::size_t kMaxNesting = 128;
+
+// A frame body parsed as a JSON object; nothing (and the reason) otherwise,
+// also when it is nested deeper than kMaxNesting.
 std::optional<nlohmann::json> parse_body(std::string_view body, std::string* why = nullptr);
 
 }  // namespace qv::proto

@@ -112,3 +112,16 @@ TEST(FrameBody, OnlyJsonObjectsAreMessages)
     EXPECT_FALSE(qv::proto::parse_body("{\"id\":", &why));
     EXPECT_NE(why.find("not valid JSON"), std::string::npos);
 }
+
+TEST(FrameBody, DeepNestingIsRefusedBeforeParsing)
+{
+    std::string why;
+    const std::string ok = "{\"a\":" + std::string(100, '[') + std::string(100, ']') + "}";
+    EXPECT_TRUE(qv::proto::parse_body(ok, &why)) << why;
+    const std::string deep = "{\"a\":" + std::string(100000, '[') + std::string(100000, ']') + "}";
+    EXPECT_FALSE(qv::proto::parse_body(deep, &why));
+    EXPECT_NE(why.find("nested"), std::string::npos);
+    // Brackets inside strings are text.
+    const std::string quoted = "{\"a\":\"" + std::string(1000, '[') + "\"}";
+    EXPECT_TRUE(qv::proto::parse_body(quoted, &why)) << why;
+}

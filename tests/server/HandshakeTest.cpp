@@ -110,6 +110,19 @@ TEST_F(Handshake, JsonThatIsNoObjectIsRefused)
     EXPECT_TRUE(c.closed_by_server());
 }
 
+TEST_F(Handshake, DeeplyNestedJsonIsRefused)
+{
+    RawClient c(server_->port());
+    c.hello();
+    const std::string deep = "{\"id\":1,\"op\":\"ping\",\"x\":" + std::string(2000, '[') + std::string(2000, ']') + "}";
+    c.send_bytes(qv::proto::encode_frame(std::string_view(deep)));
+    auto answer = c.receive();
+    ASSERT_TRUE(answer);
+    EXPECT_EQ((*answer)["code"], 1);
+    EXPECT_NE((*answer)["error"].get<std::string>().find("nested"), std::string::npos);
+    EXPECT_TRUE(c.closed_by_server());
+}
+
 TEST_F(Handshake, OversizedFrameIsRefusedBeforeItsBodyIsRead)
 {
     RawClient c(server_->port());
