@@ -58,8 +58,24 @@ void EventRouter::reset(EventLoop* loop)
     disconnect_reported_ = false;
 }
 
+bool EventRouter::wanted(const nlohmann::json& event) const
+{
+    const std::string kind = event.value("event", std::string());
+    if (kind == "notification")
+        return callbacks_.count(notification_event_name(event.value("type", std::string()))) > 0;
+    if (kind == "album") {
+        auto it = albums_.find(event.value("album", 0));
+        return it != albums_.end() && !it->second.expired();
+    }
+    return false;
+}
+
 void EventRouter::push(nlohmann::json event)
 {
+    // A client that never asked for an event (qv_admin, a tool without a
+    // loop) must not pile up the server's notifications.
+    if (!wanted(event))
+        return;
     pending_.push_back(std::move(event));
     schedule();
 }

@@ -29,7 +29,8 @@ public:
     std::vector<std::shared_ptr<AlbumState>> albums_holding(const std::string& dn) const;
     void detach_albums();
 
-    // A frame with "event" from the connection.
+    // A frame with "event" from the connection; dropped at once when no
+    // callback or album could take it.
     void push(nlohmann::json event);
     // The connection was lost: "DISCONNECTED" follows once.
     void push_disconnected();
@@ -41,6 +42,7 @@ public:
     int deliver_pending();
 
 private:
+    bool wanted(const nlohmann::json& event) const;
     void schedule();
     void deliver(const nlohmann::json& event);
     void deliver_notification(const nlohmann::json& event);

@@ -61,9 +61,11 @@ public:
     explicit Album(const DataUnit& name, Platform* platform = nullptr);
 
     bool valid() const;
-    // Properties: "TRACKMODE" ("TRACK" follows creations and deletions below
-    // the base), "AUTOIMAGE" ("YES" adds created objects as images),
-    // "NICKNAME" (the album's name). 1 on success.
+    // Properties: "TRACKMODE" ("TRACK": the server reports creations and
+    // deletions below the base, destroyed objects leave the album),
+    // "AUTOIMAGE" ("YES", the default: created objects join the album as
+    // images; "NO": they are only reported), "NICKNAME" (the album's name,
+    // also how Image::albums() callers tell albums apart). 1 on success.
     int set_prop(const DataUnit& property, const DataUnit& value);
     DataUnit get_prop(const DataUnit& property) const;
 
@@ -76,7 +78,8 @@ public:
     int num_images() const;
     AlbumImage first_image() const;
 
-    // "OBJECT_CREATED", "OBJECT_DESTROYED", "IMAGE_INCLUDED", "IMAGE_EXCLUDED".
+    // "OBJECT_CREATED", "OBJECT_DESTROYED", "IMAGE_INCLUDED", "IMAGE_EXCLUDED"
+    // (the image events follow the object events, once the album changed).
     void when(const DataUnit& event, const Callback& callback);
 
     // Stops tracking on the server.

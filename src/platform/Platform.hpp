@@ -113,6 +113,7 @@ private:
     const AuthFeatures& features_;
 };
 
+// One connection, used from one thread; other threads make their own.
 class Platform : public Error {
 public:
     explicit Platform(const DataUnit& type = "QV", const DataUnit& name = "");

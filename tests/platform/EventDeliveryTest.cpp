@@ -79,6 +79,18 @@ TEST(EventDelivery, WithoutALoopEventsWaitForDispatch)
     EXPECT_EQ(rec.seen, (std::vector<std::string>{"ATTRIBUTE_CHANGED /a=1"}));
 }
 
+TEST(EventDelivery, EventsNobodyAskedForAreNotKept)
+{
+    Platform platform;
+    Recorder rec;
+    platform.when("OBJECT_CREATED", rec.callback());
+    for (int i = 0; i < 1000; ++i)
+        platform.events().push({{"event", "notification"}, {"type", "attributeValueChange"}, {"dn", "/a=1"}});
+    platform.events().push({{"event", "album"}, {"album", 42}, {"type", "OBJECT_CREATED"}, {"dn", "/a=2"}});
+    EXPECT_FALSE(platform.events().has_pending());
+    EXPECT_EQ(platform.dispatch_events(), 0);
+}
+
 TEST(AlbumEvents, TrackingAlbumFollowsCreationAndDeletion)
 {
     Platform platform;
