@@ -59,13 +59,19 @@ json ObjectService::normalized(const std::string& cls, const std::string& dn, co
     json out = json::object();
     for (auto it = attrs.begin(); it != attrs.end(); ++it)
         out[it.key()] = schema_.normalize(cls, it.key(), it.value());
+    if (cls == "topoType" && out.contains("name") && out["name"] != last_value_text(dn))
+        throw RequestError(ErrorCode::InvalidValue, "name: a type's name is the one in its DN, " +
+                                                        last_value_text(dn));
+    return out;
+}
+
+json ObjectService::whole(const std::string& cls, const std::string& dn, const json& attrs)
+{
+    json out = normalized(cls, dn, attrs);
     if (cls == "cmipAgentEntity" && !out.contains("agentId"))
         out["agentId"] = parsed(dn).rdns.back().value;  // e.g. id:"NAME"
     if (cls == "topoType") {
-        const std::string name = last_value_text(dn);
-        if (out.contains("name") && out["name"] != name)
-            throw RequestError(ErrorCode::InvalidValue, "name: a type's name is the one in its DN, " + name);
-        out["name"] = name;
+        out["name"] = last_value_text(dn);
         for (const char* list : {"kinds", "attributes"})
             if (!out.contains(list))
                 out[list] = json::array();
@@ -99,7 +105,7 @@ std::string ObjectService::create(const RightSet& held, const std::string& dn, c
         throw RequestError(ErrorCode::Malformed, "create: \"dn\" is missing");
     rights::require(held, rights::for_object_class(cls), "creating a " + cls);
     const std::string parent = parent_of_new(dn, cls);
-    objects_.insert(StoredObject{dn, parent, cls, normalized(cls, dn, attrs)});
+    objects_.insert(StoredObject{dn, parent, cls, whole(cls, dn, attrs)});
     changes.push_back({Change::Kind::Created, dn, cls, parent, {}});
     return dn;
 }
@@ -162,13 +168,13 @@ void ObjectService::replace(const std::string& dn, const std::string& cls, const
     auto existing = objects_.find(dn);
     if (!existing) {
         const std::string parent = parent_of_new(dn, cls);
-        objects_.insert(StoredObject{dn, parent, cls, normalized(cls, dn, attrs)});
+        objects_.insert(StoredObject{dn, parent, cls, whole(cls, dn, attrs)});
         changes.push_back({Change::Kind::Created, dn, cls, parent, {}});
         return;
     }
     if (existing->cls != cls)
         throw RequestError(ErrorCode::Conflict, dn + " exists with the class " + existing->cls + ", not " + cls);
-    const json values = normalized(cls, dn, attrs);
+    const json values = whole(cls, dn, attrs);
     objects_.update_attrs(dn, values);
     std::vector<std::string> names;
     for (auto it = values.begin(); it != values.end(); ++it)

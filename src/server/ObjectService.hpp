@@ -40,7 +40,10 @@ public:
     bool is_fixed(const std::string& dn) const;
 
 private:
+    // The values as stored; RequestError for one the class refuses.
     nlohmann::json normalized(const std::string& cls, const std::string& dn, const nlohmann::json& attrs);
+    // The same for a whole new object: with what its class fills in when absent.
+    nlohmann::json whole(const std::string& cls, const std::string& dn, const nlohmann::json& attrs);
     std::string parent_of_new(const std::string& dn, const std::string& cls);
 
     ObjectStore& objects_;

@@ -268,4 +268,15 @@ TEST_F(Topology, AgentAttributesFollowTheirClass)
     const json dump = client_->ok("admin.dump", {{"dn", cmip}})["objects"];
     ASSERT_EQ(dump.size(), 1u);
     EXPECT_EQ(dump[0]["attrs"]["agentId"], "id:\"e2\"");
+    // A change of one attribute leaves the others as they were.
+    EXPECT_EQ(set(cmip, {{"agentId", "objectIdentifier:{1 2 3}"}})["ok"], true);
+    EXPECT_EQ(set(cmip, {{"networkSap", "4900"}})["ok"], true);
+    EXPECT_EQ(client_->ok("get", {{"dn", cmip}})["attrs"]["agentId"], "objectIdentifier:{1 2 3}");
+    const std::string monitor = type_dn(kSystem, "Monitor");
+    EXPECT_EQ(set(monitor, {{"attributes", {"contact"}}})["ok"], true);
+    EXPECT_EQ(set(monitor, {{"kinds", {"monitor", "container"}}})["ok"], true);
+    const json type = client_->ok("get", {{"dn", monitor}})["attrs"];
+    EXPECT_EQ(type["attributes"], json({"contact"}));
+    EXPECT_EQ(type["name"], "Monitor");
+    EXPECT_EQ(set(monitor, {{"name", "Other"}})["code"], 6);
 }
