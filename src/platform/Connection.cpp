@@ -33,7 +33,6 @@ QvStatus Connection::open(const std::string& host, int port, const nlohmann::jso
     peer_ = host + ":" + std::to_string(port);
     loss_reason_.clear();
     decoder_ = qv::proto::FrameDecoder(kMaxIncomingFrame);
-    abandoned_.clear();
     const Deadline deadline(timeout_seconds);
     std::vector<SocketAddress> addresses;
     QvStatus st = HostResolver::resolve(host, port, addresses);
@@ -136,7 +135,7 @@ bool Connection::take_frame(long wanted_id, nlohmann::json& reply)
             reply = std::move(*j);
             return true;
         }
-        abandoned_.erase(id);  // a late reply to a request that timed out
+        // Anything else is a late reply to a request that timed out: dropped.
     }
     if (decoder_.failed())
         lose("the server sent a broken frame (" + decoder_.error() + ")");
@@ -163,8 +162,6 @@ QvStatus Connection::request(const std::string& op, nlohmann::json params, nlohm
     if (!st) {
         if (st.code() == QvStatus::ConnectionLost)
             lose(socket_.last_error());
-        else
-            abandoned_.insert(id);
         return socket_.is_open() ? st : lost_status();
     }
     nlohmann::json reply;
@@ -173,10 +170,8 @@ QvStatus Connection::request(const std::string& op, nlohmann::json params, nlohm
             break;
         if (!socket_.is_open())
             return lost_status();
-        if (!socket_.wait_readable(deadline)) {
-            abandoned_.insert(id);
+        if (!socket_.wait_readable(deadline))
             return timed_out(deadline);
-        }
         read_into_decoder();
     }
     st = reply_status(reply);
@@ -195,7 +190,6 @@ void Connection::send_only(const std::string& op, nlohmann::json params)
     const long id = next_id_++;
     params["id"] = id;
     params["op"] = op;
-    abandoned_.insert(id);
     socket_.send_all(qv::proto::encode_frame(params), Deadline(5.0));
 }
 

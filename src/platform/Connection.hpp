@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <set>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -58,5 +57,4 @@ private:
     std::string peer_;
     std::string loss_reason_;
     long next_id_ = 1;
-    std::set<long> abandoned_;
 };
