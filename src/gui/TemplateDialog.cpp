@@ -10,7 +10,8 @@ TemplateDialog create_template_dialog(Widget parent, const char* shell_name, con
     Args shell_args;
     shell_args.add(XmNtitle, title).add(XmNallowShellResize, True);
     dialog.shell = XmCreateDialogShell(parent, const_cast<char*>(shell_name), shell_args.list(), shell_args.count());
-    box_args.add(XmNdialogType, XmDIALOG_TEMPLATE);
+    // Buttons decide themselves whether the dialog goes away (Apply must not).
+    box_args.add(XmNdialogType, XmDIALOG_TEMPLATE).add(XmNautoUnmanage, False);
     dialog.box = XmCreateMessageBox(dialog.shell, const_cast<char*>(box_name), box_args.list(), box_args.count());
     return dialog;
 }

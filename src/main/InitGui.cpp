@@ -72,7 +72,9 @@ void init_gui(int& argc, char** argv)
     XtSetLanguageProc(nullptr, nullptr, nullptr);
     XtToolkitInitialize();
     open_catalogue();
-    app_context = XtCreateApplicationContext();
+    // One application context per process; whoever needs it first makes it.
+    if (!app_context)
+        app_context = XtCreateApplicationContext();
     set_app_context(app_context);
 
     display = XtOpenDisplay(app_context, nullptr, program_basename(argv[0]), kAppClass, nullptr, 0, &argc, argv);
@@ -99,4 +101,13 @@ void init_gui(int& argc, char** argv)
     close_callback(root_widget, exit_callback, nullptr);
 }
 
-void set_focus() { XmProcessTraversal(object_config_tool->name_text_field(), XmTRAVERSE_NEXT); }
+void set_focus()
+{
+    Widget field = object_config_tool->name_text_field();
+    // The field itself becomes the active item (a traversal to the "next"
+    // item would move away from whatever is active, not onto the field); it
+    // is also the window's initial focus, for when the window manager first
+    // gives the window the keyboard.
+    XtVaSetValues(object_config_tool->tolvar_dialog(), XmNinitialFocus, field, nullptr);
+    XmProcessTraversal(field, XmTRAVERSE_CURRENT);
+}

@@ -53,6 +53,8 @@ void prepare_agent_mode(const StartOptions& options)
 void prepare_main_window(const StartOptions& options)
 {
     show_main_shell();
+    if (create_node)
+        set_focus();  // again: before the window existed the traversal could not take
     Widget table = object_config_tool->book().table_frame();
     init_table();
     XtSetSensitive(table, False);

@@ -33,7 +33,7 @@ void AgentConfigDialog::create(Display* dpy, int argc, char** argv)
                                       shell_args.list(), shell_args.count());
 
     Args box_args;
-    box_args.add(XmNdialogType, XmDIALOG_TEMPLATE);
+    box_args.add(XmNdialogType, XmDIALOG_TEMPLATE).add(XmNautoUnmanage, False);
     const std::string box_name = std::string(texts_.shell_name) + "_template";
     _xd_dialogwidget = XmCreateMessageBox(_xd_rootwidget, const_cast<char*>(box_name.c_str()), box_args.list(),
                                           box_args.count());

@@ -23,7 +23,7 @@ void ObjectConfig::create(Display* dpy, const char* name, int argc, char** argv,
     _xd_rootwidget = shell_;
 
     Args box_args;
-    box_args.add(XmNdialogType, XmDIALOG_TEMPLATE);
+    box_args.add(XmNdialogType, XmDIALOG_TEMPLATE).add(XmNautoUnmanage, False);
     tolvar_dialog_ = XmCreateMessageBox(shell_, const_cast<char*>("tolvar_dialog"), box_args.list(),
                                         box_args.count());
     create_buttons();

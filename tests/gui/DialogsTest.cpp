@@ -1,0 +1,286 @@
+// The message boxes, the error dialog, the delete-description and name
+// selection dialogs and the file chooser, on a display of their own.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include <Xm/FileSB.h>
+#include <Xm/List.h>
+#include <Xm/MessageB.h>
+#include <Xm/TextF.h>
+#include <Xm/Xm.h>
+
+#include "driver/GuiDriver.hpp"
+#include "driver/ToolTest.hpp"
+#include "gui/ErrDialogBox.hpp"
+#include "gui/FileChooser.hpp"
+#include "gui/QuestionDialogBox.hpp"
+#include "gui/XmStr.hpp"
+#include "gui/XtGlobals.hpp"
+#include "support/TempDir.hpp"
+#include "ui/DelObjectDesc.hpp"
+#include "ui/ErrorDialog.hpp"
+#include "ui/NamesSelection.hpp"
+#include "ui/NumberedGroup.hpp"
+#include "ui/Windows.hpp"
+
+namespace qv::gui {
+namespace {
+
+class Dialogs : public ToolTest {
+protected:
+    void SetUp() override
+    {
+        ToolTest::SetUp();
+        XtToolkitInitialize();
+        if (!app_context)
+            app_context = XtCreateApplicationContext();
+        int argc = 1;
+        static char name[] = "qv_tolvar";
+        static char* argv[] = {name, nullptr};
+        display = XtOpenDisplay(app_context, nullptr, "qv_tolvar", kAppClass, nullptr, 0, &argc, argv);
+        ASSERT_NE(display, nullptr);
+        shell_ = XtVaAppCreateShell("test_shell", kAppClass, applicationShellWidgetClass, display, XmNwidth, 200,
+                                    XmNheight, 100, nullptr);
+        XtRealizeWidget(shell_);
+        root_widget = shell_;
+    }
+
+    std::vector<std::string> items(Widget list)
+    {
+        XmString* values = nullptr;
+        int count = 0;
+        XtVaGetValues(list, XmNitems, &values, XmNitemCount, &count, nullptr);
+        std::vector<std::string> texts;
+        for (int i = 0; i < count; ++i)
+            texts.push_back(XmStr::to_string(values[i]));
+        return texts;
+    }
+
+    int selected_count(Widget list)
+    {
+        int count = 0;
+        XtVaGetValues(list, XmNselectedItemCount, &count, nullptr);
+        return count;
+    }
+
+    Widget shell_ = nullptr;
+};
+
+TEST_F(Dialogs, ErrorBoxShowsOnlyOk)
+{
+    ErrDialogBox box(shell_, "Something failed");
+    box.manage();
+    Widget w = box.getwidget();
+    EXPECT_EQ(XtName(w), std::string("ErrorDialog"));
+    EXPECT_TRUE(XtIsManaged(XmMessageBoxGetChild(w, XmDIALOG_OK_BUTTON)));
+    EXPECT_FALSE(XtIsManaged(XmMessageBoxGetChild(w, XmDIALOG_CANCEL_BUTTON)));
+    EXPECT_FALSE(XtIsManaged(XmMessageBoxGetChild(w, XmDIALOG_HELP_BUTTON)));
+    EXPECT_EQ(shell_title(w), "Error");
+    unsigned char style = 0;
+    XtVaGetValues(w, XmNdialogStyle, &style, nullptr);
+    EXPECT_EQ(style, XmDIALOG_FULL_APPLICATION_MODAL);
+}
+
+TEST_F(Dialogs, QuestionBoxShowsOkAndCancelUnderItsNewTitle)
+{
+    QuestionDialogBox box(shell_, "Go on?");
+    box.change_title("Delete object");
+    box.manage();
+    Widget w = box.getwidget();
+    EXPECT_EQ(XtName(w), std::string("QuestionDialog"));
+    EXPECT_EQ(label_of(XmMessageBoxGetChild(w, XmDIALOG_OK_BUTTON)), "OK");
+    EXPECT_EQ(label_of(XmMessageBoxGetChild(w, XmDIALOG_CANCEL_BUTTON)), "CANCEL");
+    EXPECT_TRUE(XtIsManaged(XmMessageBoxGetChild(w, XmDIALOG_CANCEL_BUTTON)));
+    EXPECT_FALSE(XtIsManaged(XmMessageBoxGetChild(w, XmDIALOG_HELP_BUTTON)));
+    EXPECT_EQ(shell_title(w), "Delete object");
+}
+
+TEST_F(Dialogs, NewlineBreaksTheMessage)
+{
+    ErrDialogBox box(shell_, "first line\nsecond line");
+    XmString message = nullptr;
+    XtVaGetValues(box.getwidget(), XmNmessageString, &message, nullptr);
+    EXPECT_EQ(XmStringLineCount(message), 2);
+    XmStringFree(message);
+}
+
+TEST_F(Dialogs, ButtonsAreAddressedByNumber)
+{
+    ErrDialogBox box(shell_, "text");
+    box.manage_button(HELP_BUTTON);
+    box.label_button(HELP_BUTTON, "More");
+    box.manage_button(7);  // nothing
+    Widget help_button = XmMessageBoxGetChild(box.getwidget(), XmDIALOG_HELP_BUTTON);
+    EXPECT_TRUE(XtIsManaged(help_button));
+    EXPECT_EQ(label_of(help_button), "More");
+    int pressed = 0;
+    box.add_callback(
+        HELP_BUTTON, [](Widget, void* data, void*) { ++*static_cast<int*>(data); }, &pressed);
+    box.manage();
+    press_box_button(box.getwidget(), XmDIALOG_HELP_BUTTON);
+    EXPECT_EQ(pressed, 1);
+}
+
+TEST_F(Dialogs, ErrorDialogWaitsForOkAndThenGoesAway)
+{
+    std::string title, message;
+    on_widget("ErrorDialog", [&](Widget box) {
+        title = shell_title(box);
+        message = message_of(box);
+        press_box_button(box, XmDIALOG_OK_BUTTON);
+    });
+    error_dialog(shell_, "Object not found", cancel_error, cancel_error);
+    EXPECT_EQ(title, "Object Properties: Error");
+    EXPECT_EQ(message, "Object not found");
+    EXPECT_EQ(error_box, nullptr);
+    EXPECT_NE(error_done, 0);
+}
+
+// A stored-data group with numbered entries, recording what it was told.
+class FakeGroup : public NumberedGroup {
+public:
+    explicit FakeGroup(int count) : count_(count) {}
+    void remove_data(int count, const int* positions) override
+    {
+        removed.assign(positions, positions + count);
+        count_ -= count;
+    }
+    int get_num_of_groups() const override { return count_; }
+    std::vector<int> removed = {-1};
+
+private:
+    int count_;
+};
+
+TEST_F(Dialogs, DeleteDescriptionRemovesTheSelectedNumbersAndRenumbers)
+{
+    DelObjectDesc dialog;
+    dialog.create(shell_);
+    FakeGroup group(5);
+    current_user_data = &group;
+    dialog.fill_list(5);
+    dialog.xd_show();
+    XmListSelectPos(dialog.del_list(), 4, False);
+    XmListSelectPos(dialog.del_list(), 2, False);
+    activate(find_widget_in(dialog.shell(), "del_apply_button"));
+    EXPECT_EQ(group.removed, (std::vector<int>{2, 4}));
+    EXPECT_EQ(items(dialog.del_list()), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(selected_count(dialog.del_list()), 0);
+    EXPECT_TRUE(XtIsManaged(dialog.del_template()));
+}
+
+TEST_F(Dialogs, DeleteDescriptionApplyWithNothingSelectedDeletesNothing)
+{
+    DelObjectDesc dialog;
+    dialog.create(shell_);
+    FakeGroup group(2);
+    current_user_data = &group;
+    dialog.fill_list(2);
+    activate(find_widget_in(dialog.shell(), "del_apply_button"));
+    EXPECT_TRUE(group.removed.empty());
+    EXPECT_EQ(items(dialog.del_list()), (std::vector<std::string>{"1", "2"}));
+}
+
+TEST_F(Dialogs, DeleteDescriptionOkDeletesAndCloses)
+{
+    DelObjectDesc dialog;
+    dialog.create(shell_);
+    FakeGroup group(3);
+    current_user_data = &group;
+    dialog.fill_list(3);
+    dialog.xd_show();
+    XmListSelectPos(dialog.del_list(), 1, False);
+    activate(find_widget_in(dialog.shell(), "del_ok_button"));
+    EXPECT_EQ(group.removed, (std::vector<int>{1}));
+    EXPECT_FALSE(XtIsManaged(dialog.del_template()));
+}
+
+TEST_F(Dialogs, DeleteDescriptionCancelDeletesNothing)
+{
+    DelObjectDesc dialog;
+    dialog.create(shell_);
+    FakeGroup group(3);
+    current_user_data = &group;
+    dialog.fill_list(3);
+    dialog.xd_show();
+    XmListSelectPos(dialog.del_list(), 1, False);
+    activate(find_widget_in(dialog.shell(), "del_cancel_button"));
+    EXPECT_EQ(group.removed, (std::vector<int>{-1}));
+    EXPECT_FALSE(XtIsManaged(dialog.del_template()));
+}
+
+TEST_F(Dialogs, PathNamesAreListedOnceEach)
+{
+    NamesSelection dialog;
+    dialog.create(shell_);
+    names_dialog = &dialog;
+    display_pathnames({"World/Lab/twin", "World/Europe/twin"});
+    display_pathnames({"World/Lab/twin"});
+    EXPECT_EQ(items(dialog.names_list()), (std::vector<std::string>{"World/Lab/twin", "World/Europe/twin"}));
+    EXPECT_TRUE(XtIsManaged(dialog.xd_dialogwidget()));
+    unsigned char style = 0;
+    XtVaGetValues(dialog.xd_dialogwidget(), XmNdialogStyle, &style, nullptr);
+    EXPECT_EQ(style, XmDIALOG_FULL_APPLICATION_MODAL);
+    names_dialog = nullptr;
+}
+
+TEST_F(Dialogs, NameSelectionOkOnlyWithASelectionAndBothButtonsAnswer)
+{
+    NamesSelection dialog;
+    dialog.create(shell_);
+    names_dialog = &dialog;
+    display_pathnames({"World/Lab/twin", "World/Europe/twin"});
+    EXPECT_FALSE(XtIsSensitive(dialog.name_ok_button()));
+    XmListSelectPos(dialog.names_list(), 2, True);
+    EXPECT_TRUE(XtIsSensitive(dialog.name_ok_button()));
+    EXPECT_EQ(dialog.selected_path(), "World/Europe/twin");
+    answer = 0;
+    activate(dialog.name_ok_button());
+    EXPECT_EQ(answer, 1);
+    EXPECT_FALSE(XtIsManaged(dialog.xd_dialogwidget()));
+    names_dialog = nullptr;
+}
+
+int chosen_calls = 0;
+std::string chosen_file;
+
+int remember_choice(void* name)
+{
+    ++chosen_calls;
+    chosen_file = static_cast<const char*>(name);
+    fchooser_unmanage();
+    return 0;
+}
+
+TEST_F(Dialogs, FileChooserHandsTheSelectionToItsCallback)
+{
+    qv::test::TempDir dir;
+    dir.write_file("europe.map", "x");
+    ASSERT_EQ(first_fchooser, 1);
+    first_fchooser = 0;
+    create_file_chooser_shell(shell_);
+    Widget box = fchooser_getwidget();
+    EXPECT_EQ(XtName(box), std::string("file_chooser"));
+    EXPECT_EQ(shell_title(box), "Select File");
+
+    fchooser_setup(GET_FILENAME_ONLY, remember_choice);
+    EXPECT_TRUE(XtIsManaged(box));
+    fchooser_default_file(dir.path().c_str(), "europe.map");
+    EXPECT_EQ(text_of(XmFileSelectionBoxGetChild(box, XmDIALOG_FILTER_TEXT)), dir.path() + "/*");
+    EXPECT_EQ(text_of(XmFileSelectionBoxGetChild(box, XmDIALOG_TEXT)), dir.path() + "/europe.map");
+
+    press_box_button(box, XmDIALOG_OK_BUTTON);
+    EXPECT_EQ(chosen_calls, 1);
+    EXPECT_EQ(chosen_file, dir.path() + "/europe.map");
+    EXPECT_FALSE(XtIsManaged(box));
+
+    fchooser_setup(GET_FILENAME_ONLY, remember_choice);
+    press_box_button(box, XmDIALOG_CANCEL_BUTTON);
+    EXPECT_EQ(chosen_calls, 1);
+    EXPECT_FALSE(XtIsManaged(box));
+}
+
+}  // namespace
+}  // namespace qv::gui

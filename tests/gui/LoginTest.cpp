@@ -1,0 +1,167 @@
+// Connecting with the login dialog and the retry dialog, against a real
+// qv_server that wants a login.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <Xm/MessageB.h>
+
+#include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
+#include "driver/Keyboard.hpp"
+#include "driver/ToolSession.hpp"
+#include "driver/ToolTest.hpp"
+#include "gui/XtGlobals.hpp"
+#include "main/LoginDialog.hpp"
+#include "main/RetryDialog.hpp"
+
+namespace qv::gui {
+namespace {
+
+using LoginDialog = ToolTest;
+
+TEST_F(LoginDialog, RightPasswordConnectsAndOpensTheMainWindow)
+{
+    auto server = start_server(true);
+    std::string title, login_label, passwd_label;
+    on_widget("template", [&](Widget box) {
+        title = shell_title(box);
+        login_label = label_of(find_widget_in(box, "login_label"));
+        passwd_label = label_of(find_widget_in(box, "passwd_label"));
+        set_text(find_widget_in(box, "login_text"), "admin");
+        type_text(find_widget_in(box, "passwd_text"), "admin");
+        activate(find_widget_in(box, "okay_button"));
+    });
+    start_tool({}, server.get());
+    EXPECT_EQ(title, "Corvane QV 4.0: Login Window");
+    EXPECT_EQ(login_label, "Login:");
+    EXPECT_EQ(passwd_label, "Password:");
+    EXPECT_EQ(login_result, 1);
+    EXPECT_EQ(find_widget("template"), nullptr);
+    EXPECT_TRUE(XtIsRealized(root_widget));
+    EXPECT_EQ(shell_title(root_widget), "Zentra - Object Properties");
+}
+
+TEST_F(LoginDialog, PasswordFieldHasTheFocusAndShowsAsterisks)
+{
+    auto server = start_server(true);
+    Widget focus = nullptr, passwd = nullptr, login = nullptr;
+    std::string after_typing, after_backspace, after_paste;
+    int position_after_move = -1;
+    on_widget("template", [&](Widget box) {
+        passwd = find_widget_in(box, "passwd_text");
+        login = find_widget_in(box, "login_text");
+        set_text(login, "admin");
+        give_focus(XtParent(box));
+        pump_until([&] { return XmGetFocusWidget(box) != nullptr; }, 5);
+        focus = XmGetFocusWidget(box);
+        type_text(passwd, "admiNx");
+        after_typing = text_of(passwd);
+        press_backspace(passwd);
+        press_backspace(passwd);
+        after_backspace = text_of(passwd);
+        paste_text(passwd, "zz");
+        after_paste = text_of(passwd);
+        move_to_start(passwd);
+        position_after_move = insertion_position(passwd);
+        type_text(passwd, "n");
+        activate(find_widget_in(box, "okay_button"));
+    });
+    // The password typed is "admiNx" less two characters plus "n": "admin".
+    start_tool({}, server.get());
+    EXPECT_EQ(focus, passwd);
+    EXPECT_EQ(after_typing, "******");
+    EXPECT_EQ(after_backspace, "****");
+    EXPECT_EQ(after_paste, "****");
+    EXPECT_EQ(position_after_move, 4);
+    EXPECT_EQ(login_result, 1);
+}
+
+TEST_F(LoginDialog, WrongPasswordOffersRetryWhichAsksAgain)
+{
+    auto server = start_server(true);
+    int logins = 0;
+    on_widget(
+        "template",
+        [&](Widget box) {
+            ++logins;
+            set_text(find_widget_in(box, "login_text"), "admin");
+            type_text(find_widget_in(box, "passwd_text"), logins == 1 ? "wrong" : "admin");
+            activate(find_widget_in(box, "okay_button"));
+        },
+        true);
+    std::string title, message, retry_label, cancel_label;
+    bool help_shown = true;
+    on_widget("ErrorDialog", [&](Widget box) {
+        title = shell_title(box);
+        message = message_of(box);
+        retry_label = label_of(XmMessageBoxGetChild(box, XmDIALOG_OK_BUTTON));
+        cancel_label = label_of(XmMessageBoxGetChild(box, XmDIALOG_CANCEL_BUTTON));
+        help_shown = XtIsManaged(XmMessageBoxGetChild(box, XmDIALOG_HELP_BUTTON));
+        press_box_button(box, XmDIALOG_OK_BUTTON);
+    });
+    start_tool({}, server.get());
+    EXPECT_EQ(logins, 2);
+    EXPECT_EQ(title, "Error: Connection failed");
+    EXPECT_NE(message.find("Login incorrect"), std::string::npos) << message;
+    EXPECT_EQ(retry_label, "Retry");
+    EXPECT_EQ(cancel_label, "Cancel");
+    EXPECT_FALSE(help_shown);
+    EXPECT_EQ(retry_result, 1);
+    EXPECT_TRUE(XtIsRealized(root_widget));
+}
+
+TEST_F(LoginDialog, CancelEndsWithStatusZeroAndNoRetryDialog)
+{
+    auto server = start_server(true);
+    EXPECT_EXIT(
+        {
+            report_exit_status();
+            on_widget("template", [](Widget box) { activate(find_widget_in(box, "cancel_button")); });
+            on_widget("ErrorDialog", [](Widget box) {
+                ++dialogs_seen;
+                press_box_button(box, XmDIALOG_CANCEL_BUTTON);
+            });
+            start_tool({}, server.get());
+        },
+        testing::ExitedWithCode(0), "exit status 0, dialogs seen 0");
+}
+
+using RetryDialog = ToolTest;
+
+TEST_F(RetryDialog, CancelAfterARefusedConnectionEndsWithStatusZero)
+{
+    const std::string port = std::to_string(unused_port());
+    EXPECT_EXIT(
+        {
+            report_exit_status();
+            on_widget("ErrorDialog", [](Widget box) {
+                ++dialogs_seen;
+                if (shell_title(box) == "Error: Connection failed" && !message_of(box).empty())
+                    press_box_button(box, XmDIALOG_CANCEL_BUTTON);
+            });
+            start_tool({}, nullptr, {{"QV_PORT", port}, {"QV_SERVER", "localhost"}});
+        },
+        testing::ExitedWithCode(0), "exit status 0, dialogs seen 1");
+}
+
+TEST_F(RetryDialog, RetryAfterTheFifthFailureGivesUp)
+{
+    const std::string port = std::to_string(unused_port());
+    EXPECT_EXIT(
+        {
+            report_exit_status();
+            on_widget(
+                "ErrorDialog",
+                [](Widget box) {
+                    ++dialogs_seen;
+                    press_box_button(box, XmDIALOG_OK_BUTTON);
+                },
+                true);
+            start_tool({}, nullptr, {{"QV_PORT", port}, {"QV_SERVER", "localhost"}});
+        },
+        testing::ExitedWithCode(0), "exit status 0, dialogs seen 5");
+}
+
+}  // namespace
+}  // namespace qv::gui

@@ -1,0 +1,136 @@
+// Start-up against a real server: the windows built hidden with their names
+// and titles, the three modes, and the -fd handshake.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <unistd.h>
+
+#include <Xm/Xm.h>
+
+#include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
+#include "driver/ToolSession.hpp"
+#include "driver/ToolTest.hpp"
+#include "gui/XtGlobals.hpp"
+#include "main/StartupState.hpp"
+#include "ui/AgentConfigDialog.hpp"
+#include "ui/ObjectConfig.hpp"
+#include "ui/Windows.hpp"
+
+namespace qv::gui {
+namespace {
+
+using Startup = ToolTest;
+
+std::string icon_name_of(Widget shell)
+{
+    char* name = nullptr;
+    XtVaGetValues(shell, XmNiconName, &name, nullptr);
+    return name ? name : "";
+}
+
+TEST_F(Startup, ConfigureModeShowsTheMainWindowAndBuildsTheRestHidden)
+{
+    auto server = start_server(false);
+    start_tool({}, server.get());
+
+    ASSERT_EQ(root_widget, object_config_tool->shell());
+    EXPECT_EQ(XtName(root_widget), std::string("ObjectConfig"));
+    EXPECT_TRUE(pump_until([] { return is_viewable(root_widget); }));
+    EXPECT_EQ(shell_title(root_widget), "Zentra - Object Properties");
+    EXPECT_EQ(icon_name_of(root_widget), "Object Properties");
+    for (const char* name : {"tolvar_dialog", "ok_button", "apply_button", "cancel_button", "help_button",
+                             "name_text_field", "type_frame_label", "prop_label", "agent_form2"})
+        EXPECT_NE(find_widget_in(root_widget, name), nullptr) << name;
+    EXPECT_EQ(label_of(find_widget_in(root_widget, "type_frame_label")), "Type of Selected Object");
+    EXPECT_EQ(label_of(find_widget_in(root_widget, "prop_label")), "Detailed Properties for Selected Object");
+    Dimension height = 0;
+    XtVaGetValues(object_config_tool->agent_form2(), XmNheight, &height, nullptr);
+    EXPECT_EQ(height, 553);
+}
+
+TEST_F(Startup, DialogsExistHiddenWithTheirNamesAndTitles)
+{
+    auto server = start_server(false);
+    start_tool({}, server.get());
+
+    const struct {
+        const char* name;
+        const char* title;
+    } dialogs[] = {
+        {"snmp_mib_dialog", "Add SNMP MIBs"},
+        {"object_browser", "Object Browser"},
+        {"del_obj_desc_dialog", "Delete Object Description"},
+        {"cmip_del_entity_dialog", "Delete Entity"},
+        {"rp_agent_dialog", "Add RPC Agents"},
+        {"names_dialog", "Name Selection"},
+    };
+    for (const auto& dialog : dialogs) {
+        Widget shell = find_widget(dialog.name);
+        ASSERT_NE(shell, nullptr) << dialog.name;
+        EXPECT_TRUE(XtIsShell(shell)) << dialog.name;
+        EXPECT_EQ(shell_title(shell), dialog.title);
+        EXPECT_FALSE(is_viewable(shell)) << dialog.name;
+    }
+    const struct {
+        AgentConfigDialog* dialog;
+        const char* title;
+        const char* icon;
+    } agents[] = {
+        {snmp_config_dialog, " SNMP Configuration", "SNMP Configuration"},
+        {rpc_config_dialog, " RPC Configuration", "RPC Configuration"},
+        {cmip_config_dialog, " CMIP Configuration", "CMIP Configuration"},
+        {mis_config_dialog, " MIS Configuration", "MIS Configuration"},
+    };
+    for (const auto& agent : agents) {
+        EXPECT_FALSE(is_viewable(agent.dialog->shell())) << agent.title;
+        EXPECT_EQ(shell_title(agent.dialog->shell()), agent.title);
+        EXPECT_EQ(icon_name_of(agent.dialog->shell()), agent.icon);
+    }
+    EXPECT_NE(find_widget_in(find_widget("names_dialog"), "names_list"), nullptr);
+    EXPECT_NE(find_widget_in(find_widget("del_obj_desc_dialog"), "del_list"), nullptr);
+    EXPECT_NE(find_widget_in(find_widget("cmip_del_entity_dialog"), "cmip_del_list"), nullptr);
+    EXPECT_NE(find_widget_in(find_widget("object_browser"), "mw_navigator_window"), nullptr);
+}
+
+TEST_F(Startup, CreateModeRetitlesRelabelsAndFocusesTheNameField)
+{
+    auto server = start_server(false);
+    start_tool({"-type", "Host", "-parent", "3"}, server.get());
+    EXPECT_TRUE(create_node);
+    EXPECT_EQ(shell_title(root_widget), "Zentra - Create Object");
+    EXPECT_EQ(label_of(object_config_tool->type_frame_label()), "Object Type");
+    EXPECT_EQ(label_of(object_config_tool->prop_label()), "Detailed Properties");
+    ASSERT_TRUE(give_focus(root_widget));
+    EXPECT_TRUE(pump_until([] { return XmGetFocusWidget(root_widget) == object_config_tool->name_text_field(); }, 5))
+        << (XmGetFocusWidget(root_widget) ? XtName(XmGetFocusWidget(root_widget)) : "none");
+}
+
+TEST_F(Startup, AgentModeMakesTheAgentDialogTheOnlyWindow)
+{
+    auto server = start_server(false);
+    start_tool({"-snmp", "-type", "Host"}, server.get());
+    EXPECT_TRUE(create_managed_obj);
+    EXPECT_EQ(protocol_type, 4);
+    ASSERT_EQ(root_widget, snmp_config_dialog->shell());
+    EXPECT_TRUE(XtIsRealized(root_widget));
+    EXPECT_EQ(shell_title(root_widget), "SNMP Configuration");
+    EXPECT_FALSE(is_viewable(object_config_tool->shell()));
+}
+
+TEST_F(Startup, HandshakeWritesTheProgramNameToTheDescriptor)
+{
+    auto server = start_server(false);
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    start_tool({"-fd", std::to_string(fds[1])}, server.get());
+    char buffer[64] = {};
+    const ssize_t n = read(fds[0], buffer, sizeof buffer);
+    EXPECT_EQ(std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0), std::string("qv_tolvar\0", 10));
+    char more;
+    EXPECT_EQ(read(fds[0], &more, 1), 0);  // closed after the name
+    close(fds[0]);
+}
+
+}  // namespace
+}  // namespace qv::gui

@@ -1,0 +1,224 @@
+#include "driver/GuiDriver.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include <X11/IntrinsicP.h>
+#include <Xm/MessageB.h>
+#include <Xm/PushB.h>
+#include <Xm/SelectioB.h>
+#include <Xm/Text.h>
+#include <Xm/TextF.h>
+#include <Xm/Xm.h>
+
+#include "gui/XmStr.hpp"
+#include "gui/XtGlobals.hpp"
+#include "ui/Windows.hpp"
+
+namespace qv::gui {
+namespace {
+
+constexpr unsigned long kTimerMillis = 20;
+
+bool alive(Widget widget) { return widget && !widget->core.being_destroyed; }
+
+struct Watch {
+    std::string name;
+    std::function<void(Widget)> action;
+    bool repeat;
+};
+
+// Widgets already answered carry this as user data: a new dialog may come
+// back at the address of the one just destroyed.
+XtPointer const kAnswered = reinterpret_cast<XtPointer>(0x5eed);
+
+bool answered(Widget widget)
+{
+    XtPointer data = nullptr;
+    XtVaGetValues(widget, XmNuserData, &data, nullptr);
+    return data == kAnswered;
+}
+
+void watch_tick(XtPointer data, XtIntervalId*)
+{
+    auto* watch = static_cast<Watch*>(data);
+    Widget widget = find_widget(watch->name.c_str());
+    if (alive(widget) && XtIsManaged(widget) && !answered(widget)) {
+        XtVaSetValues(widget, XmNuserData, kAnswered, nullptr);
+        watch->action(widget);
+        if (!watch->repeat) {
+            delete watch;
+            return;
+        }
+    }
+    XtAppAddTimeOut(app_context, kTimerMillis, watch_tick, watch);
+}
+
+}  // namespace
+
+Widget find_widget_in(Widget root, const char* name)
+{
+    if (!root)
+        return nullptr;
+    const std::string pattern = std::string("*") + name;
+    Widget widget = XtNameToWidget(root, pattern.c_str());
+    return alive(widget) ? widget : nullptr;
+}
+
+Widget find_widget(const char* name)
+{
+    std::vector<Widget> shells = top_level_shells();
+    if (root_widget && std::find(shells.begin(), shells.end(), root_widget) == shells.end())
+        shells.push_back(root_widget);
+    for (Widget shell : shells) {
+        if (std::string(XtName(shell)) == name)
+            return shell;
+        if (Widget widget = find_widget_in(shell, name))
+            return widget;
+    }
+    return nullptr;
+}
+
+bool pump_until(const std::function<bool()>& condition, double limit_seconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(limit_seconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        if (XtAppPending(app_context))
+            XtAppProcessEvent(app_context, XtIMAll);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+Widget wait_for_widget(const char* name, double limit_seconds)
+{
+    Widget found = nullptr;
+    pump_until(
+        [&] {
+            found = find_widget(name);
+            return found && XtIsManaged(found);
+        },
+        limit_seconds);
+    return found && XtIsManaged(found) ? found : nullptr;
+}
+
+void activate(Widget widget)
+{
+    XEvent event{};
+    event.xbutton.type = ButtonRelease;
+    // Message box buttons are gadgets: ask for the display of the object.
+    event.xbutton.display = XtDisplayOfObject(widget);
+    event.xbutton.window = XtIsRealized(widget) ? XtWindowOfObject(widget) : None;
+    event.xbutton.button = Button1;
+    XmPushButtonCallbackStruct data{};
+    data.reason = XmCR_ACTIVATE;
+    data.event = &event;
+    data.click_count = 1;
+    XtCallCallbacks(widget, XmNactivateCallback, &data);
+}
+
+void press_box_button(Widget box, unsigned char child)
+{
+    activate(XmIsSelectionBox(box) ? XmSelectionBoxGetChild(box, child) : XmMessageBoxGetChild(box, child));
+}
+
+void set_text(Widget text_field, const std::string& text)
+{
+    if (XmIsTextField(text_field))
+        XmTextFieldSetString(text_field, const_cast<char*>(text.c_str()));
+    else
+        XmTextSetString(text_field, const_cast<char*>(text.c_str()));
+}
+
+std::string text_of(Widget text_field)
+{
+    char* value = XmIsTextField(text_field) ? XmTextFieldGetString(text_field) : XmTextGetString(text_field);
+    std::string text = value ? value : "";
+    XtFree(value);
+    return text;
+}
+
+std::string label_of(Widget label)
+{
+    XmString value = nullptr;
+    XtVaGetValues(label, XmNlabelString, &value, nullptr);
+    std::string text = XmStr::to_string(value);
+    XmStringFree(value);
+    return text;
+}
+
+std::string message_of(Widget message_box)
+{
+    XmString value = nullptr;
+    XtVaGetValues(message_box, XmNmessageString, &value, nullptr);
+    std::string text = XmStr::to_string(value);
+    XmStringFree(value);
+    return text;
+}
+
+std::string shell_title(Widget widget)
+{
+    while (widget && !XtIsShell(widget))
+        widget = XtParent(widget);
+    if (!widget)
+        return {};
+    char* title = nullptr;
+    XtVaGetValues(widget, XmNtitle, &title, nullptr);
+    return title ? title : "";
+}
+
+bool is_shown(Widget widget)
+{
+    return alive(widget) && XtIsManaged(widget) && XtIsRealized(widget);
+}
+
+bool is_viewable(Widget widget)
+{
+    if (!alive(widget) || !XtIsRealized(widget))
+        return false;
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(XtDisplay(widget), XtWindow(widget), &attributes);
+    return attributes.map_state == IsViewable;
+}
+
+bool give_focus(Widget shell)
+{
+    if (!pump_until([&] { return is_viewable(shell); }))
+        return false;
+    XSetInputFocus(XtDisplay(shell), XtWindow(shell), RevertToParent, CurrentTime);
+    XFlush(XtDisplay(shell));
+    return true;
+}
+
+void send_wm_delete(Widget shell)
+{
+    Display* dpy = XtDisplay(shell);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.display = dpy;
+    event.xclient.window = XtWindow(shell);
+    event.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(dpy, XtWindow(shell), False, NoEventMask, &event);
+    XFlush(dpy);
+}
+
+void on_widget(const char* name, std::function<void(Widget)> action, bool repeat)
+{
+    // Watches set up before start-up (for the login dialog) need the
+    // context the tool will then use.
+    if (!app_context) {
+        XtToolkitInitialize();
+        app_context = XtCreateApplicationContext();
+    }
+    XtAppAddTimeOut(app_context, kTimerMillis, watch_tick, new Watch{name, std::move(action), repeat});
+}
+
+}  // namespace qv::gui

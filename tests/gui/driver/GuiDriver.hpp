@@ -1,0 +1,53 @@
+// Drives the tool's real widgets in-process for the GUI tests: find a widget
+// by name, set text, press buttons through their callbacks, pump events until
+// something holds, and answer modal dialogs from a timer while the tool's own
+// nested loop waits for them.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <X11/Intrinsic.h>
+
+namespace qv::gui {
+
+// A widget named name below any of the tool's top-level shells (popups
+// included); null when there is none.
+Widget find_widget(const char* name);
+// Below root only.
+Widget find_widget_in(Widget root, const char* name);
+// Pumps events until a managed widget of that name exists; null on time-out.
+Widget wait_for_widget(const char* name, double limit_seconds = 30);
+
+// Processes events until condition holds; false when it did not within the
+// limit (a hang guard, not a timing assertion).
+bool pump_until(const std::function<bool()>& condition, double limit_seconds = 30);
+
+// Presses a push button (or a text field's Return) through its callbacks.
+void activate(Widget widget);
+// A message box's OK, Cancel or Help button (XmDIALOG_OK_BUTTON ...).
+void press_box_button(Widget box, unsigned char child);
+
+void set_text(Widget text_field, const std::string& text);
+std::string text_of(Widget text_field);
+std::string label_of(Widget label);
+std::string message_of(Widget message_box);
+// The title of the shell a widget lives in.
+std::string shell_title(Widget widget);
+bool is_shown(Widget widget);
+// Whether the widget's window is on the screen (mapped, with its parents).
+bool is_viewable(Widget widget);
+
+// Gives a shell the keyboard focus, as a window manager would, once it is
+// on the screen; false when it did not appear.
+bool give_focus(Widget shell);
+
+// Sends the window manager's close request (WM_DELETE_WINDOW) to a shell.
+void send_wm_delete(Widget shell);
+
+// Runs action on the named widget once it is managed, from a timer, so it
+// works inside the tool's nested dialog loops. With repeat, it runs again
+// for every new widget of that name.
+void on_widget(const char* name, std::function<void(Widget)> action, bool repeat = false);
+
+}  // namespace qv::gui
