@@ -13,7 +13,7 @@
 
 class ViewerWindow {
 public:
-    ViewerWindow(XtAppContext context, long key) : context_(context), key_(key) {}
+    explicit ViewerWindow(long key) : key_(key) {}
 
     // Builds the window (not yet realized) on display.
     void create(Display* display, int argc, char** argv);
@@ -51,7 +51,6 @@ private:
     static void topic_selected_cb(Widget, XtPointer self, XtPointer call);
     static void link_selected_cb(Widget, XtPointer self, XtPointer call);
 
-    XtAppContext context_;
     long key_;
     HelpFile file_;
     TopicHistory history_;

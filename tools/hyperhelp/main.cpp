@@ -45,7 +45,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    ViewerWindow window(context, args.key);
+    ViewerWindow window(args.key);
     window.create(display, xt_argc, argv);
     XtRealizeWidget(window.shell());
     ClientLink link(args.key, [&window](const std::string& text) { window.execute(ViewerCommand::parse_text(text)); });
