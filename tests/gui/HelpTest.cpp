@@ -2,6 +2,7 @@
 // file that cannot be found is reported on standard error.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <dirent.h>
 #include <fstream>
@@ -36,10 +37,18 @@ Window viewer_window()
     return property.find(HelpRecord::kClientKey, record) ? record.window : 0;
 }
 
+int ignore_x_error(Display*, XErrorEvent*) { return 0; }
+
+// The window's title; empty for a window that is gone.
 std::string window_name(Window window)
 {
     char* name = nullptr;
-    if (!XFetchName(display, window, &name) || !name)
+    XSync(display, False);
+    XErrorHandler previous = XSetErrorHandler(ignore_x_error);
+    const Status fetched = XFetchName(display, window, &name);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    if (!fetched || !name)
         return {};
     std::string text = name;
     XFree(name);
@@ -97,6 +106,42 @@ TEST_F(Help, FirstHelpStartsTheViewerAndTheNextGoesToTheRunningOne)
 
     help->terminate();
     EXPECT_TRUE(pump_until([&] { return help->viewer_pid() == 0; }));
+    EXPECT_EQ(viewer_children(), 0);
+}
+
+TEST_F(Help, AViewerThatVanishedIsReplacedInItsRecord)
+{
+    auto server = start_server(false);
+    start_tool({}, server.get());
+    activate(object_config_tool->help_button());
+    const std::string main_title = "Help: " + topic_title(ObjectConfig::kHelpTopic);
+    ASSERT_TRUE(pump_until([&] { return viewer_window() && window_name(viewer_window()) == main_title; }));
+    const long first_pid = help->viewer_pid();
+    kill(static_cast<pid_t>(first_pid), SIGKILL);
+    ASSERT_TRUE(pump_until([] { return help->viewer_pid() == 0; }));
+
+    // The record still names the dead viewer's window: the send fails and a
+    // new viewer (which may well get the same window id) takes it over.
+    activate(object_config_tool->help_button());
+    ASSERT_TRUE(pump_until([] { return help->viewer_pid() > 0; }));
+    EXPECT_NE(help->viewer_pid(), first_pid);
+    EXPECT_TRUE(pump_until([&] { return viewer_window() && window_name(viewer_window()) == main_title; }));
+    EXPECT_EQ(viewer_children(), 1);
+    HelpRootProperty property(display);
+    EXPECT_EQ(property.read().size(), HelpRecord::kSize);
+    help->terminate();
+    EXPECT_TRUE(pump_until([] { return help->viewer_pid() == 0; }));
+}
+
+TEST_F(Help, TerminateWithoutAViewerSendsNothing)
+{
+    auto server = start_server(false);
+    start_tool({}, server.get());
+    XtHelp launcher;
+    ASSERT_EQ(launcher.initialize(root_widget), 0);
+    launcher.terminate();
+    HelpRootProperty property(display);
+    EXPECT_TRUE(property.read().empty());
     EXPECT_EQ(viewer_children(), 0);
 }
 

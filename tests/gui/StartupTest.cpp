@@ -7,12 +7,14 @@
 
 #include <Xm/Xm.h>
 
+#include "driver/ChildProcess.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XtGlobals.hpp"
 #include "main/StartupState.hpp"
+#include "support/TempDir.hpp"
 #include "ui/AgentConfigDialog.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
@@ -116,6 +118,18 @@ TEST_F(Startup, AgentModeMakesTheAgentDialogTheOnlyWindow)
     EXPECT_TRUE(XtIsRealized(root_widget));
     EXPECT_EQ(shell_title(root_widget), "SNMP Configuration");
     EXPECT_FALSE(is_viewable(object_config_tool->shell()));
+}
+
+TEST_F(Startup, TitlesComeFromTheCatalogueWithVersionAndServer)
+{
+    auto server = start_server(false);
+    qv::test::TempDir dir;
+    dir.write_file("qv.msg", "$quote \"\n$set 23\n801 \"Katalog %s auf %s\"\n");
+    run_command({"gencat", dir.path() + "/qv.cat", dir.path() + "/qv.msg"});
+    start_tool({}, server.get(), {{"NLSPATH", dir.path() + "/%N"}});
+    EXPECT_EQ(shell_title(root_widget), "Katalog 4.0 auf " + qv::test::local_host_name());
+    // Texts the catalogue lacks keep their built-in defaults.
+    EXPECT_EQ(label_of(object_config_tool->prop_label()), "Detailed Properties for Selected Object");
 }
 
 TEST_F(Startup, HandshakeWritesTheProgramNameToTheDescriptor)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <deque>
 #include <memory>
 #include <thread>
 
@@ -41,13 +42,57 @@ bool answered(Widget widget)
     return data == kAnswered;
 }
 
+// Actions run from a client message the driver sends itself, so that they
+// happen inside an event dispatch as a user's click would: widgets destroyed
+// by them are then destroyed after the callback, not under its feet.
+struct PendingAction {
+    Widget widget;
+    std::function<void(Widget)> action;
+};
+std::deque<PendingAction> pending_actions;
+
+Atom action_atom(Display* dpy) { return XInternAtom(dpy, "QV_TEST_DRIVER_ACTION", False); }
+
+void run_pending_action(Widget, XtPointer, XEvent* event, Boolean*)
+{
+    if (event->type != ClientMessage || event->xclient.message_type != action_atom(event->xclient.display) ||
+        pending_actions.empty())
+        return;
+    PendingAction next = std::move(pending_actions.front());
+    pending_actions.pop_front();
+    if (alive(next.widget))
+        next.action(next.widget);
+}
+
+Widget shell_of(Widget widget)
+{
+    while (widget && !XtIsShell(widget))
+        widget = XtParent(widget);
+    return widget;
+}
+
+void post_action(Widget widget, const std::function<void(Widget)>& action)
+{
+    Widget shell = shell_of(widget);
+    XtAddEventHandler(shell, NoEventMask, True, run_pending_action, nullptr);
+    pending_actions.push_back(PendingAction{widget, action});
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.display = XtDisplay(shell);
+    event.xclient.window = XtWindow(shell);
+    event.xclient.message_type = action_atom(XtDisplay(shell));
+    event.xclient.format = 32;
+    XSendEvent(XtDisplay(shell), XtWindow(shell), False, NoEventMask, &event);
+    XFlush(XtDisplay(shell));
+}
+
 void watch_tick(XtPointer data, XtIntervalId*)
 {
     auto* watch = static_cast<Watch*>(data);
     Widget widget = find_widget(watch->name.c_str());
-    if (alive(widget) && XtIsManaged(widget) && !answered(widget)) {
+    if (alive(widget) && XtIsManaged(widget) && XtIsRealized(widget) && !answered(widget)) {
         XtVaSetValues(widget, XmNuserData, kAnswered, nullptr);
-        watch->action(widget);
+        post_action(widget, watch->action);
         if (!watch->repeat) {
             delete watch;
             return;

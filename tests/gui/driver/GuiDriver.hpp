@@ -45,9 +45,10 @@ bool give_focus(Widget shell);
 // Sends the window manager's close request (WM_DELETE_WINDOW) to a shell.
 void send_wm_delete(Widget shell);
 
-// Runs action on the named widget once it is managed, from a timer, so it
-// works inside the tool's nested dialog loops. With repeat, it runs again
-// for every new widget of that name.
+// Runs action on the named widget once it is managed and realized, so it
+// works inside the tool's nested dialog loops; the action runs within an
+// event dispatch, as a user's click does. With repeat, it runs again for
+// every new widget of that name.
 void on_widget(const char* name, std::function<void(Widget)> action, bool repeat = false);
 
 }  // namespace qv::gui
