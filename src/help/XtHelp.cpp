@@ -22,7 +22,9 @@ int XtHelp::initialize(Widget parent, XtHelpNotify* notify, XtHelpError* error)
     if (!parent)
         return -1;
     parent_ = parent;
-    error_ = error ? error : new XtHelpError;
+    if (!error && !own_error_)
+        own_error_ = std::make_unique<XtHelpError>();
+    error_ = error ? error : own_error_.get();
     notify_ = notify ? notify : XtDefaultHelpNotify::shared();
     ViewerProcess::watch(this, notify_);
     return HelpEnvironment::prepare();

@@ -4,6 +4,7 @@
 // record (HelpRecord) and a client message.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <X11/Intrinsic.h>
@@ -53,5 +54,6 @@ private:
     bool have_help_file_ = false;
     bool help_file_set_ = false;
     XtHelpError* error_ = nullptr;
+    std::unique_ptr<XtHelpError> own_error_;  // when the caller gave none
     XtHelpNotify* notify_ = nullptr;
 };

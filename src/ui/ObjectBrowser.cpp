@@ -42,4 +42,6 @@ void ObjectBrowser::object_browser_close_cb(Widget, XtPointer)
 
 void ObjectBrowser::object_browser_help_cb(Widget, XtPointer) { show_help_topic(help, kHelpTopic); }
 
+// What Add hands to the agent dialogs is the browser code's to decide; with no
+// tree there is nothing selected to add.
 void ObjectBrowser::object_browser_add_cb(Widget, XtPointer) {}

@@ -1,7 +1,6 @@
 #include "driver/ToolSession.hpp"
 
 #include <cstdlib>
-#include <cstring>
 
 #include "main/Startup.hpp"
 #include "support/TestServer.hpp"
@@ -38,7 +37,7 @@ void start_tool(const std::vector<std::string>& args, const qv::test::TestServer
     words.insert(words.end(), args.begin(), args.end());
     argv.clear();
     for (std::string& word : words)
-        argv.push_back(strdup(word.c_str()));
+        argv.push_back(word.data());
     argv.push_back(nullptr);
     int argc = static_cast<int>(words.size());
     run_startup(argc, argv.data());
