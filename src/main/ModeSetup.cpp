@@ -13,13 +13,7 @@
 // created and filled from the host name.
 void init_agent_mode(const RWCString&) {}
 
-// The agent table widget is placed in "table_frame" by the agent page.
-void init_table() {}
-
 void init_rpc_table() {}
-
-// The page classes are built on the forms of the property book.
-void init_book() {}
 
 void init_header(RWCString, RWCString, RWCString, RWCString, RWCString, RWCString, RWCString)
 {

@@ -28,6 +28,11 @@ public:
     // What set_coord was last given.
     virtual QvTopoNode::Location last_location() const = 0;
     virtual QvTopoNode::GeoLocation last_geo() const = 0;
+    // Sets the changed flag when the fields differ from what set_coord gave;
+    // never clears it.
+    virtual void coord_changed() = 0;
+    virtual char changed() const = 0;
+    virtual void clear_changed() = 0;
 };
 
 class DisplayView {
@@ -51,6 +56,8 @@ public:
     virtual void show_view_controls(bool shown) = 0;
     virtual void show_monitor_section(bool shown) = 0;
     virtual void show_array_section(bool shown) = 0;
+    virtual char changed() const = 0;
+    virtual void clear_changed() = 0;
 };
 
 class StoredDataView {
@@ -65,6 +72,9 @@ public:
     virtual void clear_page() = 0;
     virtual RWTValSlist<Table> tables() = 0;
     virtual void set_changed() = 0;
+    // Apply reads it and never clears it: once shown, stored data is written
+    // at every Apply.
+    virtual char changed() const = 0;
 };
 
 class AgentView {
@@ -75,4 +85,6 @@ public:
     virtual void add_agent(AgentMo* agent, int write) = 0;
     virtual int num_agents() = 0;
     virtual AgentMo* agent_at(int row) = 0;
+    virtual char changed() const = 0;
+    virtual void clear_changed() = 0;
 };

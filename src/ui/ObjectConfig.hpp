@@ -25,6 +25,36 @@ public:
     // Help: topic 1290.
     virtual void help_button_cb(Widget widget, XtPointer call_data);
 
+    // Object identification, OK and Apply (ObjectConfigNames.cpp, Apply.cpp).
+    virtual void name_selected_cb(Widget widget, XtPointer call_data);
+    virtual void name_changed_cb(Widget widget, XtPointer call_data);
+    virtual void add_name_button_cb(Widget widget, XtPointer call_data);
+    virtual void delete_name_button_cb(Widget widget, XtPointer call_data);
+    virtual void apply_button_cb(Widget widget, XtPointer call_data);
+    virtual void ok_button_cb(Widget widget, XtPointer call_data);
+
+    // Display and coordinates pages (ObjectConfigPageCallbacks.cpp).
+    virtual void bg_changed_cb(Widget widget, XtPointer call_data);
+    virtual void array_cell_chars_cb(Widget widget, XtPointer call_data);
+    virtual void array_num_col_chars_cb(Widget widget, XtPointer call_data);
+    virtual void array_cell_changed_cb(Widget widget, XtPointer call_data);
+    virtual void array_num_col_changed_cb(Widget widget, XtPointer call_data);
+    virtual void bg_bitmap_cb(Widget widget, XtPointer call_data);
+    virtual void array_move_down_cb(Widget widget, XtPointer call_data);
+    virtual void array_move_up_cb(Widget widget, XtPointer call_data);
+    virtual void array_hide_cb(Widget widget, XtPointer call_data);
+    virtual void array_show_cb(Widget widget, XtPointer call_data);
+    virtual void rotation_change_cb(Widget widget, XtPointer call_data);
+    virtual void propagate_status_cb(Widget widget, XtPointer call_data);
+    virtual void coord_button_change_cb(Widget widget, XtPointer call_data);
+    virtual void coord_change_cb(Widget widget, XtPointer call_data);
+    virtual void bg_geo_cb(Widget widget, XtPointer call_data);
+    virtual void array_orientation_changed_cb(Widget widget, XtPointer call_data);
+    virtual void monitor_move_up_cb(Widget widget, XtPointer call_data);
+    virtual void monitor_move_down_cb(Widget widget, XtPointer call_data);
+    virtual void monitor_remove_cb(Widget widget, XtPointer call_data);
+    virtual void monitor_add_cb(Widget widget, XtPointer call_data);
+
     Widget shell() const { return shell_; }
     Widget tolvar_dialog() const { return tolvar_dialog_; }
     Widget ok_button() const { return ok_button_; }

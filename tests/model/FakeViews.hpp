@@ -30,6 +30,14 @@ struct FakeCoord : CoordView {
     QvTopoNode::GeoLocation get_geo() override { return shown_geo; }
     QvTopoNode::Location last_location() const override { return last; }
     QvTopoNode::GeoLocation last_geo() const override { return last_geo_; }
+    char changed_flag = 0;
+    void coord_changed() override
+    {
+        if (shown != last || shown_geo != last_geo_)
+            changed_flag = 1;
+    }
+    char changed() const override { return changed_flag; }
+    void clear_changed() override { changed_flag = 0; }
 };
 
 struct FakeDisplay : DisplayView {
@@ -70,6 +78,9 @@ struct FakeDisplay : DisplayView {
     void show_view_controls(bool s) override { view_controls = s; }
     void show_monitor_section(bool s) override { monitor_section = s; }
     void show_array_section(bool s) override { array_section = s; }
+    char changed_flag = 0;
+    char changed() const override { return changed_flag; }
+    void clear_changed() override { changed_flag = 0; }
 };
 
 struct FakeStoredData : StoredDataView {
@@ -80,7 +91,7 @@ struct FakeStoredData : StoredDataView {
         char set;
     };
     std::vector<Shown> shown;
-    bool changed = false;
+    bool was_changed = false;
     // As the page does: the table is named in legacy form, and a table
     // without values shows one empty group.
     void add_user_data(const RWCString& a, const RWTValSlist<RWCString>& c, const RWTValSlist<RWCString>& cells,
@@ -100,7 +111,8 @@ struct FakeStoredData : StoredDataView {
             out.push_back({s.name, s.cells});
         return out;
     }
-    void set_changed() override { changed = true; }
+    void set_changed() override { was_changed = true; }
+    char changed() const override { return was_changed ? 1 : 0; }
     const Shown* find(const RWCString& name) const
     {
         for (const Shown& s : shown)
@@ -116,4 +128,7 @@ struct FakeAgents : AgentView {
     void add_agent(AgentMo* agent, int) override { rows.emplace_back(agent); }
     int num_agents() override { return static_cast<int>(rows.size()); }
     AgentMo* agent_at(int row) override { return rows.at(static_cast<std::size_t>(row)).get(); }
+    char changed_flag = 0;
+    char changed() const override { return changed_flag; }
+    void clear_changed() override { changed_flag = 0; }
 };

@@ -40,7 +40,7 @@ TEST_F(ModelFixture, LoadingARouterFillsEverySection)
     EXPECT_EQ(header.type, "Router");
     EXPECT_DOUBLE_EQ(coord.shown_geo.longitude, -0.1276);
     EXPECT_DOUBLE_EQ(coord.shown_geo.latitude, 51.5072);
-    EXPECT_TRUE(stored.changed);
+    EXPECT_TRUE(stored.changed());
 
     const auto* interfaces = stored.find("interfaces");
     ASSERT_NE(interfaces, nullptr);
