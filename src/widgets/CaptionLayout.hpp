@@ -23,8 +23,12 @@ public:
     // pass its scrolled window as the field).
     void add_row(Widget label, Widget field);
 
-    // Places the rows; call once after the last add_row.
+    // Places the rows; call after the last add_row, and again after rows
+    // were added or cleared.
     void finish();
+
+    // Forgets every row; destroying their widgets is the caller's.
+    void clear_rows() { rows_.clear(); }
 
 private:
     struct Row {
