@@ -1,0 +1,262 @@
+#include "gui/Table.hpp"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include <X11/IntrinsicP.h>
+#include <Xbae/Matrix.h>
+
+#include "gui/Args.hpp"
+
+namespace {
+
+// The pointer actions of a selectable table; the parameter names the
+// selection step, the event tells the button and Ctrl.
+const char kSelectTranslations[] =
+    "#override\n"
+    "<Btn1Down>: SelectCell(begin)\n"
+    "<Btn2Down>: SelectCell(begin)\n"
+    "<Btn1Motion>: SelectCell(extend)\n"
+    "<Btn1Up>: SelectCell(end)\n"
+    "<Btn2Up>: SelectCell(end)\n";
+
+// Without selection a press does nothing, so no cell is ever edited.
+const char kQuietTranslations[] =
+    "#override\n"
+    "<Btn1Down>: DefaultAction()\n"
+    "<Btn2Down>: DefaultAction()\n";
+
+// Cells are shown, never edited.
+void refuse_edit(Widget, XtPointer, XtPointer call_data)
+{
+    auto* enter = static_cast<XbaeMatrixEnterCellCallbackStruct*>(call_data);
+    enter->doit = False;
+    enter->map = False;
+}
+
+// The matrix and the clip windows inside it, where the pointer events land.
+void override_translations(Widget matrix, const char* table)
+{
+    XtTranslations translations = XtParseTranslationTable(table);
+    XtOverrideTranslations(matrix, translations);
+    WidgetList children = nullptr;
+    Cardinal count = 0;
+    XtVaGetValues(matrix, XmNchildren, &children, XmNnumChildren, &count, nullptr);
+    for (Cardinal i = 0; i < count; ++i)
+        if (std::strcmp(XtClass(children[i])->core_class.class_name, "XbaeClip") == 0)
+            XtOverrideTranslations(children[i], translations);
+}
+
+// The matrix draws with core fonts only, and only with the rendition of the
+// default tag: it is given one of its own rather than the anti-aliased
+// render table every other widget inherits.
+XmRenderTable core_font_table(Widget parent)
+{
+    Args args;
+    args.add(XmNfontType, XmFONT_IS_FONT).add(XmNfontName, "fixed").add(XmNloadModel, XmLOAD_IMMEDIATE);
+    XmRendition rendition =
+        XmRenditionCreate(parent, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), args.list(), args.count());
+    XmRenderTable table = XmRenderTableAddRenditions(nullptr, &rendition, 1, XmMERGE_REPLACE);
+    XmRenditionFree(rendition);
+    return table;
+}
+
+TableRows::Reason reason_of(const XbaeMatrixSelectCellCallbackStruct& select)
+{
+    const char* step = select.num_params > 0 ? select.params[0] : "begin";
+    if (std::strcmp(step, "extend") == 0)
+        return TableRows::Reason::Extend;
+    if (std::strcmp(step, "end") == 0)
+        return TableRows::Reason::End;
+    return TableRows::Reason::Begin;
+}
+
+}  // namespace
+
+void Table::create_table(int rows, int columns)
+{
+    min_rows_ = rows;
+    min_columns_ = columns;
+    create_table();
+}
+
+void Table::create_table()
+{
+    std::vector<String> labels(static_cast<std::size_t>(min_columns_), const_cast<String>(""));
+    XmRenderTable fonts = core_font_table(parent_);
+    Args args;
+    args.add(XmNrenderTable, fonts)
+        .add(XmNrows, min_rows_)
+        .add(XmNcolumns, min_columns_)
+        .add(XmNvisibleRows, min_rows_)
+        .add(XmNcolumnLabels, labels.data())
+        .add(XmNallowColumnResize, False)
+        .add(XmNallowRowResize, False)
+        .add(XmNcellShadowThickness, 1)
+        .add(XmNtraversalOn, False)
+        .add(XmNgridType, XmGRID_CELL_SHADOW)
+        .add(XmNselectScrollVisible, True);
+    table_ = XtCreateManagedWidget("al_table", xbaeMatrixWidgetClass, parent_, args.list(), args.count());
+    XmRenderTableFree(fonts);  // the matrix keeps a copy
+    XtAddCallback(table_, XmNenterCellCallback, refuse_edit, nullptr);
+    allow_select(0);
+    rows_.clear();
+}
+
+void Table::create_col_label(int column, const char* text, int width)
+{
+    if (column < 0 || column >= get_num_cols())
+        return;
+    XbaeMatrixSetColumnLabel(table_, column, const_cast<String>(text));
+    XbaeMatrixSetColumnWidth(table_, column, width);
+}
+
+void Table::create_cell(int row, int column, const char* text)
+{
+    if (row < 0 || row >= get_num_rows() || column < 0 || column >= get_num_cols()) {
+        std::printf("Error: create_cell -row or column not created yet.\n");
+        return;
+    }
+    XbaeMatrixSetCell(table_, row, column, const_cast<String>(text ? text : ""));
+}
+
+std::string Table::get_cell(int row, int column) const
+{
+    if (row < 0 || row >= widget_rows() || column < 0 || column >= get_num_cols())
+        return "";
+    const char* text = XbaeMatrixGetCell(table_, row, column);
+    return text ? text : "";
+}
+
+int Table::widget_rows() const { return rows_.count() > min_rows_ ? rows_.count() : min_rows_; }
+
+int Table::get_num_cols() const { return table_ ? XbaeMatrixNumColumns(table_) : 0; }
+
+int Table::add_row(int position)
+{
+    const int row = rows_.insert(position);
+    XbaeMatrixAddRows(table_, row, nullptr, nullptr, nullptr, 1);
+    // Blank rows make up the minimum: one fewer is needed now.
+    if (XbaeMatrixNumRows(table_) > widget_rows())
+        XbaeMatrixDeleteRows(table_, XbaeMatrixNumRows(table_) - 1, 1);
+    show_selection();
+    return row;
+}
+
+void Table::delete_row(int row)
+{
+    if (!rows_.remove(row))
+        return;
+    XbaeMatrixDeleteRows(table_, row, 1);
+    if (XbaeMatrixNumRows(table_) < widget_rows())
+        XbaeMatrixAddRows(table_, XbaeMatrixNumRows(table_), nullptr, nullptr, nullptr, 1);
+    if (get_top_row() >= widget_rows())
+        set_top_row(0);
+    show_selection();
+}
+
+void Table::delete_selected()
+{
+    int row = 0;
+    while (row < get_num_rows()) {
+        if (rows_.is_selected(row))
+            delete_row(row);
+        else
+            ++row;
+    }
+}
+
+void Table::clear_all()
+{
+    rows_.clear();
+    XbaeMatrixDeleteRows(table_, 0, XbaeMatrixNumRows(table_));
+    XbaeMatrixAddRows(table_, 0, nullptr, nullptr, nullptr, min_rows_);
+    XbaeMatrixDeselectAll(table_);
+}
+
+void Table::allow_select(char on)
+{
+    if (on)
+        XtAddCallback(table_, XmNselectCellCallback, select_trampoline, this);
+    else
+        XtRemoveCallback(table_, XmNselectCellCallback, select_trampoline, this);
+    override_translations(table_, on ? kSelectTranslations : kQuietTranslations);
+}
+
+void Table::select_row(int row)
+{
+    rows_.select(row);
+    show_selection();
+}
+
+void Table::deselect_row(int row)
+{
+    rows_.deselect(row);
+    show_selection();
+}
+
+void Table::select_all()
+{
+    rows_.select_all();
+    show_selection();
+}
+
+void Table::deselect_all()
+{
+    rows_.deselect_all();
+    show_selection();
+}
+
+int Table::get_top_row() const
+{
+    int top = 0;
+    XtVaGetValues(table_, XmNtopRow, &top, nullptr);
+    return top;
+}
+
+void Table::set_top_row(int row)
+{
+    if (row < 0 || row > get_num_rows())
+        return;
+    XtVaSetValues(table_, XmNtopRow, row, nullptr);
+}
+
+void Table::repaint_off() { XbaeMatrixDisableRedisplay(table_); }
+
+void Table::repaint_on() { XbaeMatrixEnableRedisplay(table_, True); }
+
+void Table::select_trampoline(Widget widget, XtPointer client_data, XtPointer call_data)
+{
+    static_cast<Table*>(client_data)->select_cb(widget, call_data);
+}
+
+void Table::select_cb(Widget, void* call_data)
+{
+    auto* select = static_cast<XbaeMatrixSelectCellCallbackStruct*>(call_data);
+    if (!select || select->row < 0 || select->row >= get_num_rows())
+        return;
+    select->column = -1;  // whole rows only
+    int button = 1;
+    bool ctrl = false;
+    if (select->event && (select->event->type == ButtonPress || select->event->type == ButtonRelease)) {
+        button = static_cast<int>(select->event->xbutton.button);
+        ctrl = (select->event->xbutton.state & ControlMask) != 0;
+    } else if (select->event && select->event->type == MotionNotify) {
+        ctrl = (select->event->xmotion.state & ControlMask) != 0;
+    }
+    repaint_off();
+    rows_.click(reason_of(*select), select->row, button, ctrl);
+    show_selection();
+    repaint_on();
+    if (select_listener_)
+        select_listener_();
+}
+
+// The widget shows exactly the rows the bookkeeping holds selected.
+void Table::show_selection()
+{
+    XbaeMatrixDeselectAll(table_);
+    for (int row : rows_.selected_rows())
+        XbaeMatrixSelectRow(table_, row);
+}

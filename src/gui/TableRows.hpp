@@ -1,0 +1,47 @@
+// The row and selection bookkeeping of a Table, apart from the widget: how
+// many rows hold data, which are selected, which was selected last, and how
+// a click begins, extends or ends a selection of whole rows.
+#pragma once
+
+#include <vector>
+
+class TableRows {
+public:
+    // What a pointer action does to the selection.
+    enum class Reason { Begin, Extend, End };
+
+    int count() const { return static_cast<int>(selected_.size()); }
+    int selected_count() const { return selected_count_; }
+    // The row selected last, -1 when none is selected.
+    int selected_row() const { return selected_row_; }
+    bool is_selected(int row) const;
+    std::vector<int> selected_rows() const;
+
+    // Inserts a row at position, or at the end when position lies beyond
+    // it; a selection at or below the new row moves down with it. Returns
+    // the row's index.
+    int insert(int position);
+    // Removes an existing row (false for a row that does not exist).
+    bool remove(int row);
+    void clear();
+
+    void select(int row);
+    void deselect(int row);
+    void select_all();
+    void deselect_all();
+
+    // The selection policy of the pointer: button 1 alone selects one row
+    // (or deselects the only selected row), Ctrl with button 1 or button 2
+    // adds or removes a row, dragging button 1 selects the range from the
+    // row where the press began.
+    void click(Reason reason, int row, int button, bool ctrl);
+
+private:
+    void begin(int row, int button, bool ctrl);
+    void extend(int row, bool ctrl);
+
+    std::vector<bool> selected_;
+    int selected_count_ = 0;
+    int selected_row_ = -1;
+    int anchor_ = -1;
+};
