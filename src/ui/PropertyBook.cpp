@@ -44,9 +44,68 @@ Widget PropertyBook::add_page(const char* name, int label_number, const char* la
 void PropertyBook::create_agent_page()
 {
     agent_form_ = make_form(add_page("agent_scroll", 15, "Agents"), "agent_form");
+    create_configured_agents(create_agent_frame());
+}
 
+Widget PropertyBook::create_agent_frame()
+{
+    Args frame_args;
+    frame_args.add(XmNtopAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM);
+    Widget frame = make_frame(agent_form_, "agent_frame1", "agent_lbl1", cat_text(kToolSet, 28, "Create Agent"),
+                              nullptr, frame_args);
+    Widget form = make_form(frame, "agent_form1");
+    Args row_args;
+    row_args.add(XmNorientation, XmHORIZONTAL)
+        .add(XmNtopAttachment, XmATTACH_FORM)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_FORM);
+    Widget row = make_widget(xmRowColumnWidgetClass, form, "rowcol15", row_args);
+    make_label(row, "label12", cat_text(kToolSet, 16, " "));
+    add_button_ = make_button(row, "add_button", cat_text(kToolSet, 17, "Configure Manually..."));
+    create_protocol_menu(row);
+    make_label(row, "label13", cat_text(kToolSet, 23, " "));
+    make_label(row, "label14", cat_text(kToolSet, 24, " "));
+    add_default_button_ = make_button(row, "add_default_button", cat_text(kToolSet, 25, "Configure Default"));
+    make_label(row, "label19", cat_text(kToolSet, 26, " "));
+    make_label(row, "label20", cat_text(kToolSet, 27, " "));
+    return frame;
+}
+
+void PropertyBook::create_protocol_menu(Widget parent)
+{
+    protocol_menu_ = XmCreatePulldownMenu(parent, const_cast<char*>("protocol_menu"), nullptr, 0);
+    const struct {
+        const char* name;
+        int number;
+        const char* text;
+    } protocols[] = {
+        {"snmp_agent_button", 19, "SNMP"},
+        {"rpc_agent_button", 20, "RPC"},
+        {"mis_agent_button", 21, "MIS"},
+        {"cmip_agent_button", 22, "CMIP"},
+    };
+    int index = 0;
+    for (const auto& protocol : protocols)
+        protocol_buttons_[index++] = make_button(protocol_menu_, protocol.name,
+                                                 cat_text(kToolSet, protocol.number, protocol.text));
+    XmStr label(cat_text(kToolSet, 18, "Protocol:"));
+    Args menu_args;
+    menu_args.add(XmNsubMenuId, protocol_menu_)
+        .add(XmNlabelString, label.get())
+        .add(XmNmenuHistory, protocol_buttons_[0]);
+    protocol_option_menu_ = XmCreateOptionMenu(parent, const_cast<char*>("protocol_option_menu"), menu_args.list(),
+                                               menu_args.count());
+    XtManageChild(protocol_option_menu_);
+}
+
+void PropertyBook::create_configured_agents(Widget above)
+{
     Args form2_args;
-    form2_args.add(XmNtopAttachment, XmATTACH_FORM)
+    form2_args.add(XmNtopAttachment, XmATTACH_WIDGET)
+        .add(XmNtopWidget, above)
+        .add(XmNtopOffset, 8)
         .add(XmNleftAttachment, XmATTACH_FORM)
         .add(XmNrightAttachment, XmATTACH_FORM);
     agent_form2_ = make_form(agent_form_, "agent_form2", form2_args);

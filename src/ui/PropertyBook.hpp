@@ -14,6 +14,12 @@ public:
     Widget prop_label() const { return prop_label_; }
     Widget tab_mgr() const { return tab_mgr_; }
     Widget agent_form() const { return agent_form_; }
+    Widget add_button() const { return add_button_; }
+    Widget protocol_option_menu() const { return protocol_option_menu_; }
+    Widget protocol_menu() const { return protocol_menu_; }
+    // The protocol menu's buttons: SNMP, RPC, MIS, CMIP.
+    Widget protocol_button(int index) const { return protocol_buttons_[index]; }
+    Widget add_default_button() const { return add_default_button_; }
     Widget agent_form2() const { return agent_form2_; }
     Widget table_frame() const { return table_frame_; }
     Widget change_button() const { return change_button_; }
@@ -27,11 +33,21 @@ private:
     // A scrolled page of the tab manager labelled with a catalogue text.
     Widget add_page(const char* name, int label_number, const char* label);
     void create_agent_page();
+    // "Create Agent": Configure Manually, the protocol menu, Configure Default.
+    Widget create_agent_frame();
+    void create_protocol_menu(Widget parent);
+    // "Configured Agents": the table's frame with Change and Delete below.
+    void create_configured_agents(Widget above);
 
     Widget frame_ = nullptr;
     Widget prop_label_ = nullptr;
     Widget tab_mgr_ = nullptr;
     Widget agent_form_ = nullptr;
+    Widget add_button_ = nullptr;
+    Widget protocol_option_menu_ = nullptr;
+    Widget protocol_menu_ = nullptr;
+    Widget protocol_buttons_[4] = {};
+    Widget add_default_button_ = nullptr;
     Widget agent_form2_ = nullptr;
     Widget table_frame_ = nullptr;
     Widget change_button_ = nullptr;
