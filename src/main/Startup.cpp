@@ -12,6 +12,7 @@
 #include "main/Handshake.hpp"
 #include "main/InitGui.hpp"
 #include "main/ModeSetup.hpp"
+#include "main/ModelSetup.hpp"
 #include "main/ProgramExit.hpp"
 #include "main/StartOptions.hpp"
 #include "main/StartupState.hpp"
@@ -85,6 +86,7 @@ void run_startup(int& argc, char** argv)
     if (options.handshake_fd != 0)
         g2_panel_response(options.handshake_fd, argv[0]);
     access_control();
+    init_model_context();
 
     if (create_managed_obj)
         prepare_agent_mode(options);

@@ -1,5 +1,7 @@
 #include "ui/NamesSelection.hpp"
 
+#include <algorithm>
+
 #include <Xm/Form.h>
 #include <Xm/List.h>
 #include <Xm/MessageB.h>
@@ -11,6 +13,9 @@
 #include "gui/WindowShow.hpp"
 #include "gui/XmStr.hpp"
 #include "main/Catalogue.hpp"
+#include "model/ModelContext.hpp"
+#include "model/NodeList.hpp"
+#include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
 
@@ -55,6 +60,26 @@ void NamesSelection::names_list_cb(Widget, XtPointer)
     const bool selected = XmListGetSelectedPos(names_list_, &positions, &count) && count > 0;
     XtFree(reinterpret_cast<char*>(positions));
     XtSetSensitive(ok_button_, selected ? True : False);
+}
+
+void NamesSelection::add_selected_object(const std::string& path)
+{
+    if (!header || !object_config_tool)
+        return;  // no main window to add to
+    const RWTValSlist<QvTopoNodeDn> found = find_topo_nodes(header->get_current_name().c_str());
+    for (const QvTopoNodeDn& dn : found) {
+        QvTopoNode node(model_context().platform);
+        node.set_dn(dn);
+        const RWTValSlist<RWCString> paths = get_topo_pathnames(node);
+        if (std::find(paths.begin(), paths.end(), path) == paths.end())
+            continue;
+        // The list entry first: list position and node-list index stay in step.
+        XmStr item(path);
+        XmListAddItemUnselected(object_config_tool->identification().name_list(), item.get(), 0);
+        add_node_to_list(dn);
+        break;
+    }
+    header->set_name_text("");
 }
 
 void NamesSelection::ok_button_cb(Widget, XtPointer)

@@ -30,9 +30,10 @@ public:
     std::string selected_path() const;
 
 protected:
-    // Where the main window's lookup of the chosen path plugs in: finds the
-    // object behind the selected path and adds it to the edited objects.
-    virtual void add_selected_object(const std::string& path) {}
+    // Finds the object of the main window's typed name that lies at path,
+    // adds it to the edited objects and its path to the main window's list,
+    // and empties the name field.
+    virtual void add_selected_object(const std::string& path);
 
 private:
     Widget names_list_ = nullptr;

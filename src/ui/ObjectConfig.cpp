@@ -38,6 +38,8 @@ void ObjectConfig::create_buttons()
     apply_button_ = make_button(tolvar_dialog_, "apply_button", cat_text(kToolSet, 3, "Apply"));
     cancel_button_ = make_button(tolvar_dialog_, "cancel_button", cat_text(kToolSet, 4, "Cancel"));
     help_button_ = make_button(tolvar_dialog_, "help_button", cat_text(kToolSet, 5, "Help"));
+    add_member_callback<ObjectConfig, &ObjectConfig::ok_button_cb>(ok_button_, XmNactivateCallback, this);
+    add_member_callback<ObjectConfig, &ObjectConfig::apply_button_cb>(apply_button_, XmNactivateCallback, this);
     add_member_callback<ObjectConfig, &ObjectConfig::exit_cb>(cancel_button_, XmNactivateCallback, this);
     add_member_callback<ObjectConfig, &ObjectConfig::help_button_cb>(help_button_, XmNactivateCallback, this);
 }
@@ -49,6 +51,7 @@ void ObjectConfig::create_work_area()
     identification_.create(main_form_);
     type_frame_.create(main_form_);
     book_.create(main_form_);
+    connect_identification();
 
     Args top;
     top.add(XmNtopAttachment, XmATTACH_FORM)
@@ -70,6 +73,19 @@ void ObjectConfig::create_work_area()
         .add(XmNrightAttachment, XmATTACH_FORM)
         .add(XmNbottomAttachment, XmATTACH_FORM);
     bottom.set_on(book_.frame());
+}
+
+void ObjectConfig::connect_identification()
+{
+    IdentificationFrame& id = identification_;
+    add_member_callback<ObjectConfig, &ObjectConfig::name_changed_cb>(id.name_text_field(), XmNactivateCallback,
+                                                                       this);
+    add_member_callback<ObjectConfig, &ObjectConfig::name_selected_cb>(id.name_list(), XmNsingleSelectionCallback,
+                                                                        this);
+    add_member_callback<ObjectConfig, &ObjectConfig::add_name_button_cb>(id.add_name_button(), XmNactivateCallback,
+                                                                          this);
+    add_member_callback<ObjectConfig, &ObjectConfig::delete_name_button_cb>(id.delete_name_button(),
+                                                                             XmNactivateCallback, this);
 }
 
 void ObjectConfig::exit_cb(Widget widget, XtPointer) { exit_callback(widget, nullptr, nullptr); }

@@ -78,6 +78,7 @@ public:
 private:
     void create_buttons();
     void create_work_area();
+    void connect_identification();
 
     Widget shell_ = nullptr;
     Widget tolvar_dialog_ = nullptr;

@@ -1,0 +1,25 @@
+#include "ui/Type.hpp"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr const char* kDefaultGlyphDir = "/opt/Quorlan/qv/glyphs/";
+
+}  // namespace
+
+std::string Type::glyph_path(const std::string& type_name)
+{
+    const char* home = std::getenv("QV_HOME");
+    const std::string dir = home ? std::string(home) + "/glyphs/" : kDefaultGlyphDir;
+    return dir + type_name + ".pm";
+}
+
+void Type::set_pixmap(Widget label)
+{
+    Pixel foreground = 0;
+    Pixel background = 0;
+    XtVaGetValues(label, XmNforeground, &foreground, XmNbackground, &background, nullptr);
+    const std::string path = glyph_path(name_);
+    pixmap_ = XmGetPixmap(XtScreen(label), const_cast<char*>(path.c_str()), foreground, background);
+}
