@@ -44,12 +44,16 @@ Choice make_choice(Widget parent, const ChoiceNames& n)
 {
     Choice choice;
     choice.form = make_form(parent, n.form);
-    Widget radio = make_radio_box(choice.form, n.radio,
-                                  Args().add(XmNtopAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM));
+    Args radio_args;
+    radio_args.add(XmNtopAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM);
+    Widget radio = make_radio_box(choice.form, n.radio, radio_args);
+    // One above the other, so that the field sits beside "Custom".
+    XtVaSetValues(radio, XmNorientation, XmVERTICAL, nullptr);
     choice.first = make_toggle(radio, n.first, cat_text(kToolSet, n.first_number, n.first_text));
     choice.second = make_toggle(radio, n.second, cat_text(kToolSet, n.second_number, n.second_text));
     Args row_args;
-    row_args.add(XmNtopAttachment, XmATTACH_FORM)
+    row_args.add(XmNbottomAttachment, XmATTACH_OPPOSITE_WIDGET)
+        .add(XmNbottomWidget, radio)
         .add(XmNleftAttachment, XmATTACH_WIDGET)
         .add(XmNleftWidget, radio)
         .add(XmNleftOffset, 6);
@@ -65,7 +69,7 @@ std::string decimal(unsigned long value) { return std::to_string(value); }
 
 void ArraySection::create(ObjectConfig* window, Widget parent)
 {
-    form_ = XtCreateWidget("array_form", xmFormWidgetClass, parent, nullptr, 0);
+    form_ = make_form(parent, "array_form");
     columns_.create(form_, kArrayNames);
     add_member_callback<ObjectConfig, &ObjectConfig::array_show_cb>(columns_.show_button(), XmNactivateCallback,
                                                                     window);
@@ -77,6 +81,7 @@ void ArraySection::create(ObjectConfig* window, Widget parent)
                                                                          XmNactivateCallback, window);
     create_layout_rows(window);
     set_defaults();
+    show(false);
 }
 
 void ArraySection::create_layout_rows(ObjectConfig* window)

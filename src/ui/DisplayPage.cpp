@@ -29,7 +29,7 @@ FileRow file_row(Widget parent, const char* row_name, const char* text_name, con
 {
     FileRow row;
     row.row = make_row(parent, row_name);
-    row.text = make_text_field(row.row, text_name, Args().add(XmNcolumns, 32));
+    row.text = make_text_field(row.row, text_name, Args().add(XmNcolumns, 28));
     row.button = make_button(row.row, button_name, cat_text(kToolSet, button_label, "..."));
     return row;
 }

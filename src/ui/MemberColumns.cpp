@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kVisibleMembers = 6;
+constexpr int kVisibleMembers = 4;
 constexpr Dimension kListWidth = 150;
 
 // A scrolled list of fixed width below label, to the right of left (or at

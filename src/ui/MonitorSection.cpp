@@ -25,7 +25,7 @@ const MemberColumns::Names kMonitorNames = {
 
 void MonitorSection::create(ObjectConfig* window, Widget parent)
 {
-    form_ = XtCreateWidget("monitor_form", xmFormWidgetClass, parent, nullptr, 0);
+    form_ = make_form(parent, "monitor_form");
     columns_.create(form_, kMonitorNames);
     add_member_callback<ObjectConfig, &ObjectConfig::monitor_add_cb>(columns_.show_button(), XmNactivateCallback,
                                                                      window);
@@ -54,6 +54,7 @@ void MonitorSection::create(ObjectConfig* window, Widget parent)
     rotation_scale_ = make_widget(xmScaleWidgetClass, row, "rotation_scale", scale_args);
     add_member_callback<ObjectConfig, &ObjectConfig::rotation_change_cb>(rotation_scale_, XmNvalueChangedCallback,
                                                                          window);
+    show(false);
 }
 
 void MonitorSection::set(const RWTValSlist<RWCString>& shown, const RWTValSlist<RWCString>& hidden,
