@@ -1,0 +1,241 @@
+// Configure mode of the main window against the fixture: objects opened by
+// id and by name, the name selection among objects of one name, the name
+// field's Add and Return, selecting and deleting list entries.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <Xm/List.h>
+
+#include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
+#include "driver/MainWindowDriver.hpp"
+#include "driver/ToolSession.hpp"
+#include "driver/ToolTest.hpp"
+#include "gui/XmStr.hpp"
+#include "model/NodeList.hpp"
+#include "ui/Header.hpp"
+#include "ui/NamesSelection.hpp"
+#include "ui/ObjectConfig.hpp"
+#include "ui/Windows.hpp"
+
+namespace qv::gui {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+long node_number(std::size_t index) { return node_list.at(index).handle().get_dn().id(); }
+
+// Chooses path in the name selection dialog once it shows, and presses OK.
+void choose_in_name_selection(const std::string& path)
+{
+    on_widget("names_template", [path](Widget box) {
+        Widget list = find_widget_in(XtParent(box), "names_list");
+        XmString* items = nullptr;
+        int count = 0;
+        XtVaGetValues(list, XmNitems, &items, XmNitemCount, &count, nullptr);
+        std::fprintf(stderr, "name selection offers %d paths\n", count);
+        for (int i = 0; i < count; ++i)
+            if (XmStr::to_string(items[i]) == path)
+                XmListSelectPos(list, i + 1, True);
+        activate(names_dialog->name_ok_button());
+    });
+}
+
+using ConfigureById = ToolTest;
+
+TEST_F(ConfigureById, OneIdListsItsFirstPathNameSelected)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-router"}));
+    EXPECT_EQ(selected_position(name_list()), 1);
+    ASSERT_EQ(node_list.size(), 1u);
+    EXPECT_EQ(node_number(0), 10);
+    EXPECT_EQ(text_of(name_field()), "");
+    EXPECT_EQ(type_label(), "Router");
+    EXPECT_TRUE(XtIsSensitive(object_config_tool->identification().delete_name_button()));
+}
+
+TEST_F(ConfigureById, SeveralIdsOneEntryEachTheFirstSelected)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10", "16"}, server.get());
+
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-router", "Root/Europe/Lab/fx-hub"}));
+    EXPECT_EQ(selected_position(name_list()), 1);
+    ASSERT_EQ(node_list.size(), 2u);
+    EXPECT_EQ(node_number(1), 16);
+    EXPECT_EQ(type_label(), "Router");
+}
+
+TEST_F(ConfigureById, UnreadableIdStopsLoadingWithInvalidId)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "10", "abc", "16"}, server.get());
+
+    EXPECT_EQ(error_messages(), (Strings{"Invalid Id"}));
+    ASSERT_EQ(node_list.size(), 1u);
+    EXPECT_EQ(node_number(0), 10);
+}
+
+TEST_F(ConfigureById, LastIdNamingNoObjectIsAnInvalidId)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "16", "999"}, server.get());
+
+    EXPECT_EQ(error_messages(), (Strings{"Invalid Id"}));
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
+    EXPECT_EQ(type_label(), "Hub");
+}
+
+using ConfigureByName = ToolTest;
+
+TEST_F(ConfigureByName, UniqueNameIsAddedAndShown)
+{
+    auto server = start_server(false);
+    start_tool({"-name", "fx-hub"}, server.get());
+
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
+    EXPECT_EQ(selected_position(name_list()), 1);
+    EXPECT_EQ(text_of(name_field()), "");
+    ASSERT_EQ(node_list.size(), 1u);
+    EXPECT_EQ(node_number(0), 16);
+    EXPECT_EQ(type_label(), "Hub");
+}
+
+TEST_F(ConfigureByName, SharedNameIsChosenInTheNameSelection)
+{
+    auto server = start_server(false);
+    choose_in_name_selection("Root/Europe/twin");
+    start_tool({"-name", "twin"}, server.get());
+
+    EXPECT_EQ(list_items(names_dialog->names_list()), (Strings{"Root/Europe/Lab/twin", "Root/Europe/twin"}));
+    EXPECT_FALSE(XtIsManaged(names_dialog->xd_dialogwidget()));
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/twin"}));
+    ASSERT_EQ(node_list.size(), 1u);
+    EXPECT_EQ(node_number(0), 13);
+    EXPECT_EQ(selected_position(name_list()), 1);
+    EXPECT_EQ(text_of(name_field()), "");
+    EXPECT_EQ(answer, 0);
+}
+
+TEST_F(ConfigureByName, NameMatchingNothingShowsHost)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-name", "fx-hub", "no-such-object"}, server.get());
+
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
+    EXPECT_EQ(type_label(), "Host");
+    EXPECT_TRUE(error_messages().empty());
+}
+
+using NameField = ToolTest;
+
+TEST_F(NameField, ObjectInTwoViewsGetsAnEntryPerPathName)
+{
+    auto server = start_server(false);
+    start_tool({}, server.get());
+    set_text(name_field(), "fx-switch");
+    activate(name_field());
+
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-switch", "Root/Europe/fx-switch"}));
+    ASSERT_EQ(node_list.size(), 2u);
+    EXPECT_EQ(node_number(0), 11);
+    EXPECT_EQ(node_number(1), 11);
+    EXPECT_EQ(selected_position(name_list()), 2);  // Return selects the last entry
+    EXPECT_EQ(text_of(name_field()), "");
+    EXPECT_EQ(type_label(), "Switch");
+}
+
+TEST_F(NameField, DoubleQuoteIsRefusedAndTheFieldEmptied)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+    set_text(name_field(), "fx\"hub");
+    activate(object_config_tool->identification().add_name_button());
+
+    EXPECT_EQ(error_messages(), (Strings{"Can't handle double quotes in name field."}));
+    EXPECT_EQ(text_of(name_field()), "");
+    EXPECT_EQ(node_list.size(), 1u);
+}
+
+TEST_F(NameField, UnknownNameIsNotFound)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+    set_text(name_field(), "no-such-object");
+    activate(object_config_tool->identification().add_name_button());
+
+    EXPECT_EQ(error_messages(), (Strings{"Object not found"}));
+    EXPECT_EQ(text_of(name_field()), "no-such-object");
+    EXPECT_EQ(list_items(name_list()).size(), 1u);
+}
+
+TEST_F(NameField, ReturnInAnEmptyFieldSelectsTheLastEntryAgain)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10", "16"}, server.get());
+    activate(name_field());
+
+    EXPECT_EQ(list_items(name_list()).size(), 2u);
+    EXPECT_EQ(selected_position(name_list()), 2);
+    EXPECT_EQ(type_label(), "Hub");
+}
+
+using ObjectList = ToolTest;
+
+TEST_F(ObjectList, SelectingAnEntryShowsThatObject)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10", "3"}, server.get());
+    EXPECT_EQ(type_label(), "Router");
+    XmListSelectPos(name_list(), 2, True);
+    EXPECT_EQ(type_label(), "Floor");
+    XmListSelectPos(name_list(), 1, True);
+    EXPECT_EQ(type_label(), "Router");
+}
+
+TEST_F(ObjectList, DeleteRemovesTheEntryAndShowsTheFirstObject)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10", "16", "40"}, server.get());
+    Widget delete_button = object_config_tool->identification().delete_name_button();
+    XmListSelectPos(name_list(), 1, True);
+    activate(delete_button);
+
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub", "Root/Europe/Lab/fx-group"}));
+    ASSERT_EQ(node_list.size(), 2u);
+    EXPECT_EQ(node_number(0), 16);
+    EXPECT_EQ(node_number(1), 40);
+    EXPECT_FALSE(XtIsSensitive(delete_button));
+    EXPECT_EQ(selected_position(name_list()), 0);
+
+    XmListSelectPos(name_list(), 2, True);
+    EXPECT_TRUE(XtIsSensitive(delete_button));
+    activate(delete_button);
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
+    EXPECT_EQ(type_label(), "Hub");
+}
+
+TEST_F(ObjectList, DeletingTheLastEntryLeavesThePagesAsTheyWere)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "16"}, server.get());
+    activate(object_config_tool->identification().delete_name_button());
+
+    EXPECT_TRUE(list_items(name_list()).empty());
+    EXPECT_TRUE(node_list.empty());
+    EXPECT_EQ(type_label(), "Hub");
+}
+
+}  // namespace
+}  // namespace qv::gui
