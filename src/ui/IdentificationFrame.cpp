@@ -36,7 +36,10 @@ void IdentificationFrame::create(Widget parent)
     Widget name_label = make_label(aligner.form(), "name_label", cat_text(kToolSet, 6, "Name:"));
     name_text_field_ = make_text_field(aligner.form(), "name_text_field");
     list_label_ = make_label(aligner.form(), "list_label", cat_text(kToolSet, 7, "Available Objects:"));
-    name_list_ = make_scrolled_list(aligner.form(), "name_list", 3, XmSINGLE_SELECT);
+    // Path names grow long: the list scrolls sideways rather than clip them,
+    // with its scroll bars there from the start so the layout never shifts.
+    name_list_ = make_scrolled_list(aligner.form(), "name_list", 3, XmSINGLE_SELECT,
+                                    Args().add(XmNlistSizePolicy, XmCONSTANT).add(XmNscrollBarDisplayPolicy, XmSTATIC));
     aligner.add_row(name_label, name_text_field_);
     aligner.add_row(list_label_, XtParent(name_list_));
     aligner.finish();

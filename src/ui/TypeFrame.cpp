@@ -10,6 +10,13 @@
 #include "main/Catalogue.hpp"
 #include "widgets/CaptionLayout.hpp"
 
+namespace {
+
+// The type glyphs are 32 by 32 pixels; the label adds its margins.
+constexpr Dimension kGlyphSize = 32;
+
+}  // namespace
+
 void TypeFrame::create(Widget parent)
 {
     frame_ = make_frame(parent, "frame2", "type_frame_label", cat_text(kToolSet, 12, "Type of Selected Object"),
@@ -21,7 +28,12 @@ void TypeFrame::create(Widget parent)
         .add(XmNleftAttachment, XmATTACH_FORM)
         .add(XmNbottomAttachment, XmATTACH_FORM)
         .add(XmNleftOffset, 6)
-        .add(XmNlabelType, XmPIXMAP);
+        .add(XmNlabelType, XmPIXMAP)
+        // Sized for a glyph from the start: a label that grew when the first
+        // glyph arrives, after the window is up, would squeeze the type row.
+        .add(XmNwidth, kGlyphSize + 4)
+        .add(XmNheight, kGlyphSize + 4)
+        .add(XmNrecomputeSize, False);
     type_pixmap_ = make_widget(xmLabelWidgetClass, form, "type_pixmap", pixmap_args);
 
     Args aligner_args;
