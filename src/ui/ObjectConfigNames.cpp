@@ -6,6 +6,7 @@
 #include "gui/BusyCursor.hpp"
 #include "gui/XmStr.hpp"
 #include "gui/XtGlobals.hpp"
+#include "main/AccessControl.hpp"
 #include "main/Catalogue.hpp"
 #include "main/StartupState.hpp"
 #include "model/Lookups.hpp"
@@ -157,7 +158,8 @@ void ObjectConfig::name_selected_cb(Widget, XtPointer)
     c.stored_data->clear_page();
     node.get_object_desc();
     node.get_background_properties();
-    XtSetSensitive(identification_.delete_name_button(), True);
+    // Delete follows the selection, for users who may change objects at all.
+    XtSetSensitive(identification_.delete_name_button(), modify_desc_agent_type_status_access ? True : False);
     reset_busy_cursor(tolvar_dialog_);
 }
 

@@ -63,7 +63,11 @@ TEST_F(ApplyConfigure, AgentListOfTheObjectIsWrittenBackUnchanged)
     ASSERT_EQ(agents.size(), 4u);
     start_tool({"-id", "10"}, server.get());
     activate(apply_button());
+    EXPECT_EQ(stored(*server, "10", "managedObjects"), agents);
 
+    // The default agents' objects were made under the object's name; the
+    // next Apply still writes the same list.
+    activate(apply_button());
     EXPECT_EQ(stored(*server, "10", "managedObjects"), agents);
     EXPECT_EQ(stored(*server, "10", "name"), "fx-router");
     EXPECT_EQ(exit_tolvar, 1);

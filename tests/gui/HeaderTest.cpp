@@ -21,6 +21,8 @@
 #include "ui/Apply.hpp"
 #include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
+#include "ui/ObjectPage.hpp"
+#include "ui/UserData.hpp"
 #include "ui/Windows.hpp"
 
 namespace qv::gui {
@@ -108,6 +110,21 @@ TEST_F(HeaderTypes, LegalChangeRebuildsTheStoredDataAndApplyStoresTheType)
     EXPECT_EQ(exit_tolvar, 1);
 }
 
+TEST_F(HeaderTypes, PickingTheCurrentTypeAgainKeepsTheStoredDataAsEdited)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "16"}, server.get());
+    ASSERT_FALSE(object_page->user_data().empty());
+    Widget field = find_widget_in(object_page->user_data().front()->frame(), "attribute");
+    ASSERT_NE(field, nullptr);
+    set_text(field, "edited, not applied");
+
+    pick_type("Hub");
+    EXPECT_EQ(header->type_changed(), 1);
+    EXPECT_EQ(text_of(find_widget_in(object_page->user_data().front()->frame(), "attribute")),
+              "edited, not applied");
+}
+
 TEST_F(HeaderTypes, ChangeBetweenViewAndDeviceIsRefused)
 {
     auto server = start_server(false);
@@ -155,6 +172,33 @@ TEST_F(HeaderTypes, LinkAndArrayAreNotMixed)
     auto server = start_server(false);
     start_tool({"-id", "14", "30"}, server.get());
     EXPECT_EQ(header->is_mixed_state(), 0);
+}
+
+using HeaderRights = ToolTest;
+
+TEST_F(HeaderRights, WithoutAnyModifyRightOkApplyTypeAndDeleteAreInsensitive)
+{
+    auto server = start_server(true);
+    answer_login("viewer", "viewer");
+    start_tool({"-id", "10"}, server.get());
+
+    EXPECT_FALSE(XtIsSensitive(object_config_tool->ok_button()));
+    EXPECT_FALSE(XtIsSensitive(object_config_tool->apply_button()));
+    EXPECT_FALSE(XtIsSensitive(object_config_tool->type_frame().type_menu_cascade()));
+    EXPECT_FALSE(XtIsSensitive(object_config_tool->identification().delete_name_button()));
+    EXPECT_TRUE(XtIsSensitive(object_config_tool->identification().add_name_button()));
+}
+
+TEST_F(HeaderRights, OneModifyRightKeepsOkAndApply)
+{
+    auto server = start_server(true);
+    answer_login("nocoord", "nocoord");
+    start_tool({"-id", "10"}, server.get());
+
+    EXPECT_TRUE(XtIsSensitive(object_config_tool->ok_button()));
+    EXPECT_TRUE(XtIsSensitive(object_config_tool->apply_button()));
+    EXPECT_TRUE(XtIsSensitive(object_config_tool->type_frame().type_menu_cascade()));
+    EXPECT_TRUE(XtIsSensitive(object_config_tool->identification().delete_name_button()));
 }
 
 TEST_F(HeaderTypes, EmptyCommandLineShowsArrayAndEveryType)
