@@ -15,11 +15,11 @@ namespace {
 // selection step, the event tells the button and Ctrl.
 const char kSelectTranslations[] =
     "#override\n"
-    "<Btn1Down>: SelectCell(begin)\n"
-    "<Btn2Down>: SelectCell(begin)\n"
-    "<Btn1Motion>: SelectCell(extend)\n"
-    "<Btn1Up>: SelectCell(end)\n"
-    "<Btn2Up>: SelectCell(end)\n";
+    "<Btn1Down>: QvTableSelect(begin)\n"
+    "<Btn2Down>: QvTableSelect(begin)\n"
+    "<Btn1Motion>: QvTableSelect(extend)\n"
+    "<Btn1Up>: QvTableSelect(end)\n"
+    "<Btn2Up>: QvTableSelect(end)\n";
 
 // Without selection a press does nothing, so no cell is ever edited.
 const char kQuietTranslations[] =
@@ -62,6 +62,45 @@ XmRenderTable core_font_table(Widget parent)
     return table;
 }
 
+// The matrix's own SelectCell does nothing when the pointer lands on its
+// clip windows, where the cells are: this action finds the cell itself and
+// hands the table the same callback data.
+void table_select_action(Widget widget, XEvent* event, String* params, Cardinal* count)
+{
+    Widget matrix = XtIsSubclass(widget, xbaeMatrixWidgetClass) ? widget : XtParent(widget);
+    XtPointer data = nullptr;
+    XtVaGetValues(matrix, XmNuserData, &data, nullptr);
+    // The matrix maps positions in its own window to cells.
+    XEvent in_matrix = *event;
+    if (widget != matrix && (event->type == ButtonPress || event->type == ButtonRelease ||
+                             event->type == MotionNotify)) {
+        in_matrix.xbutton.window = XtWindow(matrix);
+        in_matrix.xbutton.x += widget->core.x;
+        in_matrix.xbutton.y += widget->core.y;
+    }
+    int row = -1, column = -1;
+    if (!data || !XbaeMatrixGetEventRowColumn(matrix, &in_matrix, &row, &column))
+        return;
+    XbaeMatrixSelectCellCallbackStruct select{};
+    select.reason = XbaeSelectCellReason;
+    select.event = event;
+    select.row = row;
+    select.column = column;
+    select.params = params;
+    select.num_params = *count;
+    static_cast<Table*>(data)->select_cb(matrix, &select);
+}
+
+void register_select_action(Widget widget)
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    XtActionsRec action = {const_cast<String>("QvTableSelect"), table_select_action};
+    XtAppAddActions(XtWidgetToApplicationContext(widget), &action, 1);
+    registered = true;
+}
+
 TableRows::Reason reason_of(const XbaeMatrixSelectCellCallbackStruct& select)
 {
     const char* step = select.num_params > 0 ? select.params[0] : "begin";
@@ -99,6 +138,8 @@ void Table::create_table()
         .add(XmNselectScrollVisible, True);
     table_ = XtCreateManagedWidget("al_table", xbaeMatrixWidgetClass, parent_, args.list(), args.count());
     XmRenderTableFree(fonts);  // the matrix keeps a copy
+    XtVaSetValues(table_, XmNuserData, static_cast<XtPointer>(this), nullptr);
+    register_select_action(table_);
     XtAddCallback(table_, XmNenterCellCallback, refuse_edit, nullptr);
     allow_select(0);
     rows_.clear();
@@ -111,6 +152,8 @@ void Table::create_col_label(int column, const char* text, int width)
     XbaeMatrixSetColumnLabel(table_, column, const_cast<String>(text));
     XbaeMatrixSetColumnWidth(table_, column, width);
 }
+
+void Table::set_visible_columns(int columns) { XtVaSetValues(table_, XmNvisibleColumns, columns, nullptr); }
 
 void Table::create_cell(int row, int column, const char* text)
 {
@@ -177,10 +220,6 @@ void Table::clear_all()
 
 void Table::allow_select(char on)
 {
-    if (on)
-        XtAddCallback(table_, XmNselectCellCallback, select_trampoline, this);
-    else
-        XtRemoveCallback(table_, XmNselectCellCallback, select_trampoline, this);
     override_translations(table_, on ? kSelectTranslations : kQuietTranslations);
 }
 
@@ -225,11 +264,6 @@ void Table::set_top_row(int row)
 void Table::repaint_off() { XbaeMatrixDisableRedisplay(table_); }
 
 void Table::repaint_on() { XbaeMatrixEnableRedisplay(table_, True); }
-
-void Table::select_trampoline(Widget widget, XtPointer client_data, XtPointer call_data)
-{
-    static_cast<Table*>(client_data)->select_cb(widget, call_data);
-}
 
 void Table::select_cb(Widget, void* call_data)
 {

@@ -28,6 +28,8 @@ public:
     void create_table(int rows, int columns);
     virtual void create_table();
 
+    // How many columns the table asks room for; the rest scroll into view.
+    void set_visible_columns(int columns);
     // Column label and width in characters.
     virtual void create_col_label(int column, const char* text, int width);
     // A cell's text; a row or column not created yet is refused with a
@@ -72,7 +74,6 @@ protected:
     const TableRows& rows() const { return rows_; }
 
 private:
-    static void select_trampoline(Widget widget, XtPointer client_data, XtPointer call_data);
     void show_selection();
     // Widget rows: the data rows, or the minimum when there are fewer.
     int widget_rows() const;

@@ -52,24 +52,33 @@ Widget PropertyBook::create_agent_frame()
     Args frame_args;
     frame_args.add(XmNtopAttachment, XmATTACH_FORM)
         .add(XmNleftAttachment, XmATTACH_FORM)
-        .add(XmNrightAttachment, XmATTACH_FORM);
+        .add(XmNrightAttachment, XmATTACH_FORM)
+        .add(XmNmarginWidth, 0);
     Widget frame = make_frame(agent_form_, "agent_frame1", "agent_lbl1", cat_text(kToolSet, 28, "Create Agent"),
                               nullptr, frame_args);
     Widget form = make_form(frame, "agent_form1");
     Args row_args;
     row_args.add(XmNorientation, XmHORIZONTAL)
+        .add(XmNspacing, 2)
+        .add(XmNmarginWidth, 0)
         .add(XmNtopAttachment, XmATTACH_FORM)
         .add(XmNleftAttachment, XmATTACH_FORM)
         .add(XmNbottomAttachment, XmATTACH_FORM);
     Widget row = make_widget(xmRowColumnWidgetClass, form, "rowcol15", row_args);
-    make_label(row, "label12", cat_text(kToolSet, 16, " "));
-    add_button_ = make_button(row, "add_button", cat_text(kToolSet, 17, "Configure Manually..."));
+    // The row must fit the page's width: spacers and buttons kept narrow.
+    Args spacer;
+    spacer.add(XmNmarginWidth, 0);
+    Args button;
+    button.add(XmNmarginWidth, 3);
+    make_label(row, "label12", cat_text(kToolSet, 16, " "), spacer);
+    add_button_ = make_button(row, "add_button", cat_text(kToolSet, 17, "Configure Manually..."), button);
     create_protocol_menu(row);
-    make_label(row, "label13", cat_text(kToolSet, 23, " "));
-    make_label(row, "label14", cat_text(kToolSet, 24, " "));
-    add_default_button_ = make_button(row, "add_default_button", cat_text(kToolSet, 25, "Configure Default"));
-    make_label(row, "label19", cat_text(kToolSet, 26, " "));
-    make_label(row, "label20", cat_text(kToolSet, 27, " "));
+    make_label(row, "label13", cat_text(kToolSet, 23, " "), spacer);
+    make_label(row, "label14", cat_text(kToolSet, 24, " "), spacer);
+    add_default_button_ =
+        make_button(row, "add_default_button", cat_text(kToolSet, 25, "Configure Default"), button);
+    make_label(row, "label19", cat_text(kToolSet, 26, " "), spacer);
+    make_label(row, "label20", cat_text(kToolSet, 27, " "), spacer);
     return frame;
 }
 
@@ -108,6 +117,9 @@ void PropertyBook::create_configured_agents(Widget above)
         .add(XmNtopOffset, 8)
         .add(XmNleftAttachment, XmATTACH_FORM)
         .add(XmNrightAttachment, XmATTACH_FORM);
+    // Start-up gives it its height; what is built inside later must not
+    // shrink it.
+    form2_args.add(XmNresizePolicy, XmRESIZE_GROW);
     agent_form2_ = make_form(agent_form_, "agent_form2", form2_args);
     Args title_args;
     title_args.add(XmNtopAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM);
