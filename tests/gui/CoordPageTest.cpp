@@ -1,0 +1,167 @@
+// The coordinates page against the fixture: what it shows of an object's
+// logical and geographical position, what Apply writes back, the typing
+// filter and the rights.
+#include <gtest/gtest.h>
+
+#include <Xm/Xm.h>
+
+#include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
+#include "driver/Keyboard.hpp"
+#include "driver/MainWindowDriver.hpp"
+#include "driver/PageDriver.hpp"
+#include "driver/ToolSession.hpp"
+#include "driver/ToolTest.hpp"
+#include "ui/CoordPage.hpp"
+
+namespace qv::gui {
+namespace {
+
+using CoordinatesPage = ToolTest;
+
+std::string field(const char* name) { return text_of(page_widget(name)); }
+
+void press_apply()
+{
+    activate(page_widget("apply_button"));
+}
+
+TEST_F(CoordinatesPage, ShowsTheRouterAndWritesTypedValues)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+
+    EXPECT_EQ(field("xvaltextfield"), "60");
+    EXPECT_EQ(field("yvaltextfield"), "50");
+    // 51.5072 N, 0.1276 W
+    EXPECT_EQ(field("nsdd"), "51");
+    EXPECT_EQ(field("nsmm"), "30");
+    EXPECT_TRUE(is_set(page_widget("northbutton")));
+    EXPECT_FALSE(is_set(page_widget("southbutton")));
+    EXPECT_EQ(field("ewdd"), "0");
+    EXPECT_EQ(field("ewmm"), "7");
+    EXPECT_TRUE(is_set(page_widget("westbutton")));
+    page_screenshot("coord_scroll", std::string(QV_GUI_TEST_OUTPUT_DIR) + "/coord-page.png");
+
+    set_text(page_widget("xvaltextfield"), "120");
+    set_text(page_widget("yvaltextfield"), "75");
+    set_text(page_widget("nsdd"), "48");
+    set_text(page_widget("nsmm"), "51");
+    set_text(page_widget("nsssss"), "0.00");
+    set_text(page_widget("ewdd"), "2");
+    set_text(page_widget("ewmm"), "21");
+    set_text(page_widget("ewssss"), "0.00");
+    click_toggle(page_widget("eastbutton"));
+    press_apply();
+
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    const auto locations = stored_node(*server, 10, "logicalLocations");
+    ASSERT_EQ(locations.size(), 1u);
+    EXPECT_EQ(locations[0]["x"], 120);
+    EXPECT_EQ(locations[0]["y"], 75);
+    const auto geo = stored_node(*server, 10, "geoLocation");
+    EXPECT_DOUBLE_EQ(geo["latitude"].get<double>(), 48.85);
+    EXPECT_DOUBLE_EQ(geo["longitude"].get<double>(), 2.35);
+    EXPECT_FALSE(coord_page->changed());
+}
+
+TEST_F(CoordinatesPage, SouthAndEastShowAndReadBackByTheirTruncatedParts)
+{
+    auto server = start_server(false);
+    admin(*server, {"set", "10", "geoLocation", R"({"longitude": 151.2, "latitude": -33.5})"});
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+
+    EXPECT_EQ(field("nsdd"), "33");
+    EXPECT_EQ(field("nsmm"), "30");
+    EXPECT_EQ(field("nsssss"), "0.00");
+    EXPECT_TRUE(is_set(page_widget("southbutton")));
+    EXPECT_FALSE(is_set(page_widget("northbutton")));
+    EXPECT_EQ(field("ewdd"), "151");
+    EXPECT_EQ(field("ewmm"), "11");
+    EXPECT_EQ(field("ewssss"), "59.99");
+    EXPECT_TRUE(is_set(page_widget("eastbutton")));
+
+    const QvTopoNode::GeoLocation read = coord_page->get_geo();
+    EXPECT_EQ(read.latitude, -33.5);
+    EXPECT_NEAR(read.longitude, 151.1999972, 1e-6);
+    EXPECT_LT(read.longitude, 151.2);
+
+    // The truncated longitude counts as a change and is what Apply writes.
+    press_apply();
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    const auto geo = stored_node(*server, 10, "geoLocation");
+    EXPECT_EQ(geo["latitude"].get<double>(), -33.5);
+    EXPECT_NEAR(geo["longitude"].get<double>(), 151.1999972, 1e-6);
+}
+
+// The user may not change coordinates: a write would be refused, so a clean
+// Apply shows that nothing was written.
+TEST_F(CoordinatesPage, UnchangedCoordinatesAreNotWritten)
+{
+    auto server = start_server(true);
+    admin_login(*server, {"set", "10", "geoLocation", R"({"longitude": -0.25, "latitude": 51.5})"});
+    answer_login("nocoord", "nocoord");
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+
+    EXPECT_EQ(field("ewmm"), "15");
+    EXPECT_EQ(field("ewssss"), "0.00");
+    for (const char* name : {"xvaltextfield", "nsdd", "ewssss", "northbutton", "westbutton"})
+        EXPECT_FALSE(XtIsSensitive(page_widget(name))) << name;
+    coord_page->coord_changed();
+    EXPECT_FALSE(coord_page->changed());
+    press_apply();
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    const auto geo = nlohmann::json::parse(admin_login(*server, {"get", "10", "geoLocation"}));
+    EXPECT_EQ(geo["longitude"].get<double>(), -0.25);
+}
+
+TEST_F(CoordinatesPage, FieldsTakeOnlyDigitsAndPoints)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+
+    Widget degrees = page_widget("nsdd");
+    set_text(degrees, "");
+    type_text(degrees, "12a");
+    EXPECT_EQ(text_of(degrees), "12");
+    Widget seconds = page_widget("nsssss");
+    set_text(seconds, "");
+    paste_text(seconds, "1.5");
+    paste_text(seconds, ".");  // a second point passes: the filter looks at characters only
+    EXPECT_EQ(text_of(seconds), "1.5.");
+    paste_text(seconds, "-3");
+    paste_text(seconds, "4 ");
+    EXPECT_EQ(text_of(seconds), "1.5.");
+    // Typing alone is no change: Apply compares the values.
+    EXPECT_FALSE(coord_page->changed());
+}
+
+TEST_F(CoordinatesPage, HemisphereChangeMarksThePageChanged)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+    ASSERT_FALSE(coord_page->changed());
+    click_toggle(page_widget("southbutton"));
+    EXPECT_TRUE(is_set(page_widget("southbutton")));
+    EXPECT_FALSE(is_set(page_widget("northbutton")));
+    EXPECT_TRUE(coord_page->changed());
+    EXPECT_LT(coord_page->get_geo().latitude, 0.0);
+}
+
+TEST_F(CoordinatesPage, LogicalFieldsReadUpToTheFirstOtherCharacter)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+    set_text(page_widget("xvaltextfield"), "12.5");
+    set_text(page_widget("yvaltextfield"), "");
+    const QvTopoNode::Location location = coord_page->get_coord();
+    EXPECT_EQ(location.x, 12);
+    EXPECT_EQ(location.y, 0);
+    EXPECT_EQ(location.z, 0);
+}
+
+}  // namespace
+}  // namespace qv::gui

@@ -1,0 +1,272 @@
+// The display page against the fixture: the monitor's members with their
+// limit and order, the array's layout, the background and map of a view,
+// and what Apply stores of them.
+#include <gtest/gtest.h>
+
+#include <Xm/FileSB.h>
+#include <Xm/Scale.h>
+#include <Xm/Text.h>
+#include <Xm/Xm.h>
+
+#include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
+#include "driver/MainWindowDriver.hpp"
+#include "driver/PageDriver.hpp"
+#include "driver/ToolSession.hpp"
+#include "driver/ToolTest.hpp"
+#include "gui/FileChooser.hpp"
+#include "support/TempDir.hpp"
+#include "ui/DisplayPage.hpp"
+
+namespace qv::gui {
+namespace {
+
+using DisplayPageTest = ToolTest;
+using Names = std::vector<std::string>;
+
+Names items(const char* list) { return list_items(page_widget(list)); }
+
+void press(const char* button) { activate(page_widget(button)); }
+
+// The topology node numbers a list of node DNs names, in order.
+std::vector<long> numbers(const nlohmann::json& dns)
+{
+    std::vector<long> out;
+    for (const auto& dn : dns) {
+        const std::string text = dn.get<std::string>();
+        out.push_back(std::atol(text.substr(text.rfind('=') + 1).c_str()));
+    }
+    return out;
+}
+
+TEST_F(DisplayPageTest, FullMonitorRefusesAnotherShownMember)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "20"}, server.get());
+
+    EXPECT_TRUE(XtIsManaged(page_widget("monitor_form")));
+    EXPECT_FALSE(XtIsManaged(page_widget("array_form")));
+    EXPECT_EQ(items("show_members_list"), (Names{"member-1", "member-2", "member-3"}));
+    EXPECT_EQ(items("hide_members_list"), (Names{"member-4", "member-5"}));
+    int rotation = 0;
+    XmScaleGetValue(page_widget("rotation_scale"), &rotation);
+    EXPECT_EQ(rotation, 30);
+    EXPECT_EQ(display_page->get_max_visible(), 3);
+    scroll_to("display_scroll", "rotation_scale");
+    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/display-monitor.png");
+
+    select_position(page_widget("hide_members_list"), 1);
+    press("monitor_add_button");
+    EXPECT_EQ(error_messages(), Names{"Can only show 3"});
+    EXPECT_EQ(items("show_members_list"), (Names{"member-1", "member-2", "member-3"}));
+    EXPECT_EQ(items("hide_members_list"), (Names{"member-4", "member-5"}));
+    EXPECT_TRUE(display_page->changed());
+}
+
+TEST_F(DisplayPageTest, MonitorMembersMoveAndApplyStoresTheOrder)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "20"}, server.get());
+    Widget shown = page_widget("show_members_list");
+
+    press("monitor_move_up_button");  // nothing selected: no change
+    EXPECT_FALSE(display_page->changed());
+    select_position(shown, 1);
+    press("monitor_move_up_button");  // the top stays, but counts as changed
+    EXPECT_EQ(items("show_members_list"), (Names{"member-1", "member-2", "member-3"}));
+    EXPECT_TRUE(display_page->changed());
+
+    select_position(shown, 2);
+    press("monitor_move_up_button");
+    EXPECT_EQ(items("show_members_list"), (Names{"member-2", "member-1", "member-3"}));
+    press("monitor_move_down_button");  // the moved member is still the selected one
+    press("monitor_move_down_button");
+    EXPECT_EQ(items("show_members_list"), (Names{"member-1", "member-3", "member-2"}));
+
+    select_position(shown, 2);
+    press("monitor_remove_button");
+    EXPECT_EQ(items("hide_members_list"), (Names{"member-4", "member-5", "member-3"}));
+    select_position(page_widget("hide_members_list"), 2);
+    press("monitor_add_button");
+    EXPECT_EQ(items("show_members_list"), (Names{"member-1", "member-2", "member-5"}));
+    XmScaleSetValue(page_widget("rotation_scale"), 90);
+
+    press("apply_button");
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    EXPECT_EQ(numbers(stored_node(*server, 20, "monitorVisibleChildren")), (std::vector<long>{21, 22, 25}));
+    EXPECT_EQ(stored_node(*server, 20, "monitorRotation"), 90);
+}
+
+TEST_F(DisplayPageTest, ArrayLayoutIsShownAndWrittenBack)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "30"}, server.get());
+
+    EXPECT_TRUE(XtIsManaged(page_widget("array_form")));
+    EXPECT_FALSE(XtIsManaged(page_widget("monitor_form")));
+    EXPECT_EQ(items("array_show_list"), (Names{"cell-a", "cell-a"}));
+    EXPECT_EQ(items("array_hide_list"), (Names{"cell-c"}));
+    EXPECT_TRUE(is_set(page_widget("array_orient_vert")));
+    EXPECT_FALSE(is_set(page_widget("array_orient_horiz")));
+    EXPECT_EQ(label_of(page_widget("layout_label")), "Columns");
+    EXPECT_TRUE(is_set(page_widget("array_num_col_custom")));
+    EXPECT_EQ(text_of(page_widget("array_num_col_chars")), "4");
+    EXPECT_TRUE(XtIsSensitive(page_widget("array_num_col_chars")));
+    EXPECT_TRUE(is_set(page_widget("array_cell_fit")));
+    EXPECT_EQ(text_of(page_widget("array_cell_chars")), "1");
+    EXPECT_FALSE(XtIsSensitive(page_widget("array_cell_chars")));
+    EXPECT_EQ(text_of(page_widget("array_height_value")), "25");
+    scroll_to("display_scroll", "array_height_value");
+    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/display-array.png");
+
+    click_toggle(page_widget("array_orient_horiz"));
+    EXPECT_EQ(label_of(page_widget("layout_label")), "Rows");
+    click_toggle(page_widget("array_num_col_square"));
+    EXPECT_FALSE(XtIsSensitive(page_widget("array_num_col_chars")));
+    click_toggle(page_widget("array_cell_custom"));
+    EXPECT_TRUE(XtIsSensitive(page_widget("array_cell_chars")));
+    set_text(page_widget("array_cell_chars"), "12");
+    set_text(page_widget("array_height_value"), "30");
+    EXPECT_FALSE(display_page->changed());  // layout toggles are no change by themselves
+    select_position(page_widget("array_hide_list"), 1);
+    press("array_show_members");
+    EXPECT_EQ(items("array_show_list"), (Names{"cell-a", "cell-a", "cell-c"}));
+    EXPECT_TRUE(display_page->changed());
+
+    press("apply_button");
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    EXPECT_EQ(stored_node(*server, 30, "arrayOrientation"), 0);
+    EXPECT_EQ(stored_node(*server, 30, "arrayNumColumns"), 0);
+    EXPECT_EQ(stored_node(*server, 30, "arrayCellSize"), (nlohmann::json{{"width", 12}, {"height", 30}}));
+    // Two members of the same name stay two distinct members.
+    EXPECT_EQ(numbers(stored_node(*server, 30, "arrayVisibleChildren")), (std::vector<long>{31, 32, 33}));
+}
+
+TEST_F(DisplayPageTest, CustomCellWidthBelowOneIsCorrectedWhenApplied)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "30"}, server.get());
+
+    click_toggle(page_widget("array_cell_custom"));
+    set_text(page_widget("array_cell_chars"), "abc");
+    press("apply_button");
+    ASSERT_EQ(error_messages().size(), 1u);
+    EXPECT_EQ(error_messages().front().rfind("Custom cell width must be greater than 0!", 0), 0u);
+    EXPECT_NE(error_messages().front().find("Resetting to 1.."), std::string::npos);
+    EXPECT_EQ(text_of(page_widget("array_cell_chars")), "1");
+    EXPECT_EQ(stored_node(*server, 30, "arrayCellSize")["width"], 1);
+}
+
+TEST_F(DisplayPageTest, NegativeNumbersAreReportedOnReturnAndLeftInPlace)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "30"}, server.get());
+
+    set_text(page_widget("array_num_col_chars"), "-2");
+    activate(page_widget("array_num_col_chars"));
+    click_toggle(page_widget("array_cell_custom"));
+    set_text(page_widget("array_cell_chars"), "-1");
+    activate(page_widget("array_cell_chars"));
+    set_text(page_widget("array_cell_chars"), "7");
+    activate(page_widget("array_cell_chars"));
+    EXPECT_EQ(error_messages(), (Names{"Cannot enter negative row/column.", "Cannot enter negative cell width."}));
+    EXPECT_EQ(text_of(page_widget("array_num_col_chars")), "-2");
+}
+
+TEST_F(DisplayPageTest, ViewBackgroundAndMapAreShownAndWritten)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "2"}, server.get());
+
+    EXPECT_TRUE(XtIsManaged(page_widget("bg_bitmap_form")));
+    EXPECT_EQ(text_of(page_widget("bg_bitmap_text")), "backgrounds/europe.xpm");
+    EXPECT_EQ(text_of(page_widget("bg_geo_text")), "mapdata/europe.map");
+    EXPECT_FALSE(display_page->changed());  // filling is no edit
+    page_screenshot("display_scroll", std::string(QV_GUI_TEST_OUTPUT_DIR) + "/display-view.png");
+
+    set_text(page_widget("bg_bitmap_text"), "backgrounds/world.xpm");
+    EXPECT_TRUE(display_page->changed());
+    set_text(page_widget("bg_geo_text"), "mapdata/world.map");
+    press("apply_button");
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    EXPECT_EQ(stored_node(*server, 2, "viewBackgroundImage"), "backgrounds/world.xpm");
+    EXPECT_EQ(stored_node(*server, 2, "viewMapFile"), "mapdata/world.map");
+}
+
+TEST_F(DisplayPageTest, MapChooserStartsInTheMapDirectoryAndFillsTheField)
+{
+    auto server = start_server(false);
+    qv::test::TempDir maps;
+    maps.write_file("alps.map", "map");
+    start_tool({"-id", "2"}, server.get(), {{"QV_MAPPATH", maps.path()}});
+
+    press("bg_geo_file");
+    press("bg_geo_file");  // a second press reuses the one chooser
+    EXPECT_TRUE(display_page->changed());
+    Widget chooser = fchooser_getwidget();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(pump_until([&] { return is_viewable(chooser); }, 10));
+    EXPECT_EQ(text_of(XmFileSelectionBoxGetChild(chooser, XmDIALOG_FILTER_TEXT)), maps.path() + "/*");
+    const std::string chosen = maps.path() + "/alps.map";
+    XmTextSetString(XmFileSelectionBoxGetChild(chooser, XmDIALOG_TEXT), const_cast<char*>(chosen.c_str()));
+    press_box_button(chooser, XmDIALOG_OK_BUTTON);
+    EXPECT_EQ(text_of(page_widget("bg_geo_text")), chosen);
+    EXPECT_TRUE(pump_until([&] { return !is_viewable(chooser); }, 10));
+}
+
+TEST_F(DisplayPageTest, PlainObjectHidesTheViewRowsAndSectionsAndReadsArrayDefaults)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+
+    for (const char* name : {"bg_bitmap_label", "bg_bitmap_form", "bg_geo_label", "bg_geo_form", "monitor_form",
+                             "array_form"})
+        EXPECT_FALSE(XtIsManaged(page_widget(name))) << name;
+    EXPECT_TRUE(is_set(page_widget("propagate_status_on")));
+
+    RWTValSlist<RWCString> shown, hidden;
+    QvTopoNode::ArrayOrientation orientation = QvTopoNode::Vertical;
+    unsigned long columns = 9;
+    QvTopoNode::ArrayCellSize cell{7, 7};
+    display_page->get_array(shown, hidden, orientation, columns, cell);
+    EXPECT_EQ(orientation, QvTopoNode::Horizontal);
+    EXPECT_EQ(columns, 0u);
+    EXPECT_EQ(cell.width, 0u);
+    EXPECT_EQ(cell.height, 25u);
+}
+
+TEST_F(DisplayPageTest, PropagationOffIsWritten)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+    click_toggle(page_widget("propagate_status_off"));
+    EXPECT_FALSE(is_set(page_widget("propagate_status_on")));
+    EXPECT_TRUE(display_page->changed());
+    press("apply_button");
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    EXPECT_EQ(stored_node(*server, 10, "severityPropagated"), false);
+    EXPECT_FALSE(display_page->changed());
+}
+
+TEST_F(DisplayPageTest, ReadOnlyUserCannotEditThePage)
+{
+    auto server = start_server(true);
+    answer_login("viewer", "viewer");
+    start_tool({"-id", "20"}, server.get());
+    for (const char* name : {"propagate_status_on", "propagate_status_off", "monitor_add_button",
+                             "monitor_remove_button", "monitor_move_up_button", "rotation_scale", "array_orient_horiz",
+                             "array_num_col_chars", "array_cell_chars", "array_height_value", "bg_bitmap_text",
+                             "bg_geo_file"})
+        EXPECT_FALSE(XtIsSensitive(page_widget(name))) << name;
+    EXPECT_TRUE(XtIsSensitive(page_widget("show_members_list")));
+}
+
+}  // namespace
+}  // namespace qv::gui

@@ -1,0 +1,232 @@
+// The stored-data page against the fixture: one table per attribute of every
+// shape, groups added and deleted, legacy names, and what Apply stores.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include <Xm/Xm.h>
+
+#include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
+#include "driver/MainWindowDriver.hpp"
+#include "driver/PageDriver.hpp"
+#include "driver/ToolSession.hpp"
+#include "driver/ToolTest.hpp"
+#include "ui/DelObjectDesc.hpp"
+#include "ui/ObjectPage.hpp"
+#include "ui/Windows.hpp"
+
+namespace qv::gui {
+namespace {
+
+using StoredDataPage = ToolTest;
+using Texts = std::vector<std::string>;
+
+// The object's stored data by attribute name, in value notation.
+std::map<std::string, std::string> stored_values(const qv::test::TestServer& server, long node)
+{
+    std::map<std::string, std::string> values;
+    for (const auto& datum : stored_node(server, node, "userData"))
+        values[datum["name"].get<std::string>()] = datum["value"].get<std::string>();
+    return values;
+}
+
+Widget table_button(Widget frame, const char* name) { return find_widget_in(frame, name); }
+
+std::vector<std::string> table_titles()
+{
+    Texts titles;
+    for (const auto& table : object_page->user_data())
+        titles.push_back(XtName(table->frame()));
+    return titles;
+}
+
+void set_cell(Widget frame, std::size_t index, const std::string& text)
+{
+    const auto fields = table_fields(frame);
+    ASSERT_LT(index, fields.size());
+    set_text(fields[index], text);
+}
+
+TEST_F(StoredDataPage, EveryShapeOfTheRouterIsShown)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+
+    EXPECT_EQ(table_titles(), (Texts{"contact", "serialNumber", "rackUnits", "managed", "siteAddress",
+                                     "ipAddresses", "interfaces", "snmpEndpoint",
+                                     "Asset.tag - XNL Backward Compatibility Data", "supportLevel"}));
+    Widget contact = stored_table("contact");
+    EXPECT_EQ(table_labels(contact), Texts{" "});
+    EXPECT_EQ(table_values(contact), Texts{"Lab desk"});
+    EXPECT_FALSE(XtIsSensitive(table_button(contact, "ud_add")));
+
+    EXPECT_EQ(table_values(stored_table("rackUnits")), Texts{""});
+    EXPECT_EQ(table_values(stored_table("managed")), Texts{""});
+
+    Widget site = stored_table("siteAddress");
+    EXPECT_EQ(table_labels(site), (Texts{"building", "floor", "room"}));
+    EXPECT_EQ(table_values(site), (Texts{"Lab", "2", "2.01"}));
+    EXPECT_FALSE(XtIsSensitive(table_button(site, "ud_del")));
+
+    Widget addresses = stored_table("ipAddresses");
+    EXPECT_EQ(table_labels(addresses), (Texts{"[1]", "[2]", "[3]"}));
+    EXPECT_EQ(table_values(addresses), (Texts{"10.9.0.1", "10.9.0.2", "10.9.0.3"}));
+    EXPECT_TRUE(XtIsSensitive(table_button(addresses, "ud_add")));
+
+    Widget interfaces = stored_table("interfaces");
+    EXPECT_EQ(table_labels(interfaces),
+              (Texts{"ifName[1]", "ifSpeed[1]", "ifUp[1]", "ifName[2]", "ifSpeed[2]", "ifUp[2]"}));
+    EXPECT_EQ(table_values(interfaces), (Texts{"eth0", "100", "TRUE", "eth1", "1000", "FALSE"}));
+
+    EXPECT_EQ(table_values(stored_table("Asset.tag - XNL Backward Compatibility Data")), Texts{"FX-42"});
+    EXPECT_EQ(label_of(find_widget_in(stored_table("Asset.tag - XNL Backward Compatibility Data"), "ud_title")),
+              "Asset.tag - XNL Backward Compatibility Data");
+    EXPECT_EQ(table_values(stored_table("supportLevel")), Texts{"business"});
+    EXPECT_TRUE(object_page->changed());  // shown once, written at every Apply
+    page_screenshot("descr_scroll", std::string(QV_GUI_TEST_OUTPUT_DIR) + "/stored-data-page.png");
+    scroll_to("descr_scroll", "interfaces");
+    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/stored-data-interfaces.png");
+}
+
+TEST_F(StoredDataPage, UnchangedTablesAreWrittenBackAsTheyWere)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    const auto before = stored_values(*server, 10);
+    start_tool({"-id", "10"}, server.get());
+    activate(page_widget("apply_button"));
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+
+    auto after = stored_values(*server, 10);
+    // Empty INTEGER and BOOLEAN cells are written as 0 and FALSE.
+    EXPECT_EQ(after["rackUnits"], "0");
+    EXPECT_EQ(after["managed"], "FALSE");
+    after.erase("rackUnits");
+    after.erase("managed");
+    EXPECT_EQ(after, before);
+    // The legacy name is stored in platform form.
+    EXPECT_EQ(after.count("aupcSIGNssetdotSIGNtag"), 1u);
+    EXPECT_TRUE(object_page->changed());
+}
+
+TEST_F(StoredDataPage, AddedGroupsAndEditedCellsAreStored)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+
+    Widget interfaces = stored_table("interfaces");
+    activate(table_button(interfaces, "ud_add"));
+    EXPECT_EQ(table_labels(interfaces).back(), "ifUp[3]");
+    EXPECT_EQ(table_values(interfaces).size(), 9u);
+    set_cell(interfaces, 6, "eth2");
+    set_cell(interfaces, 7, "10");
+    set_cell(interfaces, 8, "TRUE");
+    Widget addresses = stored_table("ipAddresses");
+    activate(table_button(addresses, "ud_add"));
+    set_cell(addresses, 3, "10.9.0.4");
+    set_cell(stored_table("siteAddress"), 1, "3");
+    set_cell(stored_table("Asset.tag - XNL Backward Compatibility Data"), 0, "FX-99");
+
+    activate(page_widget("apply_button"));
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    auto values = stored_values(*server, 10);
+    EXPECT_EQ(values["interfaces"], R"({{"eth0",100,TRUE},{"eth1",1000,FALSE},{"eth2",10,TRUE}})");
+    EXPECT_EQ(values["ipAddresses"], R"({"10.9.0.1","10.9.0.2","10.9.0.3","10.9.0.4"})");
+    EXPECT_EQ(values["siteAddress"], R"({"Lab",3,"2.01"})");
+    EXPECT_EQ(values["aupcSIGNssetdotSIGNtag"], R"("FX-99")");
+}
+
+TEST_F(StoredDataPage, DeletedGroupsAreRenumberedAndStored)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+
+    Widget addresses = stored_table("ipAddresses");
+    activate(table_button(addresses, "ud_add"));
+    set_cell(addresses, 3, "10.9.0.4");
+    object_page->clear_changed_flag();
+    activate(table_button(addresses, "ud_del"));
+    EXPECT_TRUE(object_page->changed());  // opening the dialog counts
+    Widget list = del_obj_desc_dialog->del_list();
+    EXPECT_EQ(list_items(list), (Texts{"1", "2", "3", "4"}));
+    EXPECT_EQ(shell_title(del_obj_desc_dialog->shell()), "Object Properties: Delete ipAddresses");
+    EXPECT_TRUE(pump_until([&] { return is_viewable(list); }, 10));
+
+    select_position(list, 1);
+    select_position(list, 3);
+    activate(find_widget_in(del_obj_desc_dialog->shell(), "del_apply_button"));
+    EXPECT_EQ(list_items(list), (Texts{"1", "2"}));
+    EXPECT_EQ(selected_position(list), 0);
+    addresses = stored_table("ipAddresses");
+    EXPECT_EQ(table_labels(addresses), (Texts{"[1]", "[2]"}));
+    EXPECT_EQ(table_values(addresses), (Texts{"10.9.0.2", "10.9.0.4"}));
+
+    // Deleting every group leaves one empty group.
+    select_position(list, 1);
+    select_position(list, 2);
+    activate(find_widget_in(del_obj_desc_dialog->shell(), "del_ok_button"));
+    EXPECT_EQ(table_values(stored_table("ipAddresses")), Texts{""});
+    set_cell(stored_table("ipAddresses"), 0, "10.9.0.9");
+
+    activate(page_widget("apply_button"));
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    EXPECT_EQ(stored_values(*server, 10)["ipAddresses"], R"({"10.9.0.9"})");
+}
+
+TEST_F(StoredDataPage, AValueTheSyntaxRefusesIsReportedAndLeftAsItWas)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+
+    set_cell(stored_table("contact"), 0, "say \"hi\"");
+    set_cell(stored_table("serialNumber"), 0, "SN-0002");
+    activate(page_widget("apply_button"));
+    EXPECT_EQ(error_messages(), Texts{"Invalid Data syntax"});
+    const auto values = stored_values(*server, 10);
+    EXPECT_EQ(values.at("serialNumber"), R"("SN-0002")");
+    EXPECT_EQ(values.at("contact"), R"("Lab desk")");  // left as it was
+}
+
+TEST_F(StoredDataPage, NewlinesShowAsBlanksAndAreWrittenSo)
+{
+    auto server = start_server(false);
+    admin(*server, {"set", "16", "userData", R"([{"name": "contact", "value": "\"desk 4\nrow 2\""}])"});
+    answer_error_dialogs();
+    start_tool({"-id", "16"}, server.get());
+
+    EXPECT_EQ(table_values(stored_table("contact")), Texts{"desk 4 row 2"});
+    EXPECT_EQ(table_values(stored_table("serialNumber")), Texts{""});
+    activate(page_widget("apply_button"));
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    EXPECT_EQ(stored_values(*server, 16)["contact"], R"("desk 4 row 2")");
+}
+
+TEST_F(StoredDataPage, AnotherObjectReplacesTheTables)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10", "17"}, server.get());
+    select_position(name_list(), 2);
+    EXPECT_EQ(table_titles(), (Texts{"contact", "serialNumber", "managed", "ipAddresses", "filterRules",
+                                     "Asset.tag - XNL Backward Compatibility Data"}));
+    EXPECT_EQ(table_values(stored_table("Asset.tag - XNL Backward Compatibility Data")), Texts{"FX-43"});
+}
+
+TEST_F(StoredDataPage, ReadOnlyUserCannotEditTables)
+{
+    auto server = start_server(true);
+    answer_login("viewer", "viewer");
+    start_tool({"-id", "10"}, server.get());
+    Widget interfaces = stored_table("interfaces");
+    EXPECT_FALSE(XtIsSensitive(table_button(interfaces, "ud_add")));
+    EXPECT_FALSE(XtIsSensitive(table_button(interfaces, "ud_del")));
+    Boolean editable = True;
+    XtVaGetValues(table_fields(interfaces).front(), XmNeditable, &editable, nullptr);
+    EXPECT_FALSE(editable);
+}
+
+}  // namespace
+}  // namespace qv::gui
