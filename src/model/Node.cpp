@@ -100,6 +100,8 @@ void Node::get_display_status()
     topo_node.get_is_severity_propagated(propagated);
     page.set_propagate(static_cast<char>(propagated & 0xff));
 
+    // Each object shows the sections of its own kind, whatever the object
+    // shown before it showed.
     const RWCString type = model_context().header->get_current_type_name();
     RWTValSlist<QvTopoNodeDn> visible, hidden;
     if (QvTopoType::is_monitor(type)) {
@@ -112,6 +114,8 @@ void Node::get_display_status()
         monitor_members = visible;
         monitor_members.insert(monitor_members.end(), hidden.begin(), hidden.end());
         page.set_monitor(get_names_from_dn(visible), get_names_from_dn(hidden), max, rotation);
+        page.show_array_section(false);
+        page.show_view_controls(true);
     } else if (QvTopoType::is_array(type)) {
         topo_node.get_array_visible_children(visible);
         topo_node.get_array_hidden_children(hidden);
@@ -124,9 +128,10 @@ void Node::get_display_status()
         topo_node.get_array_num_columns(columns);
         topo_node.get_array_cell_size(cell);
         page.set_array(get_names_from_dn(visible), get_names_from_dn(hidden), orientation, columns, cell);
+        page.show_monitor_section(false);
+        page.show_view_controls(true);
     } else {
-        if (!QvTopoType::is_view(type))
-            page.show_view_controls(false);
+        page.show_view_controls(QvTopoType::is_view(type));
         page.show_monitor_section(false);
         page.show_array_section(false);
     }

@@ -241,6 +241,21 @@ TEST_F(DisplayPageTest, PlainObjectHidesTheViewRowsAndSectionsAndReadsArrayDefau
     EXPECT_EQ(cell.height, 25u);
 }
 
+TEST_F(DisplayPageTest, SelectingAViewAfterADeviceShowsItsBackgroundRows)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10", "20", "2"}, server.get());
+    select_position(name_list(), 2);
+    EXPECT_TRUE(XtIsManaged(page_widget("monitor_form")));
+    select_position(name_list(), 3);
+    EXPECT_FALSE(XtIsManaged(page_widget("monitor_form")));
+    EXPECT_TRUE(XtIsManaged(page_widget("bg_bitmap_form")));
+    EXPECT_TRUE(XtIsManaged(page_widget("bg_geo_label")));
+    EXPECT_EQ(text_of(page_widget("bg_bitmap_text")), "backgrounds/europe.xpm");
+    select_position(name_list(), 1);
+    EXPECT_FALSE(XtIsManaged(page_widget("bg_bitmap_form")));
+}
+
 TEST_F(DisplayPageTest, PropagationOffIsWritten)
 {
     auto server = start_server(false);

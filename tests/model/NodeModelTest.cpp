@@ -134,6 +134,32 @@ TEST_F(ModelFixture, MonitorMembersAreShownAndReorderedByName)
     ASSERT_TRUE(write_back(node_list.front()));
 }
 
+TEST_F(ModelFixture, EachObjectShowsTheDisplaySectionsOfItsOwnKind)
+{
+    add_node_to_list(node(10));  // a device: no view rows, no sections
+    EXPECT_FALSE(display.view_controls);
+    EXPECT_FALSE(display.monitor_section);
+    EXPECT_FALSE(display.array_section);
+
+    Node view;
+    view.add_node(load(2));
+    header.type = "Continent";
+    view.get_display_status();
+    EXPECT_TRUE(display.view_controls);
+
+    Node array;
+    array.add_node(load(30));
+    header.type = "Array";
+    display.array_section = true;  // as set_array shows it
+    array.get_display_status();
+    Node monitor;
+    monitor.add_node(load(20));
+    header.type = "Monitor";
+    monitor.get_display_status();
+    EXPECT_FALSE(display.array_section);
+    EXPECT_TRUE(display.view_controls);
+}
+
 TEST_F(ModelFixture, ArrayMembersOfOneNameMapToDistinctObjects)
 {
     add_node_to_list(node(30));
