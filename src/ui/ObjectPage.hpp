@@ -29,9 +29,6 @@ public:
     void set_changed() override { mark_changed(); }
     char changed() const override { return is_changed(); }
 
-    // Does nothing: tables go only with the whole page.
-    void delete_user_data(const RWCString&) {}
-
     const std::vector<std::unique_ptr<UserData>>& user_data() const { return tables_; }
 
 private:

@@ -118,6 +118,36 @@ TEST_F(CoordinatesPage, UnchangedCoordinatesAreNotWritten)
     EXPECT_EQ(geo["longitude"].get<double>(), -0.25);
 }
 
+// Creating is allowed without the right to modify coordinates: the new
+// object's position is the creator's to give.
+TEST_F(CoordinatesPage, NewObjectTakesItsPositionWithoutTheCoordinateRight)
+{
+    auto server = start_server(true);
+    answer_login("nocoord", "nocoord");
+    answer_error_dialogs();
+    start_tool({"-type", "Host", "-parent", "3", "-name", "new-host"}, server.get());
+
+    for (const char* name : {"xvaltextfield", "nsdd", "southbutton"})
+        EXPECT_TRUE(XtIsSensitive(page_widget(name))) << name;
+    set_text(page_widget("xvaltextfield"), "33");
+    set_text(page_widget("yvaltextfield"), "44");
+    activate(page_widget("apply_button"));
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+
+    long created = 0;
+    for (const auto& object : nlohmann::json::parse(admin_login(*server, {"dump"})))
+        if (object["attrs"].value("name", "") == "new-host") {
+            const std::string dn = object.value("dn", "");
+            created = std::atol(dn.substr(dn.rfind('=') + 1).c_str());
+        }
+    ASSERT_NE(created, 0);
+    const auto locations = nlohmann::json::parse(admin_login(*server, {"get", std::to_string(created),
+                                                                       "logicalLocations"}));
+    ASSERT_EQ(locations.size(), 1u);
+    EXPECT_EQ(locations[0]["x"], 33);
+    EXPECT_EQ(locations[0]["y"], 44);
+}
+
 TEST_F(CoordinatesPage, FieldsTakeOnlyDigitsAndPoints)
 {
     auto server = start_server(false);

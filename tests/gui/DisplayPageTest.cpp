@@ -256,6 +256,32 @@ TEST_F(DisplayPageTest, SelectingAViewAfterADeviceShowsItsBackgroundRows)
     EXPECT_FALSE(XtIsManaged(page_widget("bg_bitmap_form")));
 }
 
+TEST_F(DisplayPageTest, NewArrayShowsTheDefaultLayoutAndIsCreatedWithTheOneChosen)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-type", "Array", "-parent", "3", "-name", "new-array"}, server.get());
+
+    EXPECT_TRUE(XtIsManaged(page_widget("array_form")));
+    EXPECT_TRUE(is_set(page_widget("array_orient_horiz")));
+    EXPECT_EQ(label_of(page_widget("layout_label")), "Rows");
+    EXPECT_TRUE(is_set(page_widget("array_num_col_square")));
+    EXPECT_FALSE(XtIsSensitive(page_widget("array_num_col_chars")));
+    EXPECT_TRUE(is_set(page_widget("array_cell_fit")));
+    EXPECT_EQ(text_of(page_widget("array_height_value")), "25");
+
+    click_toggle(page_widget("array_num_col_custom"));
+    set_text(page_widget("array_num_col_chars"), "3");
+    click_toggle(page_widget("array_orient_vert"));
+    activate(page_widget("apply_button"));
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    const std::vector<long> created = nodes_named(*server, "new-array");
+    ASSERT_EQ(created.size(), 1u);
+    EXPECT_EQ(stored_node(*server, created[0], "arrayNumColumns"), 3);
+    EXPECT_EQ(stored_node(*server, created[0], "arrayOrientation"), 1);
+    EXPECT_EQ(stored_node(*server, created[0], "arrayCellSize"), (nlohmann::json{{"width", 0}, {"height", 25}}));
+}
+
 TEST_F(DisplayPageTest, PropagationOffIsWritten)
 {
     auto server = start_server(false);
