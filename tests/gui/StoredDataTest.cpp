@@ -154,6 +154,7 @@ TEST_F(StoredDataPage, DeletedGroupsAreRenumberedAndStored)
     EXPECT_EQ(list_items(list), (Texts{"1", "2", "3", "4"}));
     EXPECT_EQ(shell_title(del_obj_desc_dialog->shell()), "Object Properties: Delete ipAddresses");
     EXPECT_TRUE(pump_until([&] { return is_viewable(list); }, 10));
+    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/stored-data-delete-dialog.png");
 
     select_position(list, 1);
     select_position(list, 3);
