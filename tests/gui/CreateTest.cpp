@@ -153,17 +153,20 @@ TEST_F(CreateObject, ChildThatRefusesTheParentIsReportedOnceTheOthersTakeIt)
     EXPECT_EQ(exit_tolvar, 1);
 }
 
-TEST_F(CreateObject, SeveralNamesEachGetAnEntryAndTheFirstIsCreated)
+TEST_F(CreateObject, SeveralNamesEachGetAnEntryAndTheFirstIsCreatedAsAHost)
 {
     auto server = start_server(false);
-    start_tool({"-type", "Host", "-parent", "3", "-name", "host-a", "host-b", "host-c"}, server.get());
+    start_tool({"-parent", "3", "-name", "host-a", "host-b", "host-c"}, server.get());
+    EXPECT_EQ(type_label(), "Host");
     EXPECT_EQ(text_of(name_field()), "host-a host-b host-c");
     ASSERT_EQ(node_list.size(), 3u);
     EXPECT_EQ(list_items(name_list()), (Strings{"host-a", "host-b", "host-c"}));
     set_text(name_field(), "");
     activate(apply_button());
 
-    EXPECT_EQ(nodes_named(*server, "host-a").size(), 1u);
+    const std::vector<long> created = nodes_named(*server, "host-a");
+    ASSERT_EQ(created.size(), 1u);
+    EXPECT_EQ(stored(*server, std::to_string(created[0]), "typeName"), "Host");
     EXPECT_TRUE(nodes_named(*server, "host-b").empty());
 }
 
