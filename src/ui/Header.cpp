@@ -169,6 +169,9 @@ void Header::update_glyph(const RWCString& type)
     for (const Type& entry : types_) {
         if (entry.name() == type) {
             XtVaSetValues(type_glyph_, XmNlabelType, XmPIXMAP, XmNlabelPixmap, entry.pixmap(), nullptr);
+            // A new pixmap of the same size is not redrawn by the label itself.
+            if (XtIsRealized(type_glyph_))
+                XClearArea(XtDisplay(type_glyph_), XtWindow(type_glyph_), 0, 0, 0, 0, True);
             return;
         }
     }

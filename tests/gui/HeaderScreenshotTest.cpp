@@ -54,10 +54,13 @@ TEST_F(HeaderOnScreen, DemoRouterWithItsGlyphAndTheTypeMenuOpen)
     ASSERT_TRUE(pump_until([&] { return is_viewable(menu); }, 10)) << "the type menu did not open";
     screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/header-type-menu.png");
 
-    // A click on another device type picks it.
+    // A click on another device type picks it, and its glyph is drawn.
+    Widget glyph = object_config_tool->type_frame().type_pixmap();
+    const std::vector<unsigned long> router_glyph = pixels_of(glyph);
     click(type_button("Switch"));
     EXPECT_TRUE(pump_until([] { return type_label() == "Switch"; }, 10));
     EXPECT_EQ(header->type_changed(), 1);
+    EXPECT_NE(pixels_of(glyph), router_glyph);
     screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/header-switch-picked.png");
 }
 

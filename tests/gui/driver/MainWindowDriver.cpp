@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include <Xm/List.h>
+#include <X11/Xutil.h>
 #include <Xm/MessageB.h>
 
 #include "driver/ChildProcess.hpp"
@@ -134,9 +135,36 @@ std::vector<long> nodes_named(const qv::test::TestServer& server, const std::str
     return numbers;
 }
 
+void process_pending_redraws()
+{
+    for (int round = 0; round < 10; ++round) {
+        XSync(display, False);
+        if (!XtAppPending(app_context))
+            return;
+        while (XtAppPending(app_context))
+            XtAppProcessEvent(app_context, XtIMAll);
+    }
+}
+
+std::vector<unsigned long> pixels_of(Widget widget)
+{
+    process_pending_redraws();
+    Dimension width = 0;
+    Dimension height = 0;
+    XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
+    XImage* image = XGetImage(XtDisplay(widget), XtWindow(widget), 0, 0, width, height, AllPlanes, ZPixmap);
+    std::vector<unsigned long> pixels;
+    for (int y = 0; image && y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(XGetPixel(image, x, y));
+    if (image)
+        XDestroyImage(image);
+    return pixels;
+}
+
 void screenshot(const std::string& path)
 {
-    XSync(display, False);
+    process_pending_redraws();
     const char* tmp = std::getenv("TMPDIR");
     ChildProcess import("import", {"-window", "root", path}, {}, tmp ? tmp : "/tmp");
     pump_until([&] { return !import.running(); }, 60);
