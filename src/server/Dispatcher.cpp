@@ -26,7 +26,11 @@ void Dispatcher::dispatch(const CallPtr& call)
         call->fail(ErrorCode::UnknownOperation, "unknown operation \"" + op + "\"");
         return;
     }
-    guarded(call, [&] { it->second(call); });
+    guarded(call, [&] {
+        if (gate_ && op != "login" && op != "ping")
+            gate_(*call);
+        it->second(call);
+    });
 }
 
 void Dispatcher::guarded(const CallPtr& call, const std::function<void()>& fn)

@@ -22,6 +22,9 @@ public:
 
     void add(const std::string& op, Handler handler);
     void add_async(const std::string& op, AsyncHandler handler);
+    // Runs before every request of a logged-in session but login and ping;
+    // what it throws is that request's error reply.
+    void set_gate(std::function<void(Call&)> gate) { gate_ = std::move(gate); }
 
     void dispatch(const CallPtr& call);
 
@@ -30,6 +33,7 @@ public:
 
 private:
     std::map<std::string, AsyncHandler> handlers_;
+    std::function<void(Call&)> gate_;
 };
 
 }  // namespace qv::server

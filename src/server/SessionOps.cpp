@@ -18,6 +18,19 @@ void SessionOps::register_in(Dispatcher& dispatcher)
     dispatcher.add_async("login", [this](const CallPtr& call) { login(call); });
     dispatcher.add("rights", [this](Call& call) { return rights(call); });
     dispatcher.add("set_discriminator", [this](Call& call) { return set_discriminator(call); });
+    dispatcher.set_gate([this](Call& call) { refresh_rights(call.session()); });
+}
+
+// Rights are read again at every request, so that a right revoked (or a user
+// removed) takes effect at once, not at the user's next login.
+void SessionOps::refresh_rights(Session& session)
+{
+    if (!session.config().require_login || !session.logged_in())
+        return;
+    auto record = users_.find(session.user());
+    if (!record)
+        throw RequestError(ErrorCode::Login, "Login incorrect: the user " + session.user() + " no longer exists");
+    session.set_user(session.user(), record->rights);
 }
 
 void SessionOps::login(const CallPtr& call)

@@ -19,6 +19,7 @@ private:
     void login(const CallPtr& call);
     nlohmann::json rights(Call& call);
     nlohmann::json set_discriminator(Call& call);
+    void refresh_rights(class Session& session);
 
     UserStore& users_;
     Offload& offload_;

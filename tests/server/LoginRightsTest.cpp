@@ -240,3 +240,21 @@ TEST_F(Secured, UsersAreManagedByAdmin)
     EXPECT_EQ(admin->request("user.delete", {{"name", "temp"}})["ok"], true);
     EXPECT_EQ(admin->request("user.delete", {{"name", "temp"}})["code"], 3);
 }
+
+TEST_F(Secured, ARevokedRightOrDeletedUserTakesEffectOnOpenConnections)
+{
+    auto admin = as("admin");
+    ASSERT_EQ(admin->request("user.add", {{"name", "mover"}, {"password", "mover"}, {"rights", {"ModifyCoordinates"}}})["ok"],
+              true);
+    auto c = as("mover");
+    const json here = {{"longitude", 1.5}, {"latitude", 2.5}};
+    EXPECT_EQ(c->request("set", {{"dn", node(4)}, {"attrs", {{"geoLocation", here}}}})["ok"], true);
+    ASSERT_EQ(admin->request("user.revoke", {{"name", "mover"}, {"rights", {"ModifyCoordinates"}}})["ok"], true);
+    const json there = {{"longitude", 3.5}, {"latitude", 4.5}};
+    expect_refused(c->request("set", {{"dn", node(4)}, {"attrs", {{"geoLocation", there}}}}), "ModifyCoordinates");
+    EXPECT_EQ(c->ok("rights")["rights"], json::array());
+
+    ASSERT_EQ(admin->request("user.delete", {{"name", "mover"}})["ok"], true);
+    const json gone = c->request("topo.system_names");
+    EXPECT_EQ(gone["code"], 7) << gone.dump();
+}
