@@ -24,15 +24,6 @@
 
 namespace {
 
-RWTValSlist<RWCString> words(const RWCString& text)
-{
-    RWTValSlist<RWCString> out;
-    std::istringstream in(text);
-    for (RWCString word; in >> word;)
-        out.push_back(word);
-    return out;
-}
-
 void report(const char* message) { error_dialog(root_widget, message, cancel_error, cancel_error); }
 
 void read_types()
@@ -59,7 +50,7 @@ void init_create_mode(const RWCString& name, const RWCString& visible_children, 
         type = "Host";
     header->update_types(type);
 
-    const RWTValSlist<RWCString> names = words(name);
+    const RWTValSlist<RWCString> names = split_words(name);
     if (names.size() <= 1) {
         if (!names.empty())
             header->set_name_text(name);
@@ -88,7 +79,7 @@ void init_create_mode(const RWCString& name, const RWCString& visible_children, 
 void init_configure_ids(const RWCString& id)
 {
     header->set_types(0);
-    const RWTValSlist<RWCString> ids = words(id);
+    const RWTValSlist<RWCString> ids = split_words(id);
     for (std::size_t i = 0; i < ids.size(); ++i) {
         const bool last = i + 1 == ids.size();
         RWCString system = ids[i];
@@ -121,7 +112,7 @@ void init_configure_ids(const RWCString& id)
 void init_configure_names(const RWCString& name)
 {
     header->set_types(0);
-    const RWTValSlist<RWCString> names = words(name);
+    const RWTValSlist<RWCString> names = split_words(name);
     bool last_found = false;
     for (const RWCString& word : names) {
         last_found = !find_topo_nodes(word.c_str()).empty();
@@ -144,11 +135,11 @@ void init_header(RWCString name, RWCString id, RWCString visible_children, RWCSt
         init_create_mode(name, visible_children, bus_locations, parent, link, type);
         return;
     }
-    if (!words(name).empty()) {
+    if (!split_words(name).empty()) {
         init_configure_names(name);
         return;
     }
-    if (words(id).empty()) {
+    if (split_words(id).empty()) {
         header->set_types(1);
         return;
     }

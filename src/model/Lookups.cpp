@@ -93,3 +93,12 @@ QvTopoNode::Location get_location(const RWCString& point)
         location.z = std::atoi(point.substr(second + 1).c_str());
     return location;
 }
+
+RWTValSlist<RWCString> split_words(const RWCString& text)
+{
+    RWTValSlist<RWCString> out;
+    std::istringstream in(text);
+    for (RWCString word; in >> word;)
+        out.push_back(word);
+    return out;
+}

@@ -24,5 +24,8 @@ int is_valid_host(const RWCString& host);
 // The status as its output operator prints it, cut to 199 characters.
 RWCString get_error_str(const QvStatus& status);
 
+// The blank-separated words of a text, in order.
+RWTValSlist<RWCString> split_words(const RWCString& text);
+
 // A bus point "x:y:z"; missing parts read as 0, like atoi.
 QvTopoNode::Location get_location(const RWCString& point);

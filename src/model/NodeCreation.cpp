@@ -9,15 +9,6 @@
 
 namespace {
 
-RWTValSlist<RWCString> words(const RWCString& text)
-{
-    RWTValSlist<RWCString> out;
-    std::istringstream in(text);
-    for (RWCString word; in >> word;)
-        out.push_back(word);
-    return out;
-}
-
 // Resolves an id to a node name; false (after showing message) when it is
 // unreadable or, with must_exist, names nothing on the server.
 bool resolve(const RWCString& id, int unreadable, const char* unreadable_text, int missing,
@@ -46,7 +37,7 @@ bool resolve(const RWCString& id, int unreadable, const char* unreadable_text, i
 bool prepare_link(const RWCString& link, QvTopoNode& node, RWCString& link_name, QvTopoNodeDn& parent,
                   bool parent_given)
 {
-    const RWTValSlist<RWCString> ids = words(link);
+    const RWTValSlist<RWCString> ids = split_words(link);
     RWTValSlist<QvTopoNodeDn> ends;
     RWTValSlist<RWCString> names;
     for (std::size_t i = 0; i < ids.size(); ++i) {
@@ -83,7 +74,7 @@ bool prepare_link(const RWCString& link, QvTopoNode& node, RWCString& link_name,
 bool prepare_children(const RWCString& children, const RWCString& type, QvTopoNode& node)
 {
     RWTValSlist<QvTopoNodeDn> dns;
-    for (const RWCString& id : words(children)) {
+    for (const RWCString& id : split_words(children)) {
         QvTopoNode child(model_context().platform);
         QvTopoNodeDn dn;
         if (!resolve(id, 504, "Error visible child: incorrect id", 505, "Error visible child: Object doesn't exist",
@@ -101,7 +92,7 @@ bool prepare_children(const RWCString& children, const RWCString& type, QvTopoNo
 bool prepare_bus(const RWCString& bus_locations, QvTopoNode& node)
 {
     RWTValSlist<QvTopoNode::Location> points;
-    for (const RWCString& point : words(bus_locations))
+    for (const RWCString& point : split_words(bus_locations))
         points.push_back(get_location(point));
     if (points.size() < 2) {
         model_report(model_text(23, 506, "Must enter at least 2 points for bus"));
@@ -134,16 +125,16 @@ void add_new_node_to_list(const RWCString& name, const RWCString& parent, const 
     node.set_name(name);
 
     QvTopoNodeDn parent_dn;
-    const bool parent_given = !words(parent).empty();
+    const bool parent_given = !split_words(parent).empty();
     if (parent_given) {
-        if (!resolve(words(parent).front(), 500, "Invalid parent id", 0, "", parent_dn, nullptr))
+        if (!resolve(split_words(parent).front(), 500, "Invalid parent id", 0, "", parent_dn, nullptr))
             return;
-    } else if (words(link).empty()) {
+    } else if (split_words(link).empty()) {
         model_report(model_text(23, 501, "Parent or peers must be set"));
         return;
     }
     RWCString link_name;
-    if (!words(link).empty() && !prepare_link(link, node, link_name, parent_dn, parent_given))
+    if (!split_words(link).empty() && !prepare_link(link, node, link_name, parent_dn, parent_given))
         return;
     node.set_parents({parent_dn});
     node.set_type_name(type);
@@ -151,7 +142,7 @@ void add_new_node_to_list(const RWCString& name, const RWCString& parent, const 
         node.set_name(link_name);
         c.header->add_name(link_name.c_str());
     }
-    if (!words(visible_children).empty() && (QvTopoType::is_monitor(type) || QvTopoType::is_array(type)) &&
+    if (!split_words(visible_children).empty() && (QvTopoType::is_monitor(type) || QvTopoType::is_array(type)) &&
         !prepare_children(visible_children, type, node))
         return;
     if (QvTopoType::is_bus(type) && !prepare_bus(bus_locations, node))

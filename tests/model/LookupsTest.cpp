@@ -81,3 +81,9 @@ TEST(GetLocation, ReadsThreeIntegers)
     EXPECT_EQ(get_location(""), QvTopoNode::Location());
     EXPECT_EQ(get_location("a:b:c"), QvTopoNode::Location());
 }
+
+TEST(SplitWords, BlanksSeparateAndVanish)
+{
+    EXPECT_EQ(split_words("  12 13\t14 "), (RWTValSlist<RWCString>{"12", "13", "14"}));
+    EXPECT_TRUE(split_words("   ").empty());
+}
