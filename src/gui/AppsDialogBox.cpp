@@ -7,6 +7,13 @@
 #include "gui/Args.hpp"
 #include "gui/XmStr.hpp"
 
+Widget AppsDialogBox::create_modal(CreateFunction create, Widget parent, const char* name)
+{
+    Args args;
+    args.add(XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL);
+    return create(parent, const_cast<char*>(name), args.list(), args.count());
+}
+
 AppsDialogBox::~AppsDialogBox()
 {
     if (!dialog_)

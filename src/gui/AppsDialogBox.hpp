@@ -35,6 +35,9 @@ public:
 
 protected:
     explicit AppsDialogBox(Widget dialog) : dialog_(dialog) {}
+    // A full-application-modal message box made by one of Motif's XmCreate*Dialog functions.
+    using CreateFunction = Widget (*)(Widget, char*, ArgList, Cardinal);
+    static Widget create_modal(CreateFunction create, Widget parent, const char* name);
     // The message box child for button 1-3, null for other numbers.
     Widget button_widget(int button) const;
 

@@ -2,22 +2,10 @@
 
 #include <Xm/MessageB.h>
 
-#include "gui/Args.hpp"
 #include "main/Catalogue.hpp"
 
-namespace {
-
-Widget create_question_dialog(Widget parent)
-{
-    Args args;
-    args.add(XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL);
-    return XmCreateQuestionDialog(parent, const_cast<char*>("QuestionDialog"), args.list(), args.count());
-}
-
-}  // namespace
-
 QuestionDialogBox::QuestionDialogBox(Widget parent, const char* message)
-    : AppsDialogBox(create_question_dialog(parent))
+    : AppsDialogBox(create_modal(XmCreateQuestionDialog, parent, "QuestionDialog"))
 {
     change_title(cat_text(kDialogSet, 607, "Question"));
     label_button(OK_BUTTON, cat_text(kDialogSet, 610, "OK"));

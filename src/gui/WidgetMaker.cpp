@@ -59,6 +59,22 @@ Widget make_scrolled_list(Widget parent, const char* name, int visible_items, un
     return list;
 }
 
+Widget make_titled_list(Widget form, const char* label_name, const char* label_text, const char* list_name,
+                        int visible_items, unsigned char selection_policy)
+{
+    Widget label = make_label(form, label_name, label_text,
+                              Args().add(XmNtopAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM));
+    Widget list = make_scrolled_list(form, list_name, visible_items, selection_policy);
+    Args()
+        .add(XmNtopAttachment, XmATTACH_WIDGET)
+        .add(XmNtopWidget, label)
+        .add(XmNleftAttachment, XmATTACH_FORM)
+        .add(XmNrightAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_FORM)
+        .set_on(XtParent(list));
+    return list;
+}
+
 void set_label_text(Widget label, const char* text)
 {
     XmStr value(text);

@@ -21,6 +21,9 @@ Widget make_frame(Widget parent, const char* name, const char* title_name, const
 // A scrolled list; its scrolled window is the list's parent.
 Widget make_scrolled_list(Widget parent, const char* name, int visible_items, unsigned char selection_policy,
                           Args args = Args());
+// A label across the top of a form and a scrolled list filling the rest; returns the list.
+Widget make_titled_list(Widget form, const char* label_name, const char* label_text, const char* list_name,
+                        int visible_items, unsigned char selection_policy);
 
 void set_label_text(Widget label, const char* text);
 std::string get_label_text(Widget label);

@@ -21,18 +21,8 @@ void CmipDel::create(Widget parent, const char* name)
     Widget help_button = make_button(dialog.box, "cmip_del_help_button", cat_text(kToolSet, 158, "Help"));
 
     Widget form = make_form(dialog.box, "cmip_del_form");
-    Args label_args;
-    label_args.add(XmNtopAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM);
-    Widget label =
-        make_label(form, "cmip_del_label", cat_text(kToolSet, 159, "Select Entity to Delete"), label_args);
-    list_ = make_scrolled_list(form, "cmip_del_list", 7, XmEXTENDED_SELECT);
-    Args list_args;
-    list_args.add(XmNtopAttachment, XmATTACH_WIDGET)
-        .add(XmNtopWidget, label)
-        .add(XmNleftAttachment, XmATTACH_FORM)
-        .add(XmNrightAttachment, XmATTACH_FORM)
-        .add(XmNbottomAttachment, XmATTACH_FORM);
-    list_args.set_on(XtParent(list_));
+    list_ = make_titled_list(form, "cmip_del_label", cat_text(kToolSet, 159, "Select Entity to Delete"),
+                             "cmip_del_list", 7, XmEXTENDED_SELECT);
 
     add_member_callback<CmipDel, &CmipDel::cancel_button_cb>(cancel, XmNactivateCallback, this);
     add_member_callback<CmipDel, &CmipDel::help_button_cb>(help_button, XmNactivateCallback, this);

@@ -28,17 +28,8 @@ void DelObjectDesc::create(Widget parent, const char* name)
     Widget help_button = make_button(dialog.box, "del_help_button", cat_text(kToolSet, 171, "Help"));
 
     Widget form = make_form(dialog.box, "del_form");
-    Args label_args;
-    label_args.add(XmNtopAttachment, XmATTACH_FORM).add(XmNleftAttachment, XmATTACH_FORM);
-    Widget label = make_label(form, "del_label", cat_text(kToolSet, 172, "Select Number to Delete"), label_args);
-    del_list_ = make_scrolled_list(form, "del_list", 7, XmMULTIPLE_SELECT);
-    Args list_args;
-    list_args.add(XmNtopAttachment, XmATTACH_WIDGET)
-        .add(XmNtopWidget, label)
-        .add(XmNleftAttachment, XmATTACH_FORM)
-        .add(XmNrightAttachment, XmATTACH_FORM)
-        .add(XmNbottomAttachment, XmATTACH_FORM);
-    list_args.set_on(XtParent(del_list_));
+    del_list_ = make_titled_list(form, "del_label", cat_text(kToolSet, 172, "Select Number to Delete"),
+                                 "del_list", 7, XmMULTIPLE_SELECT);
 
     XtAddCallback(ok, XmNactivateCallback, ok_pressed, this);
     add_member_callback<DelObjectDesc, &DelObjectDesc::apply_button_cb>(apply, XmNactivateCallback, this);
