@@ -4,6 +4,7 @@
 
 #include "agents/AgentMo.hpp"
 #include "gui/BusyCursor.hpp"
+#include "gui/ListSelection.hpp"
 #include "gui/XmStr.hpp"
 #include "main/Catalogue.hpp"
 #include "main/ProgramExit.hpp"
@@ -49,16 +50,7 @@ void refuse_quoted_name()
 }
 
 // 1-based position of the selected entry of the object list, 0 for none.
-int selected_position()
-{
-    int* positions = nullptr;
-    int count = 0;
-    int position = 0;
-    if (XmListGetSelectedPos(object_config_tool->identification().name_list(), &positions, &count) && count > 0)
-        position = positions[0];
-    XtFree(reinterpret_cast<char*>(positions));
-    return position;
-}
+int selected_position() { return first_selected_position(object_config_tool->identification().name_list()); }
 
 // Configure mode: the selected object gets the window's values and is stored.
 // With no entry selected (after a Delete) the pages may show an object other

@@ -1,11 +1,12 @@
 #include "ui/DelObjectDesc.hpp"
 
-#include <algorithm>
 #include <string>
+#include <vector>
 
 #include <Xm/Form.h>
 #include <Xm/List.h>
 
+#include "gui/ListSelection.hpp"
 #include "gui/MemberCallback.hpp"
 #include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
@@ -63,13 +64,8 @@ void DelObjectDesc::apply_button_cb(Widget, XtPointer)
 {
     if (!current_user_data)
         return;
-    int* positions = nullptr;
-    int count = 0;
-    if (!XmListGetSelectedPos(del_list_, &positions, &count))
-        count = 0;
-    std::sort(positions, positions + count);
-    current_user_data->remove_data(count, positions);
-    XtFree(reinterpret_cast<char*>(positions));
+    const std::vector<int> positions = selected_positions(del_list_);
+    current_user_data->remove_data(static_cast<int>(positions.size()), positions.data());
     fill_list(current_user_data->get_num_of_groups());
 }
 

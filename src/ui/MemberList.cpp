@@ -2,6 +2,7 @@
 
 #include <Xm/List.h>
 
+#include "gui/ListSelection.hpp"
 #include "gui/XmStr.hpp"
 
 RWTValSlist<RWCString> MemberList::items() const
@@ -31,16 +32,7 @@ int MemberList::count() const
     return count;
 }
 
-int MemberList::first_selected() const
-{
-    int* positions = nullptr;
-    int count = 0;
-    if (!XmListGetSelectedPos(list_, &positions, &count))
-        return 0;
-    const int first = count > 0 ? positions[0] : 0;
-    XtFree(reinterpret_cast<char*>(positions));
-    return first;
-}
+int MemberList::first_selected() const { return first_selected_position(list_); }
 
 bool MemberList::move_selected_to(MemberList& target)
 {

@@ -7,6 +7,7 @@
 #include <Xm/MessageB.h>
 
 #include "gui/BusyCursor.hpp"
+#include "gui/ListSelection.hpp"
 #include "gui/MemberCallback.hpp"
 #include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
@@ -55,10 +56,7 @@ std::string NamesSelection::selected_path() const
 
 void NamesSelection::names_list_cb(Widget, XtPointer)
 {
-    int* positions = nullptr;
-    int count = 0;
-    const bool selected = XmListGetSelectedPos(names_list_, &positions, &count) && count > 0;
-    XtFree(reinterpret_cast<char*>(positions));
+    const bool selected = first_selected_position(names_list_) > 0;
     XtSetSensitive(ok_button_, selected ? True : False);
 }
 

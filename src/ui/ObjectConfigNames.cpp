@@ -4,6 +4,7 @@
 #include <Xm/List.h>
 
 #include "gui/BusyCursor.hpp"
+#include "gui/ListSelection.hpp"
 #include "gui/XmStr.hpp"
 #include "gui/XtGlobals.hpp"
 #include "main/AccessControl.hpp"
@@ -21,17 +22,6 @@
 namespace {
 
 void report(Widget parent, const char* message) { error_dialog(parent, message, cancel_error, cancel_error); }
-
-int first_selected_position(Widget list)
-{
-    int* positions = nullptr;
-    int count = 0;
-    int position = 0;
-    if (XmListGetSelectedPos(list, &positions, &count) && count > 0)
-        position = positions[0];
-    XtFree(reinterpret_cast<char*>(positions));
-    return position;
-}
 
 // Shows node-list entry 0 after a Delete: all of it when it is the only
 // object; its type and stored data only when the objects are of one kind.

@@ -10,6 +10,7 @@
 
 #include "driver/ChildProcess.hpp"
 #include "driver/GuiDriver.hpp"
+#include "gui/ListSelection.hpp"
 #include "gui/XmStr.hpp"
 #include "gui/XtGlobals.hpp"
 #include "support/TestServer.hpp"
@@ -69,16 +70,7 @@ std::vector<std::string> list_items(Widget list)
     return texts;
 }
 
-int selected_position(Widget list)
-{
-    int* positions = nullptr;
-    int count = 0;
-    int position = 0;
-    if (XmListGetSelectedPos(list, &positions, &count) && count > 0)
-        position = positions[0];
-    XtFree(reinterpret_cast<char*>(positions));
-    return position;
-}
+int selected_position(Widget list) { return first_selected_position(list); }
 
 Widget name_field() { return object_config_tool->identification().name_text_field(); }
 Widget name_list() { return object_config_tool->identification().name_list(); }
