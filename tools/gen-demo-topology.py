@@ -87,7 +87,8 @@ def add_london(t):
           user_data=ud(contact=quoted("Security team"), managed="TRUE",
                        ipAddresses='{"192.0.2.254"}', asset_tag=quoted("LON-000130"),
                        filterRules='{{"allow ssh from 10.0.0.0/8", permit},'
-                                   ' {"allow https from any", permit}, {"any", deny}}'))
+                                   ' {"allow https from any", permit}, {"any", deny}}',
+                       uplink='{"router-lon-1", {120, TRUE}}'))
     floor = [(22, "srv-lon-1", "Server"), (23, "ws-lon-1", "Workstation"),
              (24, "pc-lon-1", "PC"), (25, "laptop-lon-1", "Laptop"),
              (26, "prn-lon-1", "Printer"), (27, "hub-lon-1", "Hub"),

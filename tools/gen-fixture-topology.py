@@ -53,7 +53,8 @@ def add_devices(t):
     t.add(17, "fx-firewall", "Firewall", [3], (-0.1310, 51.5080),
           user_data=[{"name": "filterRules",
                       "value": '{{"allow ssh", permit}, {"any", deny}}'},
-                     {"name": "aupcSIGNssetdotSIGNtag", "value": quoted("FX-43")}])
+                     {"name": "aupcSIGNssetdotSIGNtag", "value": quoted("FX-43")},
+                     {"name": "uplink", "value": '{"fx-router", {7, TRUE}}'}])
 
 
 def add_groups(t):

@@ -27,7 +27,7 @@ TYPES = [
     ("Hub", ["device"], ["contact", "serialNumber"]),
     ("Bridge", ["device"], ["contact", "serialNumber", "interfaces"]),
     ("Firewall", ["device"], ["contact", "serialNumber", "managed", "ipAddresses",
-                              "filterRules", "aupcSIGNssetdotSIGNtag"]),
+                              "filterRules", "aupcSIGNssetdotSIGNtag", "uplink"]),
     ("Server", ["device"], ["contact", "serialNumber", "rackUnits", "managed",
                             "siteAddress", "ipAddresses", "services",
                             "cupcSIGNostusrSIGNcenter"]),
@@ -101,6 +101,8 @@ SYNTAXES = {
     "filterRules": "SET OF SEQUENCE { rule OCTET STRING, action ENUMERATED { permit(0), deny(1) } }",
     "serialPorts": "SET OF SEQUENCE { port INTEGER, speed INTEGER }",
     "volumes": "SET OF SEQUENCE { volume OCTET STRING, sizeGb INTEGER }",
+    # A record with a record member: its cell holds the inner record's notation.
+    "uplink": "SEQUENCE { peer OCTET STRING, vlan SEQUENCE { id INTEGER, tagged BOOLEAN } }",
     # Legacy names: Asset.tag, Cost_center, sys_contact.
     "aupcSIGNssetdotSIGNtag": "OCTET STRING",
     "cupcSIGNostusrSIGNcenter": "OCTET STRING",

@@ -212,8 +212,35 @@ TEST_F(StoredDataPage, AnotherObjectReplacesTheTables)
     start_tool({"-id", "10", "17"}, server.get());
     select_position(name_list(), 2);
     EXPECT_EQ(table_titles(), (Texts{"contact", "serialNumber", "managed", "ipAddresses", "filterRules",
-                                     "Asset.tag - XNL Backward Compatibility Data"}));
+                                     "Asset.tag - XNL Backward Compatibility Data", "uplink"}));
     EXPECT_EQ(table_values(stored_table("Asset.tag - XNL Backward Compatibility Data")), Texts{"FX-43"});
+}
+
+// A record member that is itself a record shows as one cell in value notation.
+// Emptied, it cannot be encoded: the attribute is left out of the store, with
+// no message, while the other tables are still written.
+TEST_F(StoredDataPage, AnEmptiedRecordMemberLeavesItsAttributeAsStored)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "17"}, server.get());
+    Widget uplink = stored_table("uplink");
+    EXPECT_EQ(table_labels(uplink), (Texts{"peer", "vlan"}));
+    EXPECT_EQ(table_values(uplink), (Texts{"fx-router", "{7,TRUE}"}));
+
+    set_cell(uplink, 1, "{8, FALSE}");
+    activate(page_widget("apply_button"));
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    EXPECT_EQ(stored_values(*server, 17)["uplink"], R"({"fx-router",{8,FALSE}})");
+
+    set_cell(uplink, 0, "fx-switch");
+    set_cell(uplink, 1, "");
+    set_cell(stored_table("contact"), 0, "rack 9");
+    activate(page_widget("apply_button"));
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    const auto stored = stored_values(*server, 17);
+    EXPECT_EQ(stored.at("uplink"), R"({"fx-router",{8,FALSE}})");
+    EXPECT_EQ(stored.at("contact"), R"("rack 9")");
 }
 
 TEST_F(StoredDataPage, ReadOnlyUserCannotEditTables)
