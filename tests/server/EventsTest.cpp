@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RawClient.hpp"
+#include "SharedServerSuite.hpp"
 #include "TestTopology.hpp"
 #include "support/TestServer.hpp"
 
@@ -17,20 +18,17 @@ namespace {
 const char* const kSystem = "ev";
 const std::string kCmipTable = "/systemId=name:\"ev\"/agentTableType=\"CMIP\"";
 
-class Events : public ::testing::Test {
+class Events : public qv::test::SharedServerSuite<Events> {
+public:
+    static ServerOptions options()
+    {
+        ServerOptions result;
+        result.system_name = kSystem;
+        result.load_text = qv::test::small_topology();
+        return result;
+    }
+
 protected:
-    static void SetUpTestSuite()
-    {
-        ServerOptions options;
-        options.system_name = kSystem;
-        options.load_text = qv::test::small_topology();
-        server_ = new TestServer(options);
-    }
-    static void TearDownTestSuite()
-    {
-        delete server_;
-        server_ = nullptr;
-    }
     static std::unique_ptr<RawClient> connect()
     {
         auto c = std::make_unique<RawClient>(server_->port());
@@ -44,9 +42,7 @@ protected:
                                {"attrs", {{"name", name}, {"typeName", "Router"}, {"parents", {node_dn(kSystem, 3)}}}}});
     }
 
-    static TestServer* server_;
 };
-TestServer* Events::server_ = nullptr;
 
 }  // namespace
 

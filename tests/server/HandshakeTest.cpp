@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RawClient.hpp"
+#include "SharedServerSuite.hpp"
 #include "support/TestServer.hpp"
 
 using nlohmann::json;
@@ -12,20 +13,17 @@ using qv::test::TestServer;
 
 namespace {
 
-class Handshake : public ::testing::Test {
+class Handshake : public qv::test::SharedServerSuite<Handshake> {
+public:
+    static ServerOptions options()
+    {
+        ServerOptions result;
+        result.system_name = "hs";
+        result.extra_args = {"--max-frame", "4096"};
+        return result;
+    }
+
 protected:
-    static void SetUpTestSuite()
-    {
-        ServerOptions options;
-        options.system_name = "hs";
-        options.extra_args = {"--max-frame", "4096"};
-        server_ = new TestServer(options);
-    }
-    static void TearDownTestSuite()
-    {
-        delete server_;
-        server_ = nullptr;
-    }
     // After each test the server still answers a new client.
     void TearDown() override
     {
@@ -34,9 +32,7 @@ protected:
         EXPECT_EQ(probe.hello()["type"], "hello");
         EXPECT_EQ(probe.request("ping")["ok"], true);
     }
-    static TestServer* server_;
 };
-TestServer* Handshake::server_ = nullptr;
 
 std::string frame_of_length(std::uint32_t n)
 {

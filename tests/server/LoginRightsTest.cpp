@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "RawClient.hpp"
+#include "SharedServerSuite.hpp"
 #include "TestTopology.hpp"
 #include "support/TestServer.hpp"
 
@@ -18,21 +19,18 @@ namespace {
 
 const char* const kSystem = "sec";
 
-class Secured : public ::testing::Test {
+class Secured : public qv::test::SharedServerSuite<Secured> {
+public:
+    static ServerOptions options()
+    {
+        ServerOptions result;
+        result.require_login = true;
+        result.system_name = kSystem;
+        result.load_text = qv::test::small_topology();
+        return result;
+    }
+
 protected:
-    static void SetUpTestSuite()
-    {
-        ServerOptions options;
-        options.require_login = true;
-        options.system_name = kSystem;
-        options.load_text = qv::test::small_topology();
-        server_ = new TestServer(options);
-    }
-    static void TearDownTestSuite()
-    {
-        delete server_;
-        server_ = nullptr;
-    }
 
     // A connection logged in as user (password = name).
     std::unique_ptr<RawClient> as(const std::string& user, const std::string& application = "qv_test")
@@ -55,9 +53,7 @@ protected:
         EXPECT_NE(reply.value("error", "").find("needs the right " + right), std::string::npos) << reply.dump();
     }
 
-    static TestServer* server_;
 };
-TestServer* Secured::server_ = nullptr;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RawClient.hpp"
+#include "SharedServerSuite.hpp"
 #include "TestTopology.hpp"
 #include "support/TestServer.hpp"
 
@@ -17,20 +18,17 @@ namespace {
 
 const char* const kSystem = "topo";
 
-class Topology : public ::testing::Test {
+class Topology : public qv::test::SharedServerSuite<Topology> {
+public:
+    static ServerOptions options()
+    {
+        ServerOptions result;
+        result.system_name = kSystem;
+        result.load_text = qv::test::small_topology();
+        return result;
+    }
+
 protected:
-    static void SetUpTestSuite()
-    {
-        ServerOptions options;
-        options.system_name = kSystem;
-        options.load_text = qv::test::small_topology();
-        server_ = new TestServer(options);
-    }
-    static void TearDownTestSuite()
-    {
-        delete server_;
-        server_ = nullptr;
-    }
     void SetUp() override
     {
         client_ = std::make_unique<RawClient>(server_->port());
@@ -44,10 +42,8 @@ protected:
     }
     json set(const std::string& dn, const json& attrs) { return client_->request("set", {{"dn", dn}, {"attrs", attrs}}); }
 
-    static TestServer* server_;
     std::unique_ptr<RawClient> client_;
 };
-TestServer* Topology::server_ = nullptr;
 
 }  // namespace
 
