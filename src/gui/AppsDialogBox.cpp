@@ -1,10 +1,10 @@
 #include "gui/AppsDialogBox.hpp"
 
 #include <Xm/MessageB.h>
-#include <Xm/Protocols.h>
 #include <Xm/Xm.h>
 
 #include "gui/Args.hpp"
+#include "gui/CloseHandler.hpp"
 #include "gui/XmStr.hpp"
 
 Widget AppsDialogBox::create_modal(CreateFunction create, Widget parent, const char* name)
@@ -85,12 +85,9 @@ void AppsDialogBox::add_callback(int button, CallbackFunction callback, void* da
     case HELP_BUTTON:
         XtAddCallback(dialog_, XmNhelpCallback, proc, data);
         break;
-    case CLOSE_MENUITEM: {
-        Widget shell = XtParent(dialog_);
-        Atom delete_window = XmInternAtom(XtDisplay(shell), const_cast<char*>("WM_DELETE_WINDOW"), False);
-        XmAddWMProtocolCallback(shell, delete_window, proc, data);
+    case CLOSE_MENUITEM:
+        add_close_handler(XtParent(dialog_), proc, data);
         break;
-    }
     default:
         break;
     }

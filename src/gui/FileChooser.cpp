@@ -16,16 +16,14 @@ int first_fchooser = 1;
 namespace {
 
 struct ChooserState {
-    Widget shell = nullptr;
     Widget box = nullptr;
-    int mode = READ_FILE;
     FileChooserCallback callback = nullptr;
 };
 
 ChooserState chooser;
 
 // In every mode the caller gets the selected name and decides what to do
-// with it (the tool only asks for names).
+// with it (the tool only asks for names), so the mode is not kept.
 void ok_cb(Widget, XtPointer, XtPointer)
 {
     if (!chooser.callback)
@@ -49,9 +47,9 @@ void create_file_chooser_shell(Widget parent)
 {
     Args shell_args;
     shell_args.add(XmNtitle, cat_text(kDialogSet, 400, "Select File")).add(XmNallowShellResize, True);
-    chooser.shell = XmCreateDialogShell(parent, const_cast<char*>("file_chooser_shell"), shell_args.list(),
-                                        shell_args.count());
-    chooser.box = XmCreateFileSelectionBox(chooser.shell, const_cast<char*>("file_chooser"), nullptr, 0);
+    Widget shell = XmCreateDialogShell(parent, const_cast<char*>("file_chooser_shell"), shell_args.list(),
+                                       shell_args.count());
+    chooser.box = XmCreateFileSelectionBox(shell, const_cast<char*>("file_chooser"), nullptr, 0);
     set_label(chooser.box, XmNfilterLabelString, 401, "Filter");
     set_label(chooser.box, XmNdirListLabelString, 402, "Directories");
     set_label(chooser.box, XmNfileListLabelString, 403, "Files");
@@ -64,9 +62,8 @@ void create_file_chooser_shell(Widget parent)
     XtAddCallback(chooser.box, XmNcancelCallback, cancel_cb, nullptr);
 }
 
-void fchooser_setup(int mode, FileChooserCallback callback)
+void fchooser_setup(int, FileChooserCallback callback)
 {
-    chooser.mode = (mode == SAVE_FILE || mode == GET_FILENAME_ONLY) ? mode : READ_FILE;
     chooser.callback = callback;
     if (chooser.box)
         g2_win_show(chooser.box);

@@ -7,6 +7,11 @@ bool TableRows::is_selected(int row) const
     return row >= 0 && row < count() && selected_[static_cast<std::size_t>(row)];
 }
 
+int TableRows::selected_count() const
+{
+    return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
+}
+
 std::vector<int> TableRows::selected_rows() const
 {
     std::vector<int> rows;
@@ -31,12 +36,10 @@ bool TableRows::remove(int row)
 {
     if (row < 0 || row >= count())
         return false;
-    if (selected_[static_cast<std::size_t>(row)]) {
-        --selected_count_;
+    if (selected_[static_cast<std::size_t>(row)])
         selected_row_ = -1;
-    } else if (selected_row_ > row) {
+    else if (selected_row_ > row)
         --selected_row_;
-    }
     if (anchor_ == row)
         anchor_ = -1;
     else if (anchor_ > row)
@@ -48,7 +51,6 @@ bool TableRows::remove(int row)
 void TableRows::clear()
 {
     selected_.clear();
-    selected_count_ = 0;
     selected_row_ = -1;
     anchor_ = -1;
 }
@@ -57,10 +59,7 @@ void TableRows::select(int row)
 {
     if (row < 0 || row >= count())
         return;
-    if (!selected_[static_cast<std::size_t>(row)]) {
-        selected_[static_cast<std::size_t>(row)] = true;
-        ++selected_count_;
-    }
+    selected_[static_cast<std::size_t>(row)] = true;
     selected_row_ = row;
 }
 
@@ -69,22 +68,21 @@ void TableRows::deselect(int row)
     if (!is_selected(row))
         return;
     selected_[static_cast<std::size_t>(row)] = false;
-    --selected_count_;
-    if (selected_count_ == 0 || selected_row_ == row)
-        selected_row_ = selected_count_ == 0 ? -1 : selected_rows().back();
+    if (selected_row_ == row || selected_count() == 0) {
+        const std::vector<int> rows = selected_rows();
+        selected_row_ = rows.empty() ? -1 : rows.back();
+    }
 }
 
 void TableRows::select_all()
 {
     std::fill(selected_.begin(), selected_.end(), true);
-    selected_count_ = count();
     selected_row_ = count() > 0 ? 0 : -1;
 }
 
 void TableRows::deselect_all()
 {
     std::fill(selected_.begin(), selected_.end(), false);
-    selected_count_ = 0;
     selected_row_ = -1;
 }
 
@@ -113,7 +111,7 @@ void TableRows::begin(int row, int button, bool ctrl)
     if (!toggles && button != 1)
         return;
     if (is_selected(row)) {
-        if (toggles || selected_count_ == 1) {
+        if (toggles || selected_count() == 1) {
             deselect(row);
             anchor_ = -1;
         } else {

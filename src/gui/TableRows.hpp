@@ -11,7 +11,7 @@ public:
     enum class Reason { Begin, Extend, End };
 
     int count() const { return static_cast<int>(selected_.size()); }
-    int selected_count() const { return selected_count_; }
+    int selected_count() const;
     // The row selected last, -1 when none is selected.
     int selected_row() const { return selected_row_; }
     bool is_selected(int row) const;
@@ -41,7 +41,6 @@ private:
     void extend(int row, bool ctrl);
 
     std::vector<bool> selected_;
-    int selected_count_ = 0;
     int selected_row_ = -1;
     int anchor_ = -1;
 };

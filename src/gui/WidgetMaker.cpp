@@ -81,11 +81,4 @@ void set_label_text(Widget label, const char* text)
     Args().add(XmNlabelString, value.get()).set_on(label);
 }
 
-std::string get_label_text(Widget label)
-{
-    XmString value = nullptr;
-    XtVaGetValues(label, XmNlabelString, &value, nullptr);
-    std::string text = XmStr::to_string(value);
-    XmStringFree(value);
-    return text;
-}
+std::string get_label_text(Widget label) { return XmStr::of_resource(label, XmNlabelString); }

@@ -15,6 +15,15 @@ std::string XmStr::to_string(XmString value)
     return result;
 }
 
+std::string XmStr::of_resource(Widget widget, const char* resource)
+{
+    XmString value = nullptr;
+    XtVaGetValues(widget, resource, &value, nullptr);
+    std::string text = to_string(value);
+    XmStringFree(value);
+    return text;
+}
+
 void free_string_list(int n, XmString* list)
 {
     for (int i = 0; i < n; ++i)

@@ -18,6 +18,9 @@ public:
 
     // The text of a compound string (empty for null).
     static std::string to_string(XmString value);
+    // The text of a compound-string resource (XmNlabelString, XmNmessageString,
+    // ...), whose value Motif hands out as a copy to free.
+    static std::string of_resource(Widget widget, const char* resource);
 
 private:
     XmString value_;

@@ -2,16 +2,12 @@
 
 #include <cstdlib>
 
+#include "main/InstallDir.hpp"
+
 namespace {
 
 std::string installation;
 bool prepared = false;
-
-std::string install_dir_from_environment()
-{
-    const char* home = std::getenv("QV_HOME");
-    return home ? home : HelpEnvironment::kDefaultInstallDir;
-}
 
 }  // namespace
 
@@ -25,7 +21,7 @@ int HelpEnvironment::prepare()
         result = -1;
     if (!prepared) {
         prepared = true;
-        installation = install_dir_from_environment();
+        installation = qv_home();
         const std::string help_dir = installation + "/help";
         if (setenv("HHHOME", help_dir.c_str(), 1) != 0 || setenv("HHPATH", help_dir.c_str(), 1) != 0)
             result = -1;
@@ -36,6 +32,6 @@ int HelpEnvironment::prepare()
 const std::string& HelpEnvironment::install_dir()
 {
     if (!prepared && installation.empty())
-        installation = install_dir_from_environment();
+        installation = qv_home();
     return installation;
 }

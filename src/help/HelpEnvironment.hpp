@@ -15,6 +15,5 @@ public:
     // The installation directory fixed by the first prepare().
     static const std::string& install_dir();
 
-    static constexpr const char* kDefaultInstallDir = "/opt/Quorlan/qv";
     static constexpr const char* kViewerLibDir = "/usr/valmora/lib";
 };

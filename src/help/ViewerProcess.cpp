@@ -1,9 +1,9 @@
 #include "help/ViewerProcess.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -11,6 +11,7 @@
 #include "help/HelpRecord.hpp"
 #include "help/XtHelp.hpp"
 #include "help/XtHelpNotify.hpp"
+#include "model/Lookups.hpp"
 
 namespace {
 
@@ -56,24 +57,15 @@ void install_handler()
     handler_installed = true;
 }
 
-std::vector<std::string> first_words(const std::string& command, std::size_t limit)
-{
-    std::istringstream in(command);
-    std::vector<std::string> words;
-    std::string word;
-    while (words.size() < limit && in >> word)
-        words.push_back(word);
-    return words;
-}
-
 }  // namespace
 
 long ViewerProcess::start(const std::string& program, const std::string& display_name, const std::string& command)
 {
     std::vector<std::string> args = {"hyperhelp", "-d", std::to_string(HelpRecord::kClientKey), "-s", "0",
                                      "-display", display_name};
-    for (const std::string& word : first_words(command, 3))
-        args.push_back(word);
+    // The viewer takes its command as at most three words.
+    const std::vector<std::string> words = split_words(command);
+    args.insert(args.end(), words.begin(), words.begin() + static_cast<long>(std::min<std::size_t>(words.size(), 3)));
     std::vector<char*> argv;
     for (std::string& arg : args)
         argv.push_back(arg.data());

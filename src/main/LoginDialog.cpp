@@ -4,9 +4,9 @@
 #include <string>
 
 #include <Xm/MessageB.h>
-#include <Xm/Protocols.h>
 #include <Xm/TextF.h>
 
+#include "gui/CloseHandler.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
 #include "help/XtHelp.hpp"
@@ -66,9 +66,7 @@ LoginWidgets create_login_dialog(Widget parent)
     XtAddCallback(w.login_text, XmNactivateCallback, okay_cb, nullptr);
     XtAddCallback(w.passwd_text, XmNactivateCallback, okay_cb, nullptr);
     XtAddCallback(cancel, XmNactivateCallback, cancel_cb, nullptr);
-    Atom delete_window = XmInternAtom(XtDisplay(parent), const_cast<char*>("WM_DELETE_WINDOW"), False);
-    XtVaSetValues(XtParent(w.box), XmNdeleteResponse, XmDO_NOTHING, nullptr);
-    XmAddWMProtocolCallback(XtParent(w.box), delete_window, cancel_cb, nullptr);
+    close_callback(XtParent(w.box), cancel_cb, nullptr);
     XtAddCallback(help_button, XmNactivateCallback, help_cb, nullptr);
     XtAddCallback(w.passwd_text, XmNmodifyVerifyCallback, passwd_cb, nullptr);
     XtAddCallback(w.passwd_text, XmNmotionVerifyCallback, passwd_cb, nullptr);

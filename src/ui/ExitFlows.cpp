@@ -1,6 +1,5 @@
 #include "ui/ExitFlows.hpp"
 
-#include <Xm/Protocols.h>
 #include <Xm/Xm.h>
 
 #include "gui/ErrDialogBox.hpp"
@@ -26,13 +25,6 @@ void exit_no_save(Widget, XtPointer, XtPointer)
         error_box = nullptr;
     }
     program_exit(0);
-}
-
-void close_callback(Widget shell, XtCallbackProc callback, XtPointer client_data)
-{
-    XtVaSetValues(shell, XmNdeleteResponse, XmDO_NOTHING, nullptr);
-    Atom delete_window = XmInternAtom(XtDisplay(shell), const_cast<char*>("WM_DELETE_WINDOW"), False);
-    XmAddWMProtocolCallback(shell, delete_window, callback, client_data);
 }
 
 void qv_disc_cb(void*, void*)

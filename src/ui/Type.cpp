@@ -1,19 +1,8 @@
 #include "ui/Type.hpp"
 
-#include <cstdlib>
+#include "main/InstallDir.hpp"
 
-namespace {
-
-constexpr const char* kDefaultGlyphDir = "/opt/Quorlan/qv/glyphs/";
-
-}  // namespace
-
-std::string Type::glyph_path(const std::string& type_name)
-{
-    const char* home = std::getenv("QV_HOME");
-    const std::string dir = home ? std::string(home) + "/glyphs/" : kDefaultGlyphDir;
-    return dir + type_name + ".pm";
-}
+std::string Type::glyph_path(const std::string& type_name) { return qv_home() + "/glyphs/" + type_name + ".pm"; }
 
 void Type::set_pixmap(Widget label)
 {

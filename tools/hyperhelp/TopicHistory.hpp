@@ -17,7 +17,6 @@ public:
     // Steps back; false when there is nothing before the current topic.
     bool back(Entry& previous);
     bool can_go_back() const { return entries_.size() > 1; }
-    const Entry* current() const { return entries_.empty() ? nullptr : &entries_.back(); }
 
 private:
     std::vector<Entry> entries_;

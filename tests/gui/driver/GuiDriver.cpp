@@ -188,23 +188,9 @@ std::string text_of(Widget text_field)
     return text;
 }
 
-std::string label_of(Widget label)
-{
-    XmString value = nullptr;
-    XtVaGetValues(label, XmNlabelString, &value, nullptr);
-    std::string text = XmStr::to_string(value);
-    XmStringFree(value);
-    return text;
-}
+std::string label_of(Widget label) { return XmStr::of_resource(label, XmNlabelString); }
 
-std::string message_of(Widget message_box)
-{
-    XmString value = nullptr;
-    XtVaGetValues(message_box, XmNmessageString, &value, nullptr);
-    std::string text = XmStr::to_string(value);
-    XmStringFree(value);
-    return text;
-}
+std::string message_of(Widget message_box) { return XmStr::of_resource(message_box, XmNmessageString); }
 
 std::string shell_title(Widget widget)
 {
