@@ -13,9 +13,9 @@
 #include "model/ModelContext.hpp"
 #include "model/NodeList.hpp"
 #include "platform/QvTopoType.hpp"
-#include "ui/ErrorDialog.hpp"
 #include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
+#include "ui/PageWidgets.hpp"
 #include "ui/Windows.hpp"
 
 int apply_in_progress = 0;
@@ -26,26 +26,22 @@ namespace {
 
 Widget dialog() { return object_config_tool->tolvar_dialog(); }
 
-void report(const RWCString& message) { error_dialog(dialog(), message.c_str(), cancel_error, cancel_error); }
+void report(const RWCString& message) { page_error(message); }
 
-void report(int number, const char* fallback) { report(RWCString(cat_text(kToolSet, number, fallback))); }
+void report(int number, const char* fallback) { page_error(cat_text(kToolSet, number, fallback)); }
+
+// A name with a double quote is refused and the field emptied; the Apply goes
+// on and the object keeps its present name.
+void refuse_quoted_name()
+{
+    if (header->refuse_quoted_name())
+        reset_busy_cursor(dialog());
+}
 
 // Ends an Apply before its last step.
 void stop_apply()
 {
     apply_in_progress = 0;
-    reset_busy_cursor(dialog());
-}
-
-// The server takes no double quote in a name: the field is emptied and the
-// object keeps its present name.
-void refuse_quoted_name()
-{
-    const RWCString name = header->get_current_name();
-    if (name.empty() || name.find('"') == RWCString::npos)
-        return;
-    report(221, "Can't handle double quotes in name field.");
-    header->set_name_text("");
     reset_busy_cursor(dialog());
 }
 

@@ -16,6 +16,7 @@
 #include "platform/QvTopoType.hpp"
 #include "ui/ErrorDialog.hpp"
 #include "ui/ObjectConfig.hpp"
+#include "ui/PageWidgets.hpp"
 #include "ui/TypeKinds.hpp"
 #include "ui/Windows.hpp"
 #include "widgets/TopoTypeMenu.hpp"
@@ -85,17 +86,17 @@ void Header::add_to_name_list(const char* name)
 
 void Header::select_top() { XmListSelectPos(name_list_, 1, True); }
 
-RWCString Header::get_current_name()
-{
-    char* text = XmTextFieldGetString(name_field_);
-    const RWCString name = text ? text : "";
-    XtFree(text);
-    return name;
-}
+RWCString Header::get_current_name() { return field_text(name_field_); }
 
-void Header::set_name_text(const RWCString& text)
+void Header::set_name_text(const RWCString& text) { set_field_text(name_field_, text); }
+
+bool Header::refuse_quoted_name()
 {
-    XmTextFieldSetString(name_field_, const_cast<char*>(text.c_str()));
+    if (get_current_name().find('"') == RWCString::npos)
+        return false;
+    report(cat_text(kToolSet, 221, "Can't handle double quotes in name field."));
+    set_name_text("");
+    return true;
 }
 
 short Header::menu_columns(std::size_t count)

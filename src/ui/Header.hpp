@@ -34,6 +34,9 @@ public:
     void select_top();
     RWCString get_current_name() override;
     void set_name_text(const RWCString& text);
+    // The server takes no double quote in a name: such a name is refused with
+    // a message and the field emptied. True when it was refused.
+    bool refuse_quoted_name();
 
     // The types. Start-up fills type_dns() before set_types.
     RWTValSlist<QvTopoTypeDn>& type_dns() { return type_dns_; }

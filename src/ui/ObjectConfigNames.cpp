@@ -71,9 +71,7 @@ void ObjectConfig::add_name_button_cb(Widget, XtPointer)
         reset_busy_cursor(tolvar_dialog_);
         return;
     }
-    if (name.find('"') != RWCString::npos) {
-        report(tolvar_dialog_, cat_text(kToolSet, 221, "Can't handle double quotes in name field."));
-        header->set_name_text("");
+    if (header->refuse_quoted_name()) {
         reset_busy_cursor(tolvar_dialog_);
         return;
     }

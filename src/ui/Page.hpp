@@ -1,5 +1,5 @@
-// Base of the main window's property pages: the form the page is built on, a
-// managed flag, and the changed flag the window's controls set and Apply
+// Base of the main window's property pages: the form the page is built on and
+// the changed flag the window's controls set and Apply
 // reads (and, for most pages, clears).
 #pragma once
 
@@ -14,15 +14,11 @@ public:
 
     Widget container() const { return container_; }
 
-    char is_managed() const { return managed_; }
-    void set_managed(char managed) { managed_ = managed; }
-
     char is_changed() const { return changed_; }
     void mark_changed() { changed_ = 1; }
     void clear_changed_flag() { changed_ = 0; }
 
 private:
     Widget container_;
-    char managed_ = 1;
     char changed_ = 0;
 };

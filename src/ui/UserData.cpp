@@ -62,7 +62,7 @@ void UserData::create(Widget parent, const char* title)
     name_ = (title && *title) ? title : "ud_frame";
     const RWCString shown_title = display_title(name_);
     frame_ = XtCreateWidget(shown_title.c_str(), xmFrameWidgetClass, parent, nullptr, 0);
-    form_ = make_form(frame_, "ud_form");
+    Widget form = make_form(frame_, "ud_form");
     Args scroll_args;
     scroll_args.add(XmNscrollingPolicy, XmAUTOMATIC)
         .add(XmNwidth, kScrollWidth)
@@ -70,13 +70,13 @@ void UserData::create(Widget parent, const char* title)
         .add(XmNtopAttachment, XmATTACH_FORM)
         .add(XmNleftAttachment, XmATTACH_FORM)
         .add(XmNbottomAttachment, XmATTACH_FORM);
-    scroll_ = make_widget(xmScrolledWindowWidgetClass, form_, "ud_scroll", scroll_args);
-    row_col_ = make_widget(xmRowColumnWidgetClass, scroll_, "ud_row_col");
-    caption_ = std::make_unique<CaptionLayout>(row_col_, "ud_caption", 10, 4, Args().add(XmNmarginHeight, 4));
-    build_buttons(form_, scroll_);
+    Widget scroll = make_widget(xmScrolledWindowWidgetClass, form, "ud_scroll", scroll_args);
+    Widget row_col = make_widget(xmRowColumnWidgetClass, scroll, "ud_row_col");
+    caption_ = std::make_unique<CaptionLayout>(row_col, "ud_caption", 10, 4, Args().add(XmNmarginHeight, 4));
+    build_buttons(form, scroll);
     Args title_args;
     title_args.add(XmNchildType, XmFRAME_TITLE_CHILD);
-    title_ = make_label(frame_, "ud_title", shown_title.c_str(), title_args);
+    make_label(frame_, "ud_title", shown_title.c_str(), title_args);
 }
 
 void UserData::build_buttons(Widget form, Widget scroll)
@@ -111,10 +111,9 @@ void UserData::create_data(const RWTValSlist<RWCString>& columns, const RWTValSl
     column_names_ = columns;
     set_ = set;
     group_count_ = 0;
-    column_count_ = static_cast<int>(columns.size());
     if (!set_)
         set_sensitive({add_button_, del_button_}, false);
-    if (column_count_ > 0)
+    if (column_count() > 0)
         add_data(groups, cells);
     XtManageChild(frame_);
     if (XtIsRealized(XtParent(frame_)))
@@ -158,7 +157,6 @@ void UserData::clear_data()
     caption_->clear_rows();
     destroy_rows(labels_, fields_);
     column_names_.clear();
-    column_count_ = 0;
     group_count_ = 0;
 }
 
@@ -177,8 +175,8 @@ void UserData::remove_data(int count, const int* groups)
         const int group = groups[i];
         if (group < 1 || group > group_count_)
             continue;
-        for (int column = column_count_ - 1; column >= 0; --column)
-            cells.erase(cells.begin() + (group - 1) * column_count_ + column);
+        const auto first = cells.begin() + (group - 1) * column_count();
+        cells.erase(first, first + column_count());
     }
     recreate_data(cells);
 }
@@ -186,7 +184,7 @@ void UserData::remove_data(int count, const int* groups)
 void UserData::recreate_data(const RWTValSlist<RWCString>& cells)
 {
     const RWTValSlist<RWCString> names = column_names_;
-    const int columns = column_count_;
+    const int columns = column_count();
     clear_data();
     const int groups = columns > 0 ? static_cast<int>(cells.size()) / columns : 0;
     create_data(names, cells, groups, set_);

@@ -53,17 +53,13 @@ public:
 private:
     void build_buttons(Widget form, Widget scroll);
     void add_group(const RWTValSlist<RWCString>& cells, std::size_t& next_cell);
+    int column_count() const { return static_cast<int>(column_names_.size()); }
 
     Page& page_;
-    Widget form_ = nullptr;
-    Widget row_col_ = nullptr;
     std::unique_ptr<CaptionLayout> caption_;
     Widget add_button_ = nullptr;
     Widget del_button_ = nullptr;
-    Widget title_ = nullptr;
     Widget frame_ = nullptr;
-    Widget scroll_ = nullptr;
-    int column_count_ = 0;
     int group_count_ = 0;
     char set_ = 0;
     RWTValSlist<RWCString> column_names_;

@@ -56,22 +56,6 @@ void create_windows(Display* dpy, int argc, char** argv)
     names_dialog->create(object_config_tool->shell());
 }
 
-AgentConfigDialog* agent_dialog_for(int protocol)
-{
-    switch (protocol) {
-    case 1:
-        return cmip_config_dialog;
-    case 2:
-        return mis_config_dialog;
-    case 3:
-        return rpc_config_dialog;
-    case 4:
-        return snmp_config_dialog;
-    default:
-        return nullptr;
-    }
-}
-
 std::vector<Widget> top_level_shells()
 {
     std::vector<Widget> shells;

@@ -32,9 +32,5 @@ extern NamesSelection* names_dialog;
 // dialog with its agent chooser, and the name selection dialog.
 void create_windows(Display* display, int argc, char** argv);
 
-// The agent configuration dialog of a protocol (1 CMIP, 2 MIS, 3 RPC,
-// 4 SNMP), null for any other value.
-AgentConfigDialog* agent_dialog_for(int protocol);
-
 // The application shells of the windows above, main window first.
 std::vector<Widget> top_level_shells();
