@@ -2,9 +2,8 @@
 
 #include <regex>
 
-namespace {
-const char* const kSnmpProxyClass = "{1 3 6 1 4 1 42 2 2 2 9 2 4 1 0}";
-}
+#include "platform/QvAgentDn.hpp"
+#include "protocol/Dn.hpp"
 
 RWCString AgentMo::get_proto_str() const
 {
@@ -39,12 +38,11 @@ RWCString AgentMo::get_dn(const RWCString& system, const RWCString& object_name)
     const RWCString& n = default_ ? object_name : name_;
     switch (protocol_) {
     case PROTO_MIS:
-        return "/systemId=name:\"" + n + "\"" + object_path_;
+        return "/systemId=name:" + qv::dn::quote(n) + object_path_;
     case PROTO_RPC:
-        return "/systemId=name:\"" + system + "\"/agentTableType=\"RPC\"/agentId=id:\"" + n + "\"" + object_path_;
+        return QvRpcAgentDn(system, n).to_string() + object_path_;
     case PROTO_SNMP:
-        return "/systemId=name:\"" + system + "\"/internetClassId=" + kSnmpProxyClass +
-               "/cmipsnmpProxyAgentId=\"" + n + "\"" + object_path_;
+        return QvSnmpAgentDn(system, n).to_string() + object_path_;
     default:
         return object_path_;
     }
