@@ -139,8 +139,7 @@ void ArraySection::set(const RWTValSlist<RWCString>& shown, const RWTValSlist<RW
                        QvTopoNode::ArrayOrientation orientation, unsigned long columns,
                        const QvTopoNode::ArrayCellSize& cell)
 {
-    columns_.shown().set_items(shown);
-    columns_.hidden().set_items(hidden);
+    columns_.set_members(shown, hidden);
     show_orientation(orientation);
     show_number(square_, custom_layout_, columns_field_, columns);
     show_number(fit_, custom_width_, width_field_, cell.width);
@@ -152,10 +151,7 @@ void ArraySection::get(RWTValSlist<RWCString>& shown, RWTValSlist<RWCString>& hi
                        QvTopoNode::ArrayOrientation& orientation, unsigned long& columns,
                        QvTopoNode::ArrayCellSize& cell)
 {
-    const RWTValSlist<RWCString> shown_items = columns_.shown().items();
-    const RWTValSlist<RWCString> hidden_items = columns_.hidden().items();
-    shown.insert(shown.end(), shown_items.begin(), shown_items.end());
-    hidden.insert(hidden.end(), hidden_items.begin(), hidden_items.end());
+    columns_.append_members(shown, hidden);
 
     orientation = toggle_is_set(horizontal_) ? QvTopoNode::Horizontal : QvTopoNode::Vertical;
     show_orientation(orientation);
@@ -238,21 +234,15 @@ void ArraySection::check_width_entry()
         page_error(cat_text(kToolSet, 219, "Cannot enter negative cell width."));
 }
 
-bool ArraySection::show_selected() { return columns_.hidden().move_selected_to(columns_.shown()); }
+bool ArraySection::show_selected() { return columns_.show_selected(); }
 
-bool ArraySection::hide_selected() { return columns_.shown().move_selected_to(columns_.hidden()); }
+bool ArraySection::hide_selected() { return columns_.hide_selected(); }
 
-bool ArraySection::move_up() { return columns_.shown().move_selected_up(); }
+bool ArraySection::move_up() { return columns_.move_up(); }
 
-bool ArraySection::move_down() { return columns_.shown().move_selected_down(); }
+bool ArraySection::move_down() { return columns_.move_down(); }
 
-void ArraySection::show(bool shown)
-{
-    if (shown)
-        XtManageChild(form_);
-    else
-        XtUnmanageChild(form_);
-}
+void ArraySection::show(bool shown) { set_managed(form_, shown); }
 
 void ArraySection::set_editable(bool editable)
 {

@@ -150,12 +150,8 @@ void DisplayPage::set_array_defaults() { array_.set_defaults(); }
 
 void DisplayPage::show_view_controls(bool shown)
 {
-    for (Widget widget : {bg_bitmap_label_, bg_bitmap_form_, bg_geo_label_, bg_geo_form_}) {
-        if (shown)
-            XtManageChild(widget);
-        else
-            XtUnmanageChild(widget);
-    }
+    for (Widget widget : {bg_bitmap_label_, bg_bitmap_form_, bg_geo_label_, bg_geo_form_})
+        set_managed(widget, shown);
 }
 
 void DisplayPage::show_monitor_section(bool shown) { monitor_.show(shown); }

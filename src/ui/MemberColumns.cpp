@@ -77,3 +77,17 @@ void MemberColumns::set_buttons_sensitive(bool sensitive)
 {
     set_sensitive({show_button_, hide_button_, up_button_, down_button_}, sensitive);
 }
+
+void MemberColumns::set_members(const RWTValSlist<RWCString>& shown, const RWTValSlist<RWCString>& hidden)
+{
+    shown_.set_items(shown);
+    hidden_.set_items(hidden);
+}
+
+void MemberColumns::append_members(RWTValSlist<RWCString>& shown, RWTValSlist<RWCString>& hidden) const
+{
+    const RWTValSlist<RWCString> shown_items = shown_.items();
+    const RWTValSlist<RWCString> hidden_items = hidden_.items();
+    shown.insert(shown.end(), shown_items.begin(), shown_items.end());
+    hidden.insert(hidden.end(), hidden_items.begin(), hidden_items.end());
+}

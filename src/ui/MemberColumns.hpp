@@ -48,6 +48,16 @@ public:
     // The four buttons' sensitivity (the lists stay readable).
     void set_buttons_sensitive(bool sensitive);
 
+    // Replaces both lists' members.
+    void set_members(const RWTValSlist<RWCString>& shown, const RWTValSlist<RWCString>& hidden);
+    // Appends both lists' members, in display order, to shown and hidden.
+    void append_members(RWTValSlist<RWCString>& shown, RWTValSlist<RWCString>& hidden) const;
+    // The buttons' moves; each is true when something moved.
+    bool show_selected() { return hidden_.move_selected_to(shown_); }
+    bool hide_selected() { return shown_.move_selected_to(hidden_); }
+    bool move_up() { return shown_.move_selected_up(); }
+    bool move_down() { return shown_.move_selected_down(); }
+
 private:
     MemberList hidden_;
     MemberList shown_;

@@ -64,8 +64,7 @@ void MonitorSection::set(const RWTValSlist<RWCString>& shown, const RWTValSlist<
     if (value < 0 || value > kMaxRotation)
         value = ((value % (kMaxRotation + 1)) + kMaxRotation + 1) % (kMaxRotation + 1);
     XmScaleSetValue(rotation_scale_, static_cast<int>(value));
-    columns_.shown().set_items(shown);
-    columns_.hidden().set_items(hidden);
+    columns_.set_members(shown, hidden);
     max_visible_ = max_visible;
     show(true);
 }
@@ -75,10 +74,7 @@ void MonitorSection::get(RWTValSlist<RWCString>& shown, RWTValSlist<RWCString>& 
     int value = 0;
     XmScaleGetValue(rotation_scale_, &value);
     rotation = value;
-    const RWTValSlist<RWCString> shown_items = columns_.shown().items();
-    const RWTValSlist<RWCString> hidden_items = columns_.hidden().items();
-    shown.insert(shown.end(), shown_items.begin(), shown_items.end());
-    hidden.insert(hidden.end(), hidden_items.begin(), hidden_items.end());
+    columns_.append_members(shown, hidden);
 }
 
 bool MonitorSection::show_selected()
@@ -87,22 +83,16 @@ bool MonitorSection::show_selected()
         page_error(page_text(201, "Can only show %d", static_cast<int>(max_visible_)));
         return true;
     }
-    return columns_.hidden().move_selected_to(columns_.shown());
+    return columns_.show_selected();
 }
 
-bool MonitorSection::hide_selected() { return columns_.shown().move_selected_to(columns_.hidden()); }
+bool MonitorSection::hide_selected() { return columns_.hide_selected(); }
 
-bool MonitorSection::move_up() { return columns_.shown().move_selected_up(); }
+bool MonitorSection::move_up() { return columns_.move_up(); }
 
-bool MonitorSection::move_down() { return columns_.shown().move_selected_down(); }
+bool MonitorSection::move_down() { return columns_.move_down(); }
 
-void MonitorSection::show(bool shown)
-{
-    if (shown)
-        XtManageChild(form_);
-    else
-        XtUnmanageChild(form_);
-}
+void MonitorSection::show(bool shown) { set_managed(form_, shown); }
 
 void MonitorSection::set_editable(bool editable)
 {

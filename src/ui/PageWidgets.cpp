@@ -65,6 +65,14 @@ void set_sensitive(std::initializer_list<Widget> widgets, bool sensitive)
         XtSetSensitive(widget, sensitive ? True : False);
 }
 
+void set_managed(Widget widget, bool managed)
+{
+    if (managed)
+        XtManageChild(widget);
+    else
+        XtUnmanageChild(widget);
+}
+
 bool may_edit(unsigned char right) { return create_node || right; }
 
 void page_error(const std::string& message)

@@ -27,6 +27,8 @@ void select_toggle(Widget on, Widget off);
 bool toggle_is_set(Widget toggle);
 
 void set_sensitive(std::initializer_list<Widget> widgets, bool sensitive);
+// Manages (shows) or unmanages (hides) the widget.
+void set_managed(Widget widget, bool managed);
 
 // Whether the user may edit what a right guards: always while creating.
 bool may_edit(unsigned char right);
