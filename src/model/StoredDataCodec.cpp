@@ -20,14 +20,28 @@ RWTValSlist<RWCString> shown_member_names(const Syntax& syntax)
     return names;
 }
 
+// The element syntax of a SET OF (invalid when it has none).
+Syntax set_element(const Syntax& syntax)
+{
+    const RWTValSlist<RWCString> members = syntax.get_member_names();
+    return members.empty() ? Syntax() : syntax.member(members.front());
+}
+
+RWTValSlist<RWCString> member_syntax_texts(const Syntax& syntax)
+{
+    RWTValSlist<RWCString> texts;
+    for (const RWCString& name : syntax.get_member_names())
+        texts.push_back(syntax_text(syntax.member(name)));
+    return texts;
+}
+
 RWTValSlist<RWCString> columns_of(const Syntax& syntax, bool is_set)
 {
     if (!syntax.is_list())
         return {""};
     if (!is_set)
         return shown_member_names(syntax);
-    const RWTValSlist<RWCString> members = syntax.get_member_names();
-    const Syntax element = members.empty() ? Syntax() : syntax.member(members.front());
+    const Syntax element = set_element(syntax);
     if (element.valid() && element.is_list())
         return shown_member_names(element);
     return {""};
@@ -50,13 +64,15 @@ void append_cells_of(const Morf& value, RWTValSlist<RWCString>& cells)
     }
 }
 
-// Encodes cells[next..] against the member syntaxes in order, "," between.
+// Encodes cells[next..] against the member syntaxes in order, "," between; a
+// member left without a cell is an empty quoted string.
 char encode_members(const RWTValSlist<RWCString>& member_texts, const RWTValSlist<RWCString>& cells,
                     std::size_t& next, RWCString& text, char ok)
 {
     for (std::size_t m = 0; m < member_texts.size(); ++m) {
-        RWCString out;
-        ok = encode_attribute_value(DataUnit(member_texts[m]), cells[next++], out, ok);
+        RWCString out = "\"\"";
+        if (next < cells.size())
+            ok = encode_attribute_value(DataUnit(member_texts[m]), cells[next++], out, ok);
         if (m > 0)
             text += ",";
         text += out;
@@ -66,9 +82,7 @@ char encode_members(const RWTValSlist<RWCString>& member_texts, const RWTValSlis
 
 char encode_set_of_records(const Syntax& element, const RWTValSlist<RWCString>& cells, RWCString& text)
 {
-    RWTValSlist<RWCString> member_texts;
-    for (const RWCString& name : element.get_member_names())
-        member_texts.push_back(syntax_text(element.member(name)));
+    const RWTValSlist<RWCString> member_texts = member_syntax_texts(element);
     const std::size_t m = member_texts.size();
     if (m == 0)
         return 1;  // nothing could ever fill a record: the empty list
@@ -89,19 +103,8 @@ char encode_set_of_records(const Syntax& element, const RWTValSlist<RWCString>& 
 
 char encode_record(const Syntax& syntax, const RWTValSlist<RWCString>& cells, RWCString& text)
 {
-    char ok = 1;
     std::size_t next = 0;
-    bool first = true;
-    for (const RWCString& name : syntax.get_member_names()) {
-        RWCString out = "\"\"";
-        if (next < cells.size())
-            ok = encode_attribute_value(DataUnit(syntax_text(syntax.member(name))), cells[next++], out, ok);
-        if (!first)
-            text += ",";
-        first = false;
-        text += out;
-    }
-    return ok;
+    return encode_members(member_syntax_texts(syntax), cells, next, text, 1);
 }
 
 }  // namespace
@@ -170,8 +173,7 @@ char encode_table(const Syntax& syntax, const RWTValSlist<RWCString>& cells, RWC
     char ok = 1;
     text = "{";
     if (syntax_is_set(syntax)) {
-        const RWTValSlist<RWCString> members = syntax.get_member_names();
-        const Syntax element = members.empty() ? Syntax() : syntax.member(members.front());
+        const Syntax element = set_element(syntax);
         if (element.valid() && element.is_list()) {
             ok = encode_set_of_records(element, cells, text);
         } else {
