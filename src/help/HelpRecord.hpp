@@ -23,8 +23,6 @@ public:
     static constexpr std::size_t kTextMax = kSize - kTextOffset - 1;
     static constexpr std::int32_t kClientKey = 67890;
     static constexpr const char* kAtomName = "HyperHelpAtomV40";
-    // The client message text that tells a viewer to read its record.
-    static constexpr const char* kWakeUpText = "67890";
 
     using Bytes = std::array<unsigned char, kSize>;
 

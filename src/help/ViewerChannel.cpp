@@ -1,6 +1,7 @@
 #include "help/ViewerChannel.hpp"
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -27,7 +28,9 @@ bool ViewerChannel::deliver(Display* display, const HelpRootProperty& property, 
     event.xclient.window = record.window;
     event.xclient.message_type = property.atom();
     event.xclient.format = 8;
-    std::strncpy(event.xclient.data.b, HelpRecord::kWakeUpText, sizeof event.xclient.data.b);
+    // The text of the client key tells the viewer to read its record.
+    const std::string key = std::to_string(HelpRecord::kClientKey);
+    std::strncpy(event.xclient.data.b, key.c_str(), sizeof event.xclient.data.b);
     XSendEvent(display, record.window, True, NoEventMask, &event);
 
     XSync(display, False);

@@ -284,8 +284,7 @@ void Node::set_agents()
 
 void Node::get_background_properties()
 {
-    RWCString type, image, map;
-    topo_node.get_type_name(type);
+    RWCString image, map;
     topo_node.get_view_background_image_filename(image);
     topo_node.get_view_map_config_filename(map);
     model_context().display->set_background(image, map);
