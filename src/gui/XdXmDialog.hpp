@@ -15,5 +15,9 @@ public:
     Widget xd_dialogwidget() const { return _xd_dialogwidget; }
 
 protected:
+    // Builds the dialog shell shell_name under parent, titled title, with the
+    // unmanaged template box box_name in it; returns the box.
+    Widget create_template(Widget parent, const char* shell_name, const char* box_name, const char* title);
+
     Widget _xd_dialogwidget = nullptr;
 };

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
 #include "gui/MemberCallback.hpp"
+#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "gui/XtGlobals.hpp"
 #include "help/HelpLauncher.hpp"
@@ -32,11 +32,8 @@ void AgentConfigDialog::create(Display* dpy, int argc, char** argv)
     _xd_rootwidget = XtAppCreateShell(texts_.shell_name, kAppClass, applicationShellWidgetClass, dpy,
                                       shell_args.list(), shell_args.count());
 
-    Args box_args;
-    box_args.add(XmNdialogType, XmDIALOG_TEMPLATE).add(XmNautoUnmanage, False);
     const std::string box_name = std::string(texts_.shell_name) + "_template";
-    _xd_dialogwidget = XmCreateMessageBox(_xd_rootwidget, const_cast<char*>(box_name.c_str()), box_args.list(),
-                                          box_args.count());
+    _xd_dialogwidget = create_template_box(_xd_rootwidget, box_name.c_str());
     const int n = texts_.ok_number;
     ok_button_ = make_button(_xd_dialogwidget, "ok_button", cat_text(kToolSet, n, "OK"));
     apply_button_ = make_button(_xd_dialogwidget, "apply_button", cat_text(kToolSet, n + 1, "Apply"));

@@ -4,23 +4,19 @@
 #include <Xm/List.h>
 
 #include "gui/MemberCallback.hpp"
-#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
 #include "main/Catalogue.hpp"
 
 void CmipDel::create(Widget parent, const char* name)
 {
-    const TemplateDialog dialog =
-        create_template_dialog(parent, name, "cmip_del_template", cat_text(kToolSet, 154, "Delete Entity"));
-    _xd_rootwidget = dialog.shell;
-    _xd_dialogwidget = dialog.box;
-    ok_button_ = make_button(dialog.box, "cmip_del_ok_button", cat_text(kToolSet, 155, "OK"));
-    apply_button_ = make_button(dialog.box, "cmip_del_apply_button", cat_text(kToolSet, 156, "Apply"));
-    Widget cancel = make_button(dialog.box, "cmip_del_cancel_button", cat_text(kToolSet, 157, "Cancel"));
-    Widget help_button = make_button(dialog.box, "cmip_del_help_button", cat_text(kToolSet, 158, "Help"));
+    Widget box = create_template(parent, name, "cmip_del_template", cat_text(kToolSet, 154, "Delete Entity"));
+    ok_button_ = make_button(box, "cmip_del_ok_button", cat_text(kToolSet, 155, "OK"));
+    apply_button_ = make_button(box, "cmip_del_apply_button", cat_text(kToolSet, 156, "Apply"));
+    Widget cancel = make_button(box, "cmip_del_cancel_button", cat_text(kToolSet, 157, "Cancel"));
+    Widget help_button = make_button(box, "cmip_del_help_button", cat_text(kToolSet, 158, "Help"));
 
-    Widget form = make_form(dialog.box, "cmip_del_form");
+    Widget form = make_form(box, "cmip_del_form");
     list_ = make_titled_list(form, "cmip_del_label", cat_text(kToolSet, 159, "Select Entity to Delete"),
                              "cmip_del_list", 7, XmEXTENDED_SELECT);
 

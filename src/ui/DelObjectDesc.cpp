@@ -8,7 +8,6 @@
 
 #include "gui/ListSelection.hpp"
 #include "gui/MemberCallback.hpp"
-#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "gui/XmStr.hpp"
 #include "help/HelpLauncher.hpp"
@@ -19,16 +18,14 @@ NumberedGroup* current_user_data = nullptr;
 
 void DelObjectDesc::create(Widget parent, const char* name)
 {
-    const TemplateDialog dialog = create_template_dialog(parent, name, "del_template",
-                                                         cat_text(kToolSet, 167, "Delete Object Description"));
-    _xd_rootwidget = dialog.shell;
-    _xd_dialogwidget = dialog.box;
-    Widget ok = make_button(dialog.box, "del_ok_button", cat_text(kToolSet, 168, "OK"));
-    Widget apply = make_button(dialog.box, "del_apply_button", cat_text(kToolSet, 169, "Apply"));
-    Widget cancel = make_button(dialog.box, "del_cancel_button", cat_text(kToolSet, 170, "Cancel"));
-    Widget help_button = make_button(dialog.box, "del_help_button", cat_text(kToolSet, 171, "Help"));
+    Widget box = create_template(parent, name, "del_template",
+                                 cat_text(kToolSet, 167, "Delete Object Description"));
+    Widget ok = make_button(box, "del_ok_button", cat_text(kToolSet, 168, "OK"));
+    Widget apply = make_button(box, "del_apply_button", cat_text(kToolSet, 169, "Apply"));
+    Widget cancel = make_button(box, "del_cancel_button", cat_text(kToolSet, 170, "Cancel"));
+    Widget help_button = make_button(box, "del_help_button", cat_text(kToolSet, 171, "Help"));
 
-    Widget form = make_form(dialog.box, "del_form");
+    Widget form = make_form(box, "del_form");
     del_list_ = make_titled_list(form, "del_label", cat_text(kToolSet, 172, "Select Number to Delete"),
                                  "del_list", 7, XmMULTIPLE_SELECT);
 

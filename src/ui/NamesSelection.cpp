@@ -9,7 +9,6 @@
 #include "gui/BusyCursor.hpp"
 #include "gui/ListSelection.hpp"
 #include "gui/MemberCallback.hpp"
-#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "gui/WindowShow.hpp"
 #include "gui/XmStr.hpp"
@@ -24,14 +23,11 @@ int answer = 0;
 
 void NamesSelection::create(Widget parent, const char* name)
 {
-    const TemplateDialog dialog =
-        create_template_dialog(parent, name, "names_template", cat_text(kToolSet, 160, "Name Selection"));
-    _xd_rootwidget = dialog.shell;
-    _xd_dialogwidget = dialog.box;
+    Widget box = create_template(parent, name, "names_template", cat_text(kToolSet, 160, "Name Selection"));
     ok_button_ =
-        make_button(dialog.box, "name_ok_button", cat_text(kToolSet, 161, "OK"), Args().add(XmNsensitive, False));
-    Widget cancel = make_button(dialog.box, "name_cancel_button", cat_text(kToolSet, 162, "Cancel"));
-    Widget form = make_form(dialog.box, "names_form");
+        make_button(box, "name_ok_button", cat_text(kToolSet, 161, "OK"), Args().add(XmNsensitive, False));
+    Widget cancel = make_button(box, "name_cancel_button", cat_text(kToolSet, 162, "Cancel"));
+    Widget form = make_form(box, "names_form");
     names_list_ = make_scrolled_list(form, "names_list", 7, XmSINGLE_SELECT);
     Args list_args;
     list_args.add(XmNtopAttachment, XmATTACH_FORM)

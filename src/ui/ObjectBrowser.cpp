@@ -4,22 +4,18 @@
 #include <Xm/ScrolledW.h>
 
 #include "gui/MemberCallback.hpp"
-#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
 #include "main/Catalogue.hpp"
 
 void ObjectBrowser::create(Widget parent, const char* name)
 {
-    const TemplateDialog dialog =
-        create_template_dialog(parent, name, "browser_template", cat_text(kToolSet, 163, "Object Browser"));
-    _xd_rootwidget = dialog.shell;
-    _xd_dialogwidget = dialog.box;
-    Widget add = make_button(dialog.box, "object_browser_add_btn", cat_text(kToolSet, 164, "Add"));
-    Widget close = make_button(dialog.box, "object_broser_close_btn", cat_text(kToolSet, 165, "Close"));
-    Widget help_button = make_button(dialog.box, "object_browser_help_btn", cat_text(kToolSet, 166, "Help"));
+    Widget box = create_template(parent, name, "browser_template", cat_text(kToolSet, 163, "Object Browser"));
+    Widget add = make_button(box, "object_browser_add_btn", cat_text(kToolSet, 164, "Add"));
+    Widget close = make_button(box, "object_broser_close_btn", cat_text(kToolSet, 165, "Close"));
+    Widget help_button = make_button(box, "object_browser_help_btn", cat_text(kToolSet, 166, "Help"));
 
-    Widget form = make_form(dialog.box, "mw_form", Args().add(XmNwidth, 500).add(XmNheight, 500));
+    Widget form = make_form(box, "mw_form", Args().add(XmNwidth, 500).add(XmNheight, 500));
     Args window_args;
     window_args.add(XmNscrollingPolicy, XmAUTOMATIC)
         .add(XmNtopAttachment, XmATTACH_FORM)

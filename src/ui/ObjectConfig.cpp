@@ -1,10 +1,10 @@
 #include "ui/ObjectConfig.hpp"
 
 #include <Xm/Form.h>
-#include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
 #include "gui/MemberCallback.hpp"
+#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
 #include "main/Catalogue.hpp"
@@ -22,10 +22,7 @@ void ObjectConfig::create(Display* dpy, const char* name, int argc, char** argv,
                               shell_args.list(), shell_args.count());
     _xd_rootwidget = shell_;
 
-    Args box_args;
-    box_args.add(XmNdialogType, XmDIALOG_TEMPLATE).add(XmNautoUnmanage, False);
-    tolvar_dialog_ = XmCreateMessageBox(shell_, const_cast<char*>("tolvar_dialog"), box_args.list(),
-                                        box_args.count());
+    tolvar_dialog_ = create_template_box(shell_, "tolvar_dialog");
     create_buttons();
     create_work_area();
     XtManageChild(tolvar_dialog_);
