@@ -23,7 +23,7 @@ RWTValSlist<RWCString> strings_of(const nlohmann::json& value)
 QvStatus QvTopoPlatform::initialize(Platform& platform, int)
 {
     g_instance.reset(new QvTopoPlatform(platform));
-    return g_instance->read_types(nullptr);
+    return QvStatus::success();
 }
 
 QvTopoPlatform* QvTopoPlatform::instance() { return g_instance.get(); }
@@ -34,6 +34,7 @@ QvStatus QvTopoPlatform::read_types(RWTValSlist<QvTopoTypeDn>* types)
     QvStatus st = platform_->request("topo.types", nlohmann::json::object(), result);
     if (!st)
         return st;
+    types_read_ = true;
     kinds_.clear();
     attribute_by_short_name_.clear();
     for (const auto& t : result.value("types", nlohmann::json::array())) {
@@ -101,8 +102,17 @@ QvStatus QvTopoPlatform::managed_object_to_cmip_agent(const RWCString& dn, QvCmi
     return st;
 }
 
+void QvTopoPlatform::ensure_types() const
+{
+    // The tables are a cache of the server's answer: filling them on first
+    // use does not change what the object is.
+    if (!types_read_)
+        const_cast<QvTopoPlatform*>(this)->read_types(nullptr);
+}
+
 const RWTValSlist<RWCString>& QvTopoPlatform::kinds_of(const RWCString& type_name) const
 {
+    ensure_types();
     static const RWTValSlist<RWCString> none;
     auto it = kinds_.find(type_name);
     return it == kinds_.end() ? none : it->second;
@@ -110,6 +120,7 @@ const RWTValSlist<RWCString>& QvTopoPlatform::kinds_of(const RWCString& type_nam
 
 RWCString QvTopoPlatform::full_attribute_name(const RWCString& short_name) const
 {
+    ensure_types();
     auto it = attribute_by_short_name_.find(short_name);
     return it == attribute_by_short_name_.end() ? short_name : it->second;
 }

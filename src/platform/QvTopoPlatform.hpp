@@ -8,7 +8,9 @@
 
 class QvTopoPlatform {
 public:
-    // Once after connecting; reads the types. Returns the status of that read.
+    // Once after connecting. The types are read from the server by the first
+    // call that needs them (find_all_types, kinds_of, full_attribute_name),
+    // so start-up asks for them once.
     static QvStatus initialize(Platform& platform, int reserved);
     static QvTopoPlatform* instance();  // null before initialize
 
@@ -23,7 +25,7 @@ public:
     // The CMIP agent entity serving the object named dn.
     QvStatus managed_object_to_cmip_agent(const RWCString& dn, class QvCmipAgentDn& agent);
 
-    // Kinds of a type name as read by initialize/find_all_types; empty when unknown.
+    // Kinds of a type name as last read; empty when unknown.
     const RWTValSlist<RWCString>& kinds_of(const RWCString& type_name) const;
     // The stored-data attribute a type declares whose name, less any module
     // prefix ("Acme:"), is short_name; short_name itself when none does.
@@ -32,8 +34,11 @@ public:
 private:
     explicit QvTopoPlatform(Platform& platform) : platform_(&platform) {}
     QvStatus read_types(RWTValSlist<QvTopoTypeDn>* types);
+    // Reads the types when no read has succeeded yet.
+    void ensure_types() const;
 
     Platform* platform_;
     std::map<RWCString, RWTValSlist<RWCString>> kinds_;
     std::map<RWCString, RWCString> attribute_by_short_name_;
+    bool types_read_ = false;
 };
