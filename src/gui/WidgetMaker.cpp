@@ -59,6 +59,15 @@ Widget make_scrolled_list(Widget parent, const char* name, int visible_items, un
     return list;
 }
 
+void set_list_items(Widget list, const std::vector<std::string>& texts)
+{
+    XmListDeleteAllItems(list);
+    for (const std::string& text : texts) {
+        XmStr item(text);
+        XmListAddItemUnselected(list, item.get(), 0);
+    }
+}
+
 Widget make_titled_list(Widget form, const char* label_name, const char* label_text, const char* list_name,
                         int visible_items, unsigned char selection_policy)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <X11/Intrinsic.h>
 
@@ -21,6 +22,8 @@ Widget make_frame(Widget parent, const char* name, const char* title_name, const
 // A scrolled list; its scrolled window is the list's parent.
 Widget make_scrolled_list(Widget parent, const char* name, int visible_items, unsigned char selection_policy,
                           Args args = Args());
+// Replaces a list's items with texts, none selected.
+void set_list_items(Widget list, const std::vector<std::string>& texts);
 // A label across the top of a form and a scrolled list filling the rest; returns the list.
 Widget make_titled_list(Widget form, const char* label_name, const char* label_text, const char* list_name,
                         int visible_items, unsigned char selection_policy);

@@ -50,11 +50,10 @@ void DelObjectDesc::cancel_pressed(Widget, XtPointer client_data, XtPointer)
 
 void DelObjectDesc::fill_list(int count)
 {
-    XmListDeleteAllItems(del_list_);
-    for (int number = 1; number <= count; ++number) {
-        XmStr item(std::to_string(number));
-        XmListAddItemUnselected(del_list_, item.get(), 0);
-    }
+    std::vector<std::string> numbers;
+    for (int number = 1; number <= count; ++number)
+        numbers.push_back(std::to_string(number));
+    set_list_items(del_list_, numbers);
 }
 
 void DelObjectDesc::apply_button_cb(Widget, XtPointer)

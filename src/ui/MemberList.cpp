@@ -3,6 +3,7 @@
 #include <Xm/List.h>
 
 #include "gui/ListSelection.hpp"
+#include "gui/WidgetMaker.hpp"
 #include "gui/XmStr.hpp"
 
 RWTValSlist<RWCString> MemberList::items() const
@@ -18,11 +19,7 @@ RWTValSlist<RWCString> MemberList::items() const
 
 void MemberList::set_items(const RWTValSlist<RWCString>& items)
 {
-    XmListDeleteAllItems(list_);
-    for (const RWCString& item : items) {
-        XmStr text(item);
-        XmListAddItemUnselected(list_, text.get(), 0);
-    }
+    set_list_items(list_, items);
 }
 
 int MemberList::count() const

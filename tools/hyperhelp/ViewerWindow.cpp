@@ -6,11 +6,13 @@
 #include <Xm/Form.h>
 #include <Xm/Label.h>
 #include <Xm/List.h>
-#include <Xm/Protocols.h>
 #include <Xm/PushB.h>
 #include <Xm/RowColumn.h>
 #include <Xm/Text.h>
 #include <Xm/TextF.h>
+
+#include "gui/CloseHandler.hpp"
+#include "gui/WidgetMaker.hpp"
 
 namespace {
 
@@ -21,25 +23,11 @@ const char* const kHelpOnText =
     "To search, type one or more words into the field next to Search and press Return or Search: "
     "the topics that contain all the words are listed under \"Matches\".";
 
-XmString make_string(const std::string& text)
-{
-    return XmStringCreateLocalized(const_cast<char*>(text.c_str()));
-}
-
 Widget make_button(Widget parent, const char* name, const char* label, XtCallbackProc callback, XtPointer data)
 {
-    XmString text = make_string(label);
-    Widget button = XtVaCreateManagedWidget(name, xmPushButtonWidgetClass, parent, XmNlabelString, text, nullptr);
-    XmStringFree(text);
+    Widget button = make_button(parent, name, label);
     XtAddCallback(button, XmNactivateCallback, callback, data);
     return button;
-}
-
-void set_label(Widget label, const std::string& text)
-{
-    XmString value = make_string(text);
-    XtVaSetValues(label, XmNlabelString, value, nullptr);
-    XmStringFree(value);
 }
 
 }  // namespace
@@ -47,10 +35,8 @@ void set_label(Widget label, const std::string& text)
 void ViewerWindow::create(Display* display, int argc, char** argv)
 {
     shell_ = XtVaAppCreateShell("hyperhelp", "HyperHelp", applicationShellWidgetClass, display, XmNargc, argc,
-                                XmNargv, argv, XmNwidth, 720, XmNheight, 520, XmNtitle, "Help", XmNdeleteResponse,
-                                XmDO_NOTHING, nullptr);
-    Atom delete_window = XmInternAtom(display, const_cast<char*>("WM_DELETE_WINDOW"), False);
-    XmAddWMProtocolCallback(shell_, delete_window, close_cb, this);
+                                XmNargv, argv, XmNwidth, 720, XmNheight, 520, XmNtitle, "Help", nullptr);
+    close_callback(shell_, close_cb, this);
 
     Widget form = XtVaCreateManagedWidget("viewer_form", xmFormWidgetClass, shell_, XmNmarginWidth, 6,
                                           XmNmarginHeight, 6, nullptr);
@@ -161,12 +147,10 @@ bool ViewerWindow::use_file(const std::string& file)
 
 void ViewerWindow::fill_topic_list()
 {
-    XmListDeleteAllItems(topic_list_);
-    for (const HelpTopic& topic : file_.topics()) {
-        XmString item = make_string(topic.title);
-        XmListAddItemUnselected(topic_list_, item, 0);
-        XmStringFree(item);
-    }
+    std::vector<std::string> titles;
+    for (const HelpTopic& topic : file_.topics())
+        titles.push_back(topic.title);
+    set_list_items(topic_list_, titles);
 }
 
 void ViewerWindow::show_topic(int number, bool remember)
@@ -218,18 +202,16 @@ void ViewerWindow::run_search()
 
 void ViewerWindow::show_page(const Page& page)
 {
-    set_label(title_label_, page.title);
+    set_label_text(title_label_, page.title.c_str());
     XtVaSetValues(shell_, XmNtitle, ("Help: " + page.title).c_str(), nullptr);
     XmTextSetString(text_, const_cast<char*>(page.body.c_str()));
     XmTextShowPosition(text_, 0);
-    set_label(links_label_, page.links_label);
+    set_label_text(links_label_, page.links_label.c_str());
     links_ = page.links;
-    XmListDeleteAllItems(link_list_);
-    for (const HelpLink& link : links_) {
-        XmString item = make_string(link.text);
-        XmListAddItemUnselected(link_list_, item, 0);
-        XmStringFree(item);
-    }
+    std::vector<std::string> texts;
+    for (const HelpLink& link : links_)
+        texts.push_back(link.text);
+    set_list_items(link_list_, texts);
 }
 
 void ViewerWindow::show_error(const std::string& message) { show_page(Page{"Help", message, "", {}}); }
