@@ -11,6 +11,7 @@
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
+#include "driver/PageDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "model/NodeList.hpp"
@@ -178,19 +179,6 @@ TEST_F(OkButton, RefusedStoreKeepsTheWindowAndTheNextOkTriesAgain)
     EXPECT_EQ(stored(*server, "16", "name"), "hub-kept");
 }
 
-// qv_admin logged in as the fixture's admin, on a server that wants a login.
-void admin_login(const qv::test::TestServer& server, const std::vector<std::string>& args)
-{
-    qv::test::RunOptions options;
-    options.env = server.client_env();
-    options.env["QV_PASSWORD"] = "admin";
-    std::vector<std::string> words = {"--user", "admin"};
-    words.insert(words.end(), args.begin(), args.end());
-    const qv::test::RunResult result = qv::test::run_binary("qv_admin", words, options);
-    if (!result.exited || result.exit_status != 0)
-        throw std::runtime_error("qv_admin failed: " + result.err);
-}
-
 TEST_F(OkButton, ARightRevokedWhileTheToolRunsRefusesTheStoreUntilGrantedAgain)
 {
     auto server = start_server(true);
@@ -210,11 +198,7 @@ TEST_F(OkButton, ARightRevokedWhileTheToolRunsRefusesTheStoreUntilGrantedAgain)
         testing::ExitedWithCode(0),
         "dialog: Not authorized: changing name needs the right ModifyDescrAgentTypeStatus\n"
         "still open, exit flag 1\n.*exit status 0, dialogs seen 1");
-    qv::test::RunOptions options;
-    options.env = server->client_env();
-    options.env["QV_PASSWORD"] = "admin";
-    const auto result = qv::test::run_binary("qv_admin", {"--user", "admin", "get", "16", "name"}, options);
-    EXPECT_EQ(result.out, "\"hub-renamed\"\n");
+    EXPECT_EQ(admin_login(*server, {"get", "16", "name"}), "\"hub-renamed\"\n");
 }
 
 TEST_F(OkButton, WithNoObjectEndsAtOnce)

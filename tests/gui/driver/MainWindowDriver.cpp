@@ -94,10 +94,12 @@ void pick_type(const std::string& type)
     activate(button);
 }
 
-std::string admin(const qv::test::TestServer& server, const std::vector<std::string>& args)
+std::string admin(const qv::test::TestServer& server, const std::vector<std::string>& args,
+                  const std::map<std::string, std::string>& env)
 {
     qv::test::RunOptions options;
     options.env = server.client_env();
+    options.env.insert(env.begin(), env.end());
     const qv::test::RunResult result = qv::test::run_binary("qv_admin", args, options);
     if (!result.exited || result.exit_status != 0)
         throw std::runtime_error("qv_admin failed: " + result.err);

@@ -3,6 +3,7 @@
 // what the server holds afterwards (read with qv_admin).
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,10 @@ Widget type_button(const std::string& type);
 // Picks a type as a click on its button does.
 void pick_type(const std::string& type);
 
-// Runs qv_admin against server and returns its output; a failure throws.
-std::string admin(const qv::test::TestServer& server, const std::vector<std::string>& args);
+// Runs qv_admin against server, with env added to its environment, and
+// returns its output; a failure throws.
+std::string admin(const qv::test::TestServer& server, const std::vector<std::string>& args,
+                  const std::map<std::string, std::string>& env = {});
 // One attribute of an object as the server holds it.
 nlohmann::json stored(const qv::test::TestServer& server, const std::string& dn, const std::string& attribute);
 // The DN of a topology node on server by number.

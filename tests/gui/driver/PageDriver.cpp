@@ -105,14 +105,9 @@ std::vector<std::string> table_values(Widget frame)
 
 std::string admin_login(const qv::test::TestServer& server, const std::vector<std::string>& args)
 {
-    qv::test::RunOptions options;
-    options.env = server.client_env();
-    options.env["QV_PASSWORD"] = "admin";
     std::vector<std::string> words = {"--user", "admin"};
     words.insert(words.end(), args.begin(), args.end());
-    const qv::test::RunResult result = qv::test::run_binary("qv_admin", words, options);
-    EXPECT_TRUE(result.exited && result.exit_status == 0) << result.err;
-    return result.out;
+    return admin(server, words, {{"QV_PASSWORD", "admin"}});
 }
 
 nlohmann::json stored_node(const qv::test::TestServer& server, long number, const std::string& attribute)
