@@ -125,16 +125,18 @@ void add_new_node_to_list(const RWCString& name, const RWCString& parent, const 
     node.set_name(name);
 
     QvTopoNodeDn parent_dn;
-    const bool parent_given = !split_words(parent).empty();
+    const RWTValSlist<RWCString> parent_ids = split_words(parent);
+    const bool parent_given = !parent_ids.empty();
+    const bool link_given = !split_words(link).empty();
     if (parent_given) {
-        if (!resolve(split_words(parent).front(), 500, "Invalid parent id", 0, "", parent_dn, nullptr))
+        if (!resolve(parent_ids.front(), 500, "Invalid parent id", 0, "", parent_dn, nullptr))
             return;
-    } else if (split_words(link).empty()) {
+    } else if (!link_given) {
         model_report(model_text(23, 501, "Parent or peers must be set"));
         return;
     }
     RWCString link_name;
-    if (!split_words(link).empty() && !prepare_link(link, node, link_name, parent_dn, parent_given))
+    if (link_given && !prepare_link(link, node, link_name, parent_dn, parent_given))
         return;
     node.set_parents({parent_dn});
     node.set_type_name(type);
