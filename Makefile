@@ -22,7 +22,7 @@ DEB_PACKAGES := build-essential cmake pkg-config \
 	libsqlite3-dev sqlite3 libasio-dev nlohmann-json3-dev libsodium-dev \
 	libgtest-dev googletest \
 	xvfb xauth xdotool x11-utils x11-apps imagemagick \
-	libsnmp-base python3 clang libclang-rt-14-dev
+	libsnmp-base python3 clang libclang-rt-14-dev ccache
 
 .PHONY: all deps configure build test demo install clean test-sanitize fuzz-smoke bench
 
