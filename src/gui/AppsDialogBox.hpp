@@ -32,6 +32,8 @@ public:
     virtual void change_title(const char* title);
 
     Widget getwidget() const { return dialog_; }
+    // The widget was destroyed from outside: the destructor leaves it alone.
+    void widget_destroyed() { dialog_ = nullptr; }
 
 protected:
     explicit AppsDialogBox(Widget dialog) : dialog_(dialog) {}

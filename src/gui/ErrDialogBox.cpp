@@ -2,15 +2,13 @@
 
 #include <Xm/MessageB.h>
 
-#include "main/Catalogue.hpp"
-
-ErrDialogBox::ErrDialogBox(Widget parent, const char* message)
+ErrDialogBox::ErrDialogBox(Widget parent, const char* message, const BoxTexts& texts)
     : AppsDialogBox(create_modal(XmCreateErrorDialog, parent, "ErrorDialog"))
 {
-    change_title(cat_text(kDialogSet, 606, "Error"));
-    label_button(OK_BUTTON, cat_text(kDialogSet, 405, "OK"));
-    label_button(CANCEL_BUTTON, cat_text(kDialogSet, 406, "Cancel"));
-    label_button(HELP_BUTTON, cat_text(kDialogSet, 807, "Help"));
+    change_title(texts.title.c_str());
+    label_button(OK_BUTTON, texts.ok.c_str());
+    label_button(CANCEL_BUTTON, texts.cancel.c_str());
+    label_button(HELP_BUTTON, texts.help.c_str());
     unmanage_button(CANCEL_BUTTON);
     unmanage_button(HELP_BUTTON);
     setmessage(message);

@@ -9,7 +9,6 @@
 #include "gui/Args.hpp"
 #include "gui/WindowShow.hpp"
 #include "gui/XmStr.hpp"
-#include "main/Catalogue.hpp"
 
 int first_fchooser = 1;
 
@@ -35,29 +34,29 @@ void ok_cb(Widget, XtPointer, XtPointer)
 
 void cancel_cb(Widget, XtPointer, XtPointer) { fchooser_unmanage(); }
 
-void set_label(Widget box, const char* resource, int number, const char* fallback)
+void set_label(Widget box, const char* resource, const std::string& label)
 {
-    XmStr text(cat_text(kDialogSet, number, fallback));
+    XmStr text(label);
     Args().add(resource, text.get()).set_on(box);
 }
 
 }  // namespace
 
-void create_file_chooser_shell(Widget parent)
+void create_file_chooser_shell(Widget parent, const FileChooserTexts& texts)
 {
     Args shell_args;
-    shell_args.add(XmNtitle, cat_text(kDialogSet, 400, "Select File")).add(XmNallowShellResize, True);
+    shell_args.add(XmNtitle, texts.title.c_str()).add(XmNallowShellResize, True);
     Widget shell = XmCreateDialogShell(parent, const_cast<char*>("file_chooser_shell"), shell_args.list(),
                                        shell_args.count());
     chooser.box = XmCreateFileSelectionBox(shell, const_cast<char*>("file_chooser"), nullptr, 0);
-    set_label(chooser.box, XmNfilterLabelString, 401, "Filter");
-    set_label(chooser.box, XmNdirListLabelString, 402, "Directories");
-    set_label(chooser.box, XmNfileListLabelString, 403, "Files");
-    set_label(chooser.box, XmNselectionLabelString, 404, "Selection");
-    set_label(chooser.box, XmNokLabelString, 405, "OK");
-    set_label(chooser.box, XmNapplyLabelString, 401, "Filter");
-    set_label(chooser.box, XmNcancelLabelString, 406, "Cancel");
-    set_label(chooser.box, XmNhelpLabelString, 202, "Help");
+    set_label(chooser.box, XmNfilterLabelString, texts.filter);
+    set_label(chooser.box, XmNdirListLabelString, texts.directories);
+    set_label(chooser.box, XmNfileListLabelString, texts.files);
+    set_label(chooser.box, XmNselectionLabelString, texts.selection);
+    set_label(chooser.box, XmNokLabelString, texts.ok);
+    set_label(chooser.box, XmNapplyLabelString, texts.filter);
+    set_label(chooser.box, XmNcancelLabelString, texts.cancel);
+    set_label(chooser.box, XmNhelpLabelString, texts.help);
     XtAddCallback(chooser.box, XmNokCallback, ok_cb, nullptr);
     XtAddCallback(chooser.box, XmNcancelCallback, cancel_cb, nullptr);
 }

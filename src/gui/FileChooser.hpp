@@ -4,6 +4,8 @@
 
 #include <X11/Intrinsic.h>
 
+#include "gui/BoxTexts.hpp"
+
 inline constexpr int READ_FILE = 0;
 inline constexpr int SAVE_FILE = 1;
 inline constexpr int GET_FILENAME_ONLY = 2;
@@ -15,7 +17,7 @@ using FileChooserCallback = int (*)(void* file_name);
 
 // Creates the dialog shell "file_chooser_shell" ("Select File") under parent
 // with the file selection box "file_chooser".
-void create_file_chooser_shell(Widget parent);
+void create_file_chooser_shell(Widget parent, const FileChooserTexts& texts);
 // Sets the mode (other values than 1 and 2 count as 0) and the callback that
 // OK hands the selection to, and shows the chooser.
 void fchooser_setup(int mode, FileChooserCallback callback);

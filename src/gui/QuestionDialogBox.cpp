@@ -2,15 +2,13 @@
 
 #include <Xm/MessageB.h>
 
-#include "main/Catalogue.hpp"
-
-QuestionDialogBox::QuestionDialogBox(Widget parent, const char* message)
+QuestionDialogBox::QuestionDialogBox(Widget parent, const char* message, const BoxTexts& texts)
     : AppsDialogBox(create_modal(XmCreateQuestionDialog, parent, "QuestionDialog"))
 {
-    change_title(cat_text(kDialogSet, 607, "Question"));
-    label_button(OK_BUTTON, cat_text(kDialogSet, 610, "OK"));
-    label_button(CANCEL_BUTTON, cat_text(kDialogSet, 611, "CANCEL"));
-    label_button(HELP_BUTTON, cat_text(kDialogSet, 507, "Help"));
+    change_title(texts.title.c_str());
+    label_button(OK_BUTTON, texts.ok.c_str());
+    label_button(CANCEL_BUTTON, texts.cancel.c_str());
+    label_button(HELP_BUTTON, texts.help.c_str());
     unmanage_button(HELP_BUTTON);
     setmessage(message);
 }

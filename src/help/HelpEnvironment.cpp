@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "main/InstallDir.hpp"
+#include "process/InstallDir.hpp"
 
 namespace {
 

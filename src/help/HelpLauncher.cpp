@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "help/XtHelp.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 
 XtHelp* help = nullptr;
 

@@ -11,7 +11,7 @@
 #include "help/HelpRecord.hpp"
 #include "help/XtHelp.hpp"
 #include "help/XtHelpNotify.hpp"
-#include "model/Lookups.hpp"
+#include "platform/Words.hpp"
 
 namespace {
 

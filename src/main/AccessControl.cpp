@@ -1,17 +1,12 @@
 #include "main/AccessControl.hpp"
 
 #include "gui/XtGlobals.hpp"
-#include "main/Catalogue.hpp"
 #include "main/Connect.hpp"
-#include "main/ProgramExit.hpp"
-#include "main/StartupState.hpp"
+#include "process/Catalogue.hpp"
+#include "process/ProgramExit.hpp"
+#include "process/RunState.hpp"
 #include "ui/ErrorDialog.hpp"
 #include "ui/ExitFlows.hpp"
-
-unsigned char create_objects_access = 0;
-unsigned char modify_coordinates_access = 0;
-unsigned char modify_desc_agent_type_status_access = 0;
-unsigned char modify_bg_img_access = 0;
 
 namespace {
 

@@ -6,10 +6,7 @@
 #include <Xm/Xm.h>
 
 #include "gui/XtGlobals.hpp"
-#include "main/Catalogue.hpp"
 #include "main/ModeSetup.hpp"
-#include "main/ProgramExit.hpp"
-#include "main/StartupState.hpp"
 #include "main/TitleText.hpp"
 #include "main/Usage.hpp"
 #include "model/Lookups.hpp"
@@ -17,6 +14,9 @@
 #include "model/NodeCreation.hpp"
 #include "model/NodeList.hpp"
 #include "platform/QvTopoPlatform.hpp"
+#include "process/Catalogue.hpp"
+#include "process/ProgramExit.hpp"
+#include "process/RunState.hpp"
 #include "ui/ErrorDialog.hpp"
 #include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
@@ -89,7 +89,7 @@ void init_configure_ids(const RWCString& id)
             return;
         }
         const QvTopoNodeDn dn(system, number);
-        QvTopoNode node(model_context().platform);
+        QvTopoNode node(server_connection());
         QvStatus loaded = node.set_dn(dn);
         if (loaded)
             loaded = node.load_all_attributes();

@@ -4,8 +4,8 @@
 #include "main/ModeSetup.hpp"
 
 #include "gui/Table.hpp"
-#include "main/Catalogue.hpp"
 #include "model/ModelContext.hpp"
+#include "process/Catalogue.hpp"
 #include "ui/AgentPage.hpp"
 #include "ui/CoordPage.hpp"
 #include "ui/DisplayPage.hpp"

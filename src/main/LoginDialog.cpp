@@ -10,24 +10,31 @@
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
 #include "help/XtHelp.hpp"
-#include "main/Catalogue.hpp"
+#include "main/LocaleText.hpp"
 #include "main/PasswordMask.hpp"
-#include "main/StartupState.hpp"
 #include "main/TitleText.hpp"
+#include "process/Catalogue.hpp"
+#include "process/RunState.hpp"
 #include "widgets/CaptionLayout.hpp"
 
-int login_result = -1;
 XtHelp* login_help = nullptr;
 
 namespace {
 
-std::string login;
-PasswordMask passwd;
+// The open dialog: its widgets, what was typed and the answer its loop waits for.
+struct LoginSession {
+    Widget box = nullptr;
+    Widget login_text = nullptr;
+    Widget passwd_text = nullptr;
+    std::string login;
+    PasswordMask passwd;
+    int result = -1;  // -1 pending, 1 OK, 0 Cancel
 
-struct LoginWidgets {
-    Widget box;
-    Widget login_text;
-    Widget passwd_text;
+    ~LoginSession()
+    {
+        std::fill(login.begin(), login.end(), '\0');
+        passwd.clear();
+    }
 };
 
 void create_login_help(Widget parent)
@@ -39,13 +46,23 @@ void create_login_help(Widget parent)
         std::fputs(cat_text(kToolSet, 811, "Help initialize failed\n"), stderr);
 }
 
-LoginWidgets create_login_dialog(Widget parent)
+LoginSession& session_of(XtPointer client_data) { return *static_cast<LoginSession*>(client_data); }
+
+void box_destroyed_cb(Widget, XtPointer client_data, XtPointer)
+{
+    LoginSession& w = session_of(client_data);
+    w.box = nullptr;
+    if (w.result == -1)
+        w.result = 0;
+}
+
+void create_login_dialog(Widget parent, LoginSession& w)
 {
     const std::string title =
         format_title(cat_text(kDialogSet, 800, "Corvane QV %s: Login Window"), kVersionText, "");
     Args args;
-    args.add(XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL);
-    LoginWidgets w{};
+    // Help must leave the dialog up: only OK and Cancel end it.
+    args.add(XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL).add(XmNautoUnmanage, False);
     w.box = XmCreateTemplateDialog(parent, const_cast<char*>("template"), args.list(), args.count());
     XtVaSetValues(XtParent(w.box), XmNtitle, title.c_str(), XmNiconName, title.c_str(), nullptr);
 
@@ -62,68 +79,77 @@ LoginWidgets create_login_dialog(Widget parent)
     Widget cancel = make_button(w.box, "cancel_button", cat_text(kDialogSet, 806, "Cancel"));
     Widget help_button = make_button(w.box, "help_button", cat_text(kDialogSet, 807, "Help"));
 
-    XtAddCallback(okay, XmNactivateCallback, okay_cb, nullptr);
-    XtAddCallback(w.login_text, XmNactivateCallback, okay_cb, nullptr);
-    XtAddCallback(w.passwd_text, XmNactivateCallback, okay_cb, nullptr);
-    XtAddCallback(cancel, XmNactivateCallback, cancel_cb, nullptr);
-    close_callback(XtParent(w.box), cancel_cb, nullptr);
-    XtAddCallback(help_button, XmNactivateCallback, help_cb, nullptr);
-    XtAddCallback(w.passwd_text, XmNmodifyVerifyCallback, passwd_cb, nullptr);
-    XtAddCallback(w.passwd_text, XmNmotionVerifyCallback, passwd_cb, nullptr);
-    XtAddCallback(w.login_text, XmNvalueChangedCallback, login_cb, nullptr);
-    return w;
+    XtPointer session = &w;
+    XtAddCallback(okay, XmNactivateCallback, okay_cb, session);
+    XtAddCallback(w.login_text, XmNactivateCallback, okay_cb, session);
+    XtAddCallback(w.passwd_text, XmNactivateCallback, okay_cb, session);
+    XtAddCallback(cancel, XmNactivateCallback, cancel_cb, session);
+    close_callback(XtParent(w.box), cancel_cb, session);
+    XtAddCallback(help_button, XmNactivateCallback, help_cb, session);
+    XtAddCallback(w.passwd_text, XmNmodifyVerifyCallback, passwd_cb, session);
+    XtAddCallback(w.passwd_text, XmNmotionVerifyCallback, passwd_cb, session);
+    XtAddCallback(w.login_text, XmNvalueChangedCallback, login_cb, session);
+    // However the dialog goes away, its wait ends as Cancel.
+    XtAddCallback(w.box, XmNdestroyCallback, box_destroyed_cb, session);
 }
 
-void forget_entries()
-{
-    std::fill(login.begin(), login.end(), '\0');
-    login.clear();
-    passwd.clear();
-}
 
 }  // namespace
 
 int get_password_gui(RWCString& user, RWCString& password, Widget parent, XtAppContext context)
 {
-    forget_entries();
-    const LoginWidgets w = create_login_dialog(parent);
+    LoginSession w;
+    create_login_dialog(parent, w);
     XmTextFieldSetString(w.login_text, const_cast<char*>(user.c_str()));
-    login = user;
+    w.login = user;
     XtManageChild(w.box);
     XtRealizeWidget(XtParent(w.box));
     XmProcessTraversal(w.passwd_text, XmTRAVERSE_CURRENT);
     create_login_help(parent);
 
-    login_result = -1;
-    while (login_result == -1)
+    while (w.result == -1)
         XtAppProcessEvent(context, XtIMAll);
 
-    if (login_result == 1) {
-        user = login;
-        password = passwd.password();
+    if (w.result == 1) {
+        user = w.login;
+        password = w.passwd.password();
     }
-    forget_entries();
-    XtUnmanageChild(w.box);
-    XtDestroyWidget(XtParent(w.box));
-    return login_result;
+    if (w.box) {
+        XtRemoveCallback(w.box, XmNdestroyCallback, box_destroyed_cb, &w);
+        XtUnmanageChild(w.box);
+        XtDestroyWidget(XtParent(w.box));
+    }
+    return w.result;
 }
 
-void okay_cb(Widget, XtPointer, XtPointer) { login_result = 1; }
+void okay_cb(Widget, XtPointer client_data, XtPointer)
+{
+    LoginSession& w = session_of(client_data);
+    if (w.result == -1)
+        w.result = 1;
+}
 
-void cancel_cb(Widget, XtPointer, XtPointer) { login_result = 0; }
+void cancel_cb(Widget, XtPointer client_data, XtPointer)
+{
+    LoginSession& w = session_of(client_data);
+    if (w.result == -1)
+        w.result = 0;
+}
 
 void help_cb(Widget, XtPointer, XtPointer) { show_help_topic(login_help, kLoginHelpTopic); }
 
-void login_cb(Widget widget, XtPointer, XtPointer)
+void login_cb(Widget widget, XtPointer client_data, XtPointer)
 {
+    LoginSession& w = session_of(client_data);
     char* text = XmTextFieldGetString(widget);
-    std::fill(login.begin(), login.end(), '\0');
-    login = text ? text : "";
+    std::fill(w.login.begin(), w.login.end(), '\0');
+    w.login = text ? text : "";
     XtFree(text);
 }
 
-void passwd_cb(Widget widget, XtPointer, XtPointer call_data)
+void passwd_cb(Widget widget, XtPointer client_data, XtPointer call_data)
 {
+    PasswordMask& passwd = session_of(client_data).passwd;
     auto* cbs = static_cast<XmTextVerifyCallbackStruct*>(call_data);
     const int length = XmTextFieldGetLastPosition(widget);
     if (cbs->reason == XmCR_MOVING_INSERT_CURSOR) {
@@ -131,13 +157,16 @@ void passwd_cb(Widget widget, XtPointer, XtPointer call_data)
             cbs->doit = False;
         return;
     }
-    const int inserted_length = cbs->text ? cbs->text->length : 0;
+    // The field counts characters, the block holds bytes in the locale's
+    // encoding; the password is kept as the UTF-8 the server compares.
+    const int inserted_bytes = cbs->text && cbs->text->ptr ? cbs->text->length : 0;
+    const int inserted_length = inserted_bytes > 0 ? locale_char_count(cbs->text->ptr, inserted_bytes) : 0;
     const PasswordMask::Change change{length,
                                       static_cast<int>(cbs->currInsert),
                                       static_cast<int>(cbs->startPos),
                                       static_cast<int>(cbs->endPos),
                                       inserted_length,
-                                      inserted_length == 1 ? cbs->text->ptr[0] : '\0'};
+                                      inserted_length == 1 ? locale_to_utf8(cbs->text->ptr, inserted_bytes) : ""};
     switch (passwd.verify(change)) {
     case PasswordMask::Verdict::Refuse:
         cbs->doit = False;
@@ -147,6 +176,7 @@ void passwd_cb(Widget widget, XtPointer, XtPointer call_data)
         break;
     case PasswordMask::Verdict::Append:
         cbs->text->ptr[0] = PasswordMask::kMaskChar;
+        cbs->text->length = 1;
         break;
     case PasswordMask::Verdict::Accept:
         break;

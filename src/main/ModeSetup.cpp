@@ -3,9 +3,9 @@
 #include <Xm/Xm.h>
 
 #include "gui/XtGlobals.hpp"
-#include "main/Catalogue.hpp"
-#include "main/StartupState.hpp"
 #include "main/TitleText.hpp"
+#include "process/Catalogue.hpp"
+#include "process/RunState.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
 

@@ -4,7 +4,9 @@
 
 int PasswordGui::password_function(RWCString& user, RWCString& password)
 {
-    return password_function_gui(user, password, parent_, context_);
+    const int answer = password_function_gui(user, password, parent_, context_);
+    cancelled_ = answer == 0;
+    return answer;
 }
 
 int password_function_gui(RWCString& user, RWCString& password, Widget parent, XtAppContext context)

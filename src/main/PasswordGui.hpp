@@ -11,8 +11,11 @@ public:
     PasswordGui(Widget parent, XtAppContext context) : parent_(parent), context_(context) {}
 
     int password_function(RWCString& user, RWCString& password) override;
+    // The user cancelled the last login dialog: no retry is offered.
+    bool login_cancelled() const { return cancelled_; }
 
 private:
+    bool cancelled_ = false;
     Widget parent_;
     XtAppContext context_;
 };

@@ -1,7 +1,8 @@
 // The password typed into the login dialog, kept apart from the field, which
 // shows one asterisk per character. Changes are accepted only at the end of
 // the text, one character at a time; a deletion cuts the password where it
-// starts and takes the rest of the field with it.
+// starts and takes the rest of the field with it. The password is kept in
+// UTF-8, whatever the character's size: positions count characters.
 #pragma once
 
 #include <string>
@@ -17,7 +18,7 @@ public:
         int start;
         int end;
         int inserted_length;
-        char inserted;  // the character when inserted_length is 1
+        std::string inserted;  // the character in UTF-8 when inserted_length is 1
     };
 
     enum class Verdict {

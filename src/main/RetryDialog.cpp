@@ -1,37 +1,40 @@
 #include "main/RetryDialog.hpp"
 
-#include "gui/ErrDialogBox.hpp"
-#include "main/Catalogue.hpp"
-#include "main/LoginDialog.hpp"
+#include <Xm/Xm.h>
 
-int retry_result = -1;
+#include "gui/ErrDialogBox.hpp"
+#include "process/Catalogue.hpp"
+#include "ui/DialogTexts.hpp"
 
 namespace {
 
-void retry_cb(Widget, XtPointer, XtPointer) { retry_result = 1; }
+// -1 pending, 1 Retry, 0 Cancel; client data of the dialog's callbacks.
+void retry_cb(Widget, void* result, void*) { *static_cast<int*>(result) = 1; }
 
-void give_up_cb(Widget, XtPointer, XtPointer) { retry_result = 0; }
+void give_up_cb(Widget, void* result, void*)
+{
+    if (*static_cast<int*>(result) == -1)
+        *static_cast<int*>(result) = 0;
+}
 
 }  // namespace
 
-bool retry_dialog(Widget parent, XtAppContext context, const char* message)
+bool retry_dialog(Widget parent, XtAppContext context, const char* message, bool login_cancelled)
 {
-    if (login_result == 0) {
-        retry_result = 0;
+    if (login_cancelled)
         return false;
-    }
-    ErrDialogBox box(parent, message);
+    int result = -1;
+    ErrDialogBox box(parent, message, error_box_texts());
     box.change_title(cat_text(kDialogSet, 808, "Error: Connection failed"));
     box.label_button(OK_BUTTON, cat_text(kDialogSet, 809, "Retry"));
     box.label_button(CANCEL_BUTTON, cat_text(kDialogSet, 806, "Cancel"));
     box.manage_button(CANCEL_BUTTON);
-    box.add_callback(OK_BUTTON, retry_cb, nullptr);
-    box.add_callback(CANCEL_BUTTON, give_up_cb, nullptr);
-    box.add_callback(CLOSE_MENUITEM, give_up_cb, nullptr);
+    box.add_callback(OK_BUTTON, retry_cb, &result);
+    box.add_callback(CANCEL_BUTTON, give_up_cb, &result);
+    box.add_callback(CLOSE_MENUITEM, give_up_cb, &result);
     box.manage();
 
-    retry_result = -1;
-    while (retry_result == -1)
+    while (result == -1)
         XtAppProcessEvent(context, XtIMAll);
-    return retry_result != 0;
+    return result != 0;
 }

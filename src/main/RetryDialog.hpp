@@ -4,9 +4,7 @@
 
 #include <X11/Intrinsic.h>
 
-// -1 pending, 1 Retry, 0 Cancel.
-extern int retry_result;
-
-// Shows the dialog on parent and waits for the answer; true for Retry. After
-// a cancelled login it shows nothing and returns false.
-bool retry_dialog(Widget parent, XtAppContext context, const char* message);
+// Shows the dialog on parent and waits for the answer; true for Retry.
+// Closing the window counts as Cancel. After a cancelled login it shows
+// nothing and returns false.
+bool retry_dialog(Widget parent, XtAppContext context, const char* message, bool login_cancelled);

@@ -13,10 +13,10 @@
 #include "main/InitGui.hpp"
 #include "main/ModeSetup.hpp"
 #include "main/ModelSetup.hpp"
-#include "main/ProgramExit.hpp"
 #include "main/StartOptions.hpp"
-#include "main/StartupState.hpp"
 #include "main/Usage.hpp"
+#include "process/ProgramExit.hpp"
+#include "process/RunState.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 
 namespace {
 

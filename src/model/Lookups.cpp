@@ -94,11 +94,3 @@ QvTopoNode::Location get_location(const RWCString& point)
     return location;
 }
 
-RWTValSlist<RWCString> split_words(const RWCString& text)
-{
-    RWTValSlist<RWCString> out;
-    std::istringstream in(text);
-    for (RWCString word; in >> word;)
-        out.push_back(word);
-    return out;
-}

@@ -5,6 +5,7 @@
 #include "platform/QvStatus.hpp"
 #include "platform/QvTopoNode.hpp"
 #include "platform/Types.hpp"
+#include "platform/Words.hpp"
 
 // An id is "system:number" or a number alone. Returns the number, or -1 when
 // none can be read; id is rewritten to the system name (default_system when
@@ -24,8 +25,6 @@ int is_valid_host(const RWCString& host);
 // The status as its output operator prints it, cut to 199 characters.
 RWCString get_error_str(const QvStatus& status);
 
-// The blank-separated words of a text, in order.
-RWTValSlist<RWCString> split_words(const RWCString& text);
 
 // A bus point "x:y:z"; missing parts read as 0, like atoi.
 QvTopoNode::Location get_location(const RWCString& point);

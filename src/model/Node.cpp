@@ -1,23 +1,25 @@
 #include "model/Node.hpp"
 
 #include "agents/CmipAgent.hpp"
+#include "agents/LegacyName.hpp"
 #include "agents/MisAgent.hpp"
 #include "agents/RpcAgent.hpp"
 #include "agents/SnmpAgent.hpp"
-#include "agents/LegacyName.hpp"
 #include "model/Lookups.hpp"
 #include "model/ModelContext.hpp"
 #include "model/StoredDataCodec.hpp"
 #include "platform/QvAgents.hpp"
 #include "platform/QvTopoPlatform.hpp"
 #include "platform/QvTopoType.hpp"
+#include "process/Catalogue.hpp"
+#include "process/RunState.hpp"
 
 namespace {
 
 // Loads the node named dn enough to know its name.
 bool load_name(const QvTopoNodeDn& dn, RWCString& name, QvStatus& status)
 {
-    QvTopoNode member(model_context().platform);
+    QvTopoNode member(server_connection());
     member.set_dn(dn);
     status = member.load_some_attributes(QvTopoNode::get_valid_attributes(0, 1));
     if (!status)
@@ -198,20 +200,20 @@ void Node::set_display_status()
 void Node::get_object_desc()
 {
     ModelContext& c = model_context();
-    QvTopoType type(QvTopoTypeDn(c.server, c.header->get_current_type_name()), c.platform);
+    QvTopoType type(QvTopoTypeDn(server_name(), c.header->get_current_type_name()), server_connection());
     type.load_all_attributes();
     RWTValSlist<RWCString> attributes;
     QvStatus status = type.get_user_data_attribute_names(attributes);
     if (!status)
-        model_report(model_format(23, 600, "Get user data error : %s", get_error_str(status)));
+        model_report(cat_format(23, 600, "Get user data error : %s", get_error_str(status)));
     RWTValSlist<QvTopoNode::UserDatum> data;
-    if (!c.create_node) {
+    if (!create_node) {
         status = topo_node.get_user_data(data);
         if (!status)
-            model_report(model_format(23, 601, "Get Type error : %s", get_error_str(status)));
+            model_report(cat_format(23, 601, "Get Type error : %s", get_error_str(status)));
     }
     for (const RWCString& attribute : attributes) {
-        const Syntax syntax(DataUnit(attribute), *c.platform);
+        const Syntax syntax(DataUnit(attribute), *server_connection());
         StoredTable table;
         if (read_stored_table(attribute, syntax, data, table))
             c.stored_data->add_user_data(table.name, table.columns, table.cells, table.groups, table.set);
@@ -228,7 +230,7 @@ void Node::set_object_desc()
         const RWCString attribute = converted ? converted : table.name;
         if (table.cells.empty())
             continue;
-        const Syntax syntax(DataUnit(attribute), *c.platform);
+        const Syntax syntax(DataUnit(attribute), *server_connection());
         RWCString text;
         if (!encode_table(syntax, table.cells, text))
             continue;
@@ -240,7 +242,7 @@ void Node::set_object_desc()
     }
     const QvStatus status = topo_node.set_user_data(data);
     if (!status)
-        model_report(model_format(23, 602, "Add User Data Error : %s", get_error_str(status)));
+        model_report(cat_format(23, 602, "Add User Data Error : %s", get_error_str(status)));
 }
 
 void Node::get_agents(const RWCString&)
@@ -254,7 +256,7 @@ void Node::get_agents(const RWCString&)
         switch (classify_agent_dn(dn)) {
         case PROTO_SNMP: agent = new SnmpAgent(name, dn); break;
         case PROTO_RPC: agent = new RpcAgent(name, dn); break;
-        case PROTO_MIS: agent = new MisAgent(name, dn, c.server); break;
+        case PROTO_MIS: agent = new MisAgent(name, dn, server_name()); break;
         default: {
             QvCmipAgentDn entity;
             RWCString entity_name;
@@ -295,7 +297,7 @@ void Node::set_background_properties()
     RWCString image, map;
     model_context().display->get_background(image, map);
     if (!topo_node.set_view_background_image_filename(image))
-        model_report(model_text(23, 215, "Error setting background image"));
+        model_report(cat_text(23, 215, "Error setting background image"));
     if (!topo_node.set_view_map_config_filename(map))
-        model_report(model_text(23, 216, "Error setting map"));
+        model_report(cat_text(23, 216, "Error setting map"));
 }

@@ -6,6 +6,8 @@
 #include "model/ModelContext.hpp"
 #include "model/NodeList.hpp"
 #include "platform/QvTopoType.hpp"
+#include "process/Catalogue.hpp"
+#include "process/RunState.hpp"
 
 namespace {
 
@@ -14,11 +16,10 @@ namespace {
 bool resolve(const RWCString& id, int unreadable, const char* unreadable_text, int missing,
              const char* missing_text, QvTopoNodeDn& dn, QvTopoNode* loaded)
 {
-    ModelContext& c = model_context();
     RWCString system = id;
-    const long number = get_node_id(system, c.server);
+    const long number = get_node_id(system, server_name());
     if (number == -1) {
-        model_report(model_text(23, unreadable, unreadable_text));
+        model_report(cat_text(23, unreadable, unreadable_text));
         return false;
     }
     dn = QvTopoNodeDn(system, number);
@@ -26,7 +27,7 @@ bool resolve(const RWCString& id, int unreadable, const char* unreadable_text, i
         return true;
     loaded->set_dn(dn);
     if (!loaded->exists()) {
-        model_report(model_text(23, missing, missing_text));
+        model_report(cat_text(23, missing, missing_text));
         return false;
     }
     return true;
@@ -41,7 +42,7 @@ bool prepare_link(const RWCString& link, QvTopoNode& node, RWCString& link_name,
     RWTValSlist<QvTopoNodeDn> ends;
     RWTValSlist<RWCString> names;
     for (std::size_t i = 0; i < ids.size(); ++i) {
-        QvTopoNode end(model_context().platform);
+        QvTopoNode end(server_connection());
         QvTopoNodeDn dn;
         if (!resolve(ids[i], 502, "Error creating link: incorrect id", 503,
                      "Error creating link: object doesn't exist", dn, &end))
@@ -75,7 +76,7 @@ bool prepare_children(const RWCString& children, const RWCString& type, QvTopoNo
 {
     RWTValSlist<QvTopoNodeDn> dns;
     for (const RWCString& id : split_words(children)) {
-        QvTopoNode child(model_context().platform);
+        QvTopoNode child(server_connection());
         QvTopoNodeDn dn;
         if (!resolve(id, 504, "Error visible child: incorrect id", 505, "Error visible child: Object doesn't exist",
                      dn, &child))
@@ -95,7 +96,7 @@ bool prepare_bus(const RWCString& bus_locations, QvTopoNode& node)
     for (const RWCString& point : split_words(bus_locations))
         points.push_back(get_location(point));
     if (points.size() < 2) {
-        model_report(model_text(23, 506, "Must enter at least 2 points for bus"));
+        model_report(cat_text(23, 506, "Must enter at least 2 points for bus"));
         return false;
     }
     node.set_bus_logical_locations(points);
@@ -121,7 +122,7 @@ void add_new_node_to_list(const RWCString& name, const RWCString& parent, const 
                           const RWCString& bus_locations)
 {
     ModelContext& c = model_context();
-    QvTopoNode node(c.platform);
+    QvTopoNode node(server_connection());
     node.set_name(name);
 
     QvTopoNodeDn parent_dn;
@@ -132,7 +133,7 @@ void add_new_node_to_list(const RWCString& name, const RWCString& parent, const 
         if (!resolve(parent_ids.front(), 500, "Invalid parent id", 0, "", parent_dn, nullptr))
             return;
     } else if (!link_given) {
-        model_report(model_text(23, 501, "Parent or peers must be set"));
+        model_report(cat_text(23, 501, "Parent or peers must be set"));
         return;
     }
     RWCString link_name;

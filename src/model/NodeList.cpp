@@ -4,6 +4,8 @@
 #include "model/ModelContext.hpp"
 #include "platform/QvTopoPlatform.hpp"
 #include "platform/QvTopoType.hpp"
+#include "process/Catalogue.hpp"
+#include "process/RunState.hpp"
 
 RWTValSlist<Node> node_list;
 Node old_saved_node;
@@ -39,7 +41,7 @@ void hide_single_object_sections(const RWCString& first_type)
 void add_node_to_list(const QvTopoNodeDn& dn)
 {
     ModelContext& c = model_context();
-    QvTopoNode handle(c.platform);
+    QvTopoNode handle(server_connection());
     handle.set_dn(dn);
     const QvStatus status = handle.load_some_attributes(QvTopoNode::get_valid_attributes(0, 0));
     if (!status)
@@ -83,7 +85,7 @@ void add_new_node_to_list(const RWCString& name)
     only.get_object_desc();
     only.get_agents(only.handle().get_dn().system_name());
     only.get_background_properties();
-    if (c.create_node)
+    if (create_node)
         c.display->set_array_defaults();
 }
 
@@ -134,7 +136,7 @@ RWTValSlist<RWCString> get_topo_pathnames(QvTopoNode& node)
 
 int add_parent_to_node(const QvTopoNodeDn& node, const QvTopoNodeDn& parent)
 {
-    QvTopoNode handle(model_context().platform);
+    QvTopoNode handle(server_connection());
     if (!handle.set_dn(node))
         return 0;
     QvTopoNode::AttributeSet parents(36);

@@ -9,9 +9,9 @@
 #include "gui/WidgetMaker.hpp"
 #include "gui/XtGlobals.hpp"
 #include "help/HelpLauncher.hpp"
-#include "main/Catalogue.hpp"
-#include "main/ProgramExit.hpp"
-#include "main/StartupState.hpp"
+#include "process/Catalogue.hpp"
+#include "process/ProgramExit.hpp"
+#include "process/RunState.hpp"
 
 const AgentDialogTexts AgentConfigDialog::kSnmp = {"snmp_config_dialog", 79, " SNMP Configuration", 803,
                                                    "SNMP Configuration", 91, 1340};

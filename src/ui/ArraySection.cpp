@@ -6,7 +6,7 @@
 
 #include "gui/MemberCallback.hpp"
 #include "gui/WidgetMaker.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/PageWidgets.hpp"
 #include "widgets/CaptionLayout.hpp"

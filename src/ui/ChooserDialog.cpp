@@ -4,7 +4,7 @@
 
 #include "gui/MemberCallback.hpp"
 #include "gui/WidgetMaker.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 
 void ChooserDialog::create(Widget parent, const char* name, int title_number, const char* title)
 {

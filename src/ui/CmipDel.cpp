@@ -6,7 +6,7 @@
 #include "gui/MemberCallback.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 
 void CmipDel::create(Widget parent, const char* name)
 {

@@ -8,8 +8,8 @@
 
 #include "gui/MemberCallback.hpp"
 #include "gui/WidgetMaker.hpp"
-#include "main/AccessControl.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
+#include "process/Rights.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/PageWidgets.hpp"
 #include "widgets/CaptionLayout.hpp"

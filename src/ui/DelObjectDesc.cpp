@@ -11,7 +11,7 @@
 #include "gui/WidgetMaker.hpp"
 #include "gui/XmStr.hpp"
 #include "help/HelpLauncher.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 #include "ui/NumberedGroup.hpp"
 
 NumberedGroup* current_user_data = nullptr;

@@ -8,8 +8,9 @@
 #include "gui/FileChooser.hpp"
 #include "gui/MemberCallback.hpp"
 #include "gui/WidgetMaker.hpp"
-#include "main/AccessControl.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
+#include "process/Rights.hpp"
+#include "ui/DialogTexts.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/PageWidgets.hpp"
 #include "ui/Windows.hpp"
@@ -38,7 +39,7 @@ void open_chooser(FileChooserCallback completion)
 {
     if (first_fchooser) {
         first_fchooser = 0;
-        create_file_chooser_shell(object_config_tool->tolvar_dialog());
+        create_file_chooser_shell(object_config_tool->tolvar_dialog(), file_chooser_texts());
     }
     fchooser_setup(GET_FILENAME_ONLY, completion);
 }

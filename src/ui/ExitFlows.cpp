@@ -2,10 +2,9 @@
 
 #include <Xm/Xm.h>
 
-#include "gui/ErrDialogBox.hpp"
 #include "gui/XtGlobals.hpp"
-#include "main/Catalogue.hpp"
-#include "main/ProgramExit.hpp"
+#include "process/Catalogue.hpp"
+#include "process/ProgramExit.hpp"
 #include "ui/ErrorDialog.hpp"
 
 void exit_callback(Widget widget, XtPointer client_data, XtPointer)
@@ -20,10 +19,7 @@ void exit_callback(Widget widget, XtPointer client_data, XtPointer)
 
 void exit_no_save(Widget, XtPointer, XtPointer)
 {
-    if (error_box) {
-        delete error_box;
-        error_box = nullptr;
-    }
+    close_error_dialogs();
     program_exit(0);
 }
 

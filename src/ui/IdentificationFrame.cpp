@@ -5,7 +5,7 @@
 #include <Xm/RowColumn.h>
 
 #include "gui/WidgetMaker.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 #include "widgets/CaptionLayout.hpp"
 
 void IdentificationFrame::create(Widget parent)

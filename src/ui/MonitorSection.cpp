@@ -7,7 +7,7 @@
 #include "gui/MemberCallback.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "gui/XmStr.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/PageWidgets.hpp"
 

@@ -12,9 +12,10 @@
 #include "gui/WidgetMaker.hpp"
 #include "gui/WindowShow.hpp"
 #include "gui/XmStr.hpp"
-#include "main/Catalogue.hpp"
 #include "model/ModelContext.hpp"
 #include "model/NodeList.hpp"
+#include "process/Catalogue.hpp"
+#include "process/RunState.hpp"
 #include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
@@ -62,7 +63,7 @@ void NamesSelection::add_selected_object(const std::string& path)
         return;  // no main window to add to
     const RWTValSlist<QvTopoNodeDn> found = find_topo_nodes(header->get_current_name().c_str());
     for (const QvTopoNodeDn& dn : found) {
-        QvTopoNode node(model_context().platform);
+        QvTopoNode node(server_connection());
         node.set_dn(dn);
         const RWTValSlist<RWCString> paths = get_topo_pathnames(node);
         if (std::find(paths.begin(), paths.end(), path) == paths.end())

@@ -7,7 +7,7 @@
 #include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 #include "ui/ExitFlows.hpp"
 
 void ObjectConfig::create(Display* dpy, const char* name, int argc, char** argv, const char* app_class)

@@ -7,12 +7,12 @@
 #include "gui/ListSelection.hpp"
 #include "gui/XmStr.hpp"
 #include "gui/XtGlobals.hpp"
-#include "main/AccessControl.hpp"
-#include "main/Catalogue.hpp"
-#include "main/StartupState.hpp"
 #include "model/Lookups.hpp"
 #include "model/ModelContext.hpp"
 #include "model/NodeList.hpp"
+#include "process/Catalogue.hpp"
+#include "process/Rights.hpp"
+#include "process/RunState.hpp"
 #include "ui/ErrorDialog.hpp"
 #include "ui/Header.hpp"
 #include "ui/NamesSelection.hpp"
@@ -88,7 +88,7 @@ void ObjectConfig::add_name_button_cb(Widget, XtPointer)
     }
     XmListDeleteAllItems(names_dialog->names_list());
     for (const QvTopoNodeDn& dn : found) {
-        QvTopoNode node(model_context().platform);
+        QvTopoNode node(server_connection());
         node.set_dn(dn);
         const RWTValSlist<RWCString> paths = get_topo_pathnames(node);
         if (found.size() > 1) {

@@ -9,8 +9,8 @@
 
 #include "gui/WidgetMaker.hpp"
 #include "gui/XmStr.hpp"
-#include "main/Catalogue.hpp"
-#include "main/StartupState.hpp"
+#include "process/Catalogue.hpp"
+#include "process/RunState.hpp"
 #include "ui/ErrorDialog.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"

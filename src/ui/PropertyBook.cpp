@@ -8,7 +8,7 @@
 
 #include "gui/WidgetMaker.hpp"
 #include "gui/XmStr.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 
 void PropertyBook::create(Widget parent)
 {

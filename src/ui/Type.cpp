@@ -1,6 +1,6 @@
 #include "ui/Type.hpp"
 
-#include "main/InstallDir.hpp"
+#include "process/InstallDir.hpp"
 
 std::string Type::glyph_path(const std::string& type_name) { return qv_home() + "/glyphs/" + type_name + ".pm"; }
 

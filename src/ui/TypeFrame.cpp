@@ -7,7 +7,7 @@
 
 #include "gui/WidgetMaker.hpp"
 #include "gui/XmStr.hpp"
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 #include "widgets/CaptionLayout.hpp"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "ui/ObjectBrowser.hpp"
 #include "ui/ObjectConfig.hpp"
 
-#include "main/Catalogue.hpp"
+#include "process/Catalogue.hpp"
 
 ObjectConfig* object_config_tool = nullptr;
 AgentConfigDialog* snmp_config_dialog = nullptr;

@@ -20,6 +20,7 @@
 #include "gui/XtGlobals.hpp"
 #include "support/TempDir.hpp"
 #include "ui/DelObjectDesc.hpp"
+#include "ui/DialogTexts.hpp"
 #include "ui/ErrorDialog.hpp"
 #include "ui/NamesSelection.hpp"
 #include "ui/NumberedGroup.hpp"
@@ -70,7 +71,7 @@ protected:
 
 TEST_F(Dialogs, ErrorBoxShowsOnlyOk)
 {
-    ErrDialogBox box(shell_, "Something failed");
+    ErrDialogBox box(shell_, "Something failed", error_box_texts());
     box.manage();
     Widget w = box.getwidget();
     EXPECT_EQ(XtName(w), std::string("ErrorDialog"));
@@ -85,7 +86,7 @@ TEST_F(Dialogs, ErrorBoxShowsOnlyOk)
 
 TEST_F(Dialogs, QuestionBoxShowsOkAndCancelUnderItsNewTitle)
 {
-    QuestionDialogBox box(shell_, "Go on?");
+    QuestionDialogBox box(shell_, "Go on?", question_box_texts());
     box.change_title("Delete object");
     box.manage();
     Widget w = box.getwidget();
@@ -99,7 +100,7 @@ TEST_F(Dialogs, QuestionBoxShowsOkAndCancelUnderItsNewTitle)
 
 TEST_F(Dialogs, NewlineBreaksTheMessage)
 {
-    ErrDialogBox box(shell_, "first line\nsecond line");
+    ErrDialogBox box(shell_, "first line\nsecond line", error_box_texts());
     XmString message = nullptr;
     XtVaGetValues(box.getwidget(), XmNmessageString, &message, nullptr);
     EXPECT_EQ(XmStringLineCount(message), 2);
@@ -108,7 +109,7 @@ TEST_F(Dialogs, NewlineBreaksTheMessage)
 
 TEST_F(Dialogs, ButtonsAreAddressedByNumber)
 {
-    ErrDialogBox box(shell_, "text");
+    ErrDialogBox box(shell_, "text", error_box_texts());
     box.manage_button(HELP_BUTTON);
     box.label_button(HELP_BUTTON, "More");
     box.manage_button(7);  // nothing
@@ -135,7 +136,36 @@ TEST_F(Dialogs, ErrorDialogWaitsForOkAndThenGoesAway)
     EXPECT_EQ(title, "Object Properties: Error");
     EXPECT_EQ(message, "Object not found");
     EXPECT_EQ(error_box, nullptr);
-    EXPECT_NE(error_done, 0);
+}
+
+TEST_F(Dialogs, ErrorDialogsOpenedOverEachOtherCloseInTurn)
+{
+    // The first dialog's answer opens a second one before it is pressed; the
+    // second must be answered first and the first must still wait for its OK.
+    std::vector<std::string> order;
+    on_widget(
+        "ErrorDialog",
+        [&](Widget box) {
+            const std::string message = message_of(box);
+            order.push_back(message);
+            if (message == "outer" && order.size() == 1) {
+                error_dialog(shell_, "inner", cancel_error, cancel_error);
+                order.push_back("inner returned");
+            }
+            press_box_button(box, XmDIALOG_OK_BUTTON);
+        },
+        true);
+    error_dialog(shell_, "outer", cancel_error, cancel_error);
+    EXPECT_EQ(order, (std::vector<std::string>{"outer", "inner", "inner returned"}));
+    EXPECT_EQ(error_box, nullptr);
+}
+
+TEST_F(Dialogs, ClosingTheErrorDialogFromTheWindowManagerEndsItsWait)
+{
+    on_widget("ErrorDialog", [](Widget box) { send_wm_delete(XtParent(box)); });
+    error_dialog(shell_, "Invalid Id", cancel_error, cancel_error);
+    EXPECT_EQ(error_box, nullptr);
+    EXPECT_FALSE(pump_until([] { return find_widget("ErrorDialog") != nullptr; }, 0.2));
 }
 
 // A stored-data group with numbered entries, recording what it was told.
@@ -178,6 +208,7 @@ TEST_F(Dialogs, DeleteDescriptionApplyWithNothingSelectedDeletesNothing)
     FakeGroup group(2);
     current_user_data = &group;
     dialog.fill_list(2);
+    dialog.xd_show();
     activate(find_widget_in(dialog.shell(), "del_apply_button"));
     EXPECT_TRUE(group.removed.empty());
     EXPECT_EQ(items(dialog.del_list()), (std::vector<std::string>{"1", "2"}));
@@ -260,7 +291,7 @@ TEST_F(Dialogs, FileChooserHandsTheSelectionToItsCallback)
     dir.write_file("europe.map", "x");
     ASSERT_EQ(first_fchooser, 1);
     first_fchooser = 0;
-    create_file_chooser_shell(shell_);
+    create_file_chooser_shell(shell_, file_chooser_texts());
     Widget box = fchooser_getwidget();
     EXPECT_EQ(XtName(box), std::string("file_chooser"));
     EXPECT_EQ(shell_title(box), "Select File");

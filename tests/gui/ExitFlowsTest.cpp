@@ -11,7 +11,7 @@
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XtGlobals.hpp"
-#include "main/AccessControl.hpp"
+#include "process/Rights.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
 

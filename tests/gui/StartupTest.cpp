@@ -13,7 +13,7 @@
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XtGlobals.hpp"
-#include "main/StartupState.hpp"
+#include "process/RunState.hpp"
 #include "support/TempDir.hpp"
 #include "ui/AgentConfigDialog.hpp"
 #include "ui/ObjectConfig.hpp"

@@ -25,10 +25,12 @@ void ModelFixture::SetUp()
     ASSERT_EQ(platform_->connect(DataUnit(server_->system_name()), "model_tests"), 1)
         << platform_->get_error_string().str();
     ASSERT_TRUE(QvTopoPlatform::initialize(*platform_, 1));
+    set_server_connection(platform_.get());
+    static std::string system_name;  // server is a C string that outlives the test
+    system_name = server_->system_name();
+    server = system_name.data();
     ModelContext& c = model_context();
     c = ModelContext();
-    c.platform = platform_.get();
-    c.server = server_->system_name();
     c.header = &header;
     c.coord = &coord;
     c.display = &display;
@@ -43,6 +45,9 @@ void ModelFixture::TearDown()
 {
     node_list.clear();
     model_context() = ModelContext();
+    set_server_connection(nullptr);
+    server = nullptr;
+    create_node = 0;
 }
 
 QvTopoNode ModelFixture::load(long id) const

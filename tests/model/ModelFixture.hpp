@@ -9,6 +9,7 @@
 #include "FakeViews.hpp"
 #include "model/NodeList.hpp"
 #include "platform/QvTopoPlatform.hpp"
+#include "process/RunState.hpp"
 #include "support/TestServer.hpp"
 
 class ModelFixture : public ::testing::Test {

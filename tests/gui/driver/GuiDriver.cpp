@@ -1,4 +1,6 @@
+#include <gtest/gtest.h>  // first: X11 defines None and Bool
 #include "driver/GuiDriver.hpp"
+
 
 #include <algorithm>
 #include <chrono>
@@ -7,8 +9,10 @@
 #include <thread>
 
 #include <X11/IntrinsicP.h>
+#include <X11/CompositeP.h>
 #include <Xm/MessageB.h>
 #include <Xm/PushB.h>
+#include <Xm/RowColumn.h>
 #include <Xm/SelectioB.h>
 #include <Xm/Text.h>
 #include <Xm/TextF.h>
@@ -86,11 +90,39 @@ void post_action(Widget widget, const std::function<void(Widget)>& action)
     XFlush(XtDisplay(shell));
 }
 
+// A shown widget of that name not answered yet, below root (dialogs of one
+// name may be up over each other).
+Widget find_waiting(Widget root, const std::string& name)
+{
+    if (!alive(root))
+        return nullptr;
+    if (name == XtName(root) && XtIsManaged(root) && XtIsRealized(root) && !answered(root))
+        return root;
+    for (Cardinal i = 0; XtIsWidget(root) && i < root->core.num_popups; ++i)
+        if (Widget w = find_waiting(root->core.popup_list[i], name))
+            return w;
+    if (XtIsComposite(root)) {
+        auto* composite = reinterpret_cast<CompositeWidget>(root);
+        for (Cardinal i = 0; i < composite->composite.num_children; ++i)
+            if (Widget w = find_waiting(composite->composite.children[i], name))
+                return w;
+    }
+    return nullptr;
+}
+
+Widget find_waiting(const std::string& name)
+{
+    for (Widget shell : top_level_shells())
+        if (Widget w = find_waiting(shell, name))
+            return w;
+    return root_widget ? find_waiting(root_widget, name) : nullptr;
+}
+
 void watch_tick(XtPointer data, XtIntervalId*)
 {
     auto* watch = static_cast<Watch*>(data);
-    Widget widget = find_widget(watch->name.c_str());
-    if (alive(widget) && XtIsManaged(widget) && XtIsRealized(widget) && !answered(widget)) {
+    Widget widget = find_waiting(watch->name);
+    if (widget) {
         XtVaSetValues(widget, XmNuserData, kAnswered, nullptr);
         post_action(widget, watch->action);
         if (!watch->repeat) {
@@ -152,8 +184,37 @@ Widget wait_for_widget(const char* name, double limit_seconds)
     return found && XtIsManaged(found) ? found : nullptr;
 }
 
+// A pull-down menu pane is managed only while posted; its items count as
+// reachable when the pane's cascade button is.
+bool is_menu_pane(Widget w)
+{
+    if (!XmIsRowColumn(w))
+        return false;
+    unsigned char type = 0;
+    XtVaGetValues(w, XmNrowColumnType, &type, nullptr);
+    return type == XmMENU_PULLDOWN;
+}
+
+bool pressable(Widget widget)
+{
+    if (!alive(widget) || !XtIsSensitive(widget))
+        return false;
+    for (Widget w = widget; w && !XtIsShell(w); w = XtParent(w)) {
+        if (is_menu_pane(w))
+            return true;
+        if (!XtIsManaged(w))
+            return false;
+    }
+    return true;
+}
+
 void activate(Widget widget)
 {
+    if (!pressable(widget)) {
+        ADD_FAILURE() << "activate: " << (widget ? XtName(widget) : "(null)")
+                      << " is insensitive, hidden or gone: no user could press it";
+        return;
+    }
     XEvent event{};
     event.xbutton.type = ButtonRelease;
     // Message box buttons are gadgets: ask for the display of the object.

@@ -23,8 +23,11 @@ Widget wait_for_widget(const char* name, double limit_seconds = 30);
 // limit (a hang guard, not a timing assertion).
 bool pump_until(const std::function<bool()>& condition, double limit_seconds = 30);
 
-// Presses a push button (or a text field's Return) through its callbacks.
+// Presses a push button (or a text field's Return) through its callbacks; a
+// widget no user could press (insensitive, unmanaged, gone) fails the test.
 void activate(Widget widget);
+// Whether a user could press the widget now.
+bool pressable(Widget widget);
 // A message box's OK, Cancel or Help button (XmDIALOG_OK_BUTTON ...).
 void press_box_button(Widget box, unsigned char child);
 

@@ -6,7 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "main/ProgramExit.hpp"
+#include "process/ProgramExit.hpp"
 
 namespace qv::gui {
 

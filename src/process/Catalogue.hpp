@@ -5,6 +5,8 @@
 
 #include <nl_types.h>
 
+#include <string>
+
 extern nl_catd catd;
 
 inline constexpr int kToolSet = 23;
@@ -15,3 +17,6 @@ void open_catalogue();
 
 // catgets on catd; the default when the catalogue is not open or lacks it.
 const char* cat_text(int set, int number, const char* fallback);
+
+// A catalogue text with its one "%s" or "%d" replaced by argument.
+std::string cat_format(int set, int number, const char* fallback, const std::string& argument);

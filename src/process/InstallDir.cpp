@@ -1,4 +1,4 @@
-#include "main/InstallDir.hpp"
+#include "process/InstallDir.hpp"
 
 #include <cstdlib>
 

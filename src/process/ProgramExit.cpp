@@ -1,4 +1,4 @@
-#include "main/ProgramExit.hpp"
+#include "process/ProgramExit.hpp"
 
 #include <cstdio>
 #include <cstdlib>
