@@ -49,6 +49,8 @@ build: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	@if grep -q '^QV_SKIP_GUI_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt; then \
+	  printf '\033[1;31mGUI tests SKIPPED (QV_SKIP_GUI_TESTS=ON): the windows were not tested\033[0m\n'; fi
 
 demo: build
 	tools/demo.sh $(BUILD)
