@@ -100,7 +100,7 @@ QvStatus Connection::take_hello(const nlohmann::json& frame, ServerHello& hello)
     hello.system = r.text_or("system", "");
     const std::string login = r.text_or("login", "none");
     if (login != "required" && login != "none")
-        r.fail("field 'login' of the hello is \"" + login + "\", expected \"required\" or \"none\"");
+        r.fail("field 'login' of the hello is " + ReplyReader::quoted(login) + ", expected \"required\" or \"none\"");
     hello.login_required = login == "required";
     if (!r.ok())
         return malformed(r.problem());

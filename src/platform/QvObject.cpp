@@ -1,5 +1,7 @@
 #include "platform/QvObject.hpp"
 
+#include <cmath>
+
 #include "platform/ReplyReader.hpp"
 
 namespace {
@@ -206,8 +208,10 @@ QvStatus QvObject::get_long(const std::string& name, long& out) const
         return st;
     if (v.is_boolean())
         out = v.get<bool>() ? 1 : 0;
-    else if (v.is_number())
+    else if (v.is_number_integer())
         out = v.get<long>();
+    else if (v.is_number_float() && std::fabs(v.get<double>()) < 9.2e18)  // beyond, the cast is undefined
+        out = static_cast<long>(v.get<double>());
     else
         return QvStatus::failure(QvStatus::InvalidValue, "The attribute " + name + " is not a number");
     return st;

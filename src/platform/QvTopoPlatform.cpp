@@ -74,8 +74,8 @@ QvStatus QvTopoPlatform::find_nodes_by_name(const RWCString& name, const RWTValS
     for (const RWCString& dn : reply.texts("nodes")) {
         found.push_back(QvTopoNodeDn::from_string(dn));
         if (!found.back().valid())
-            reply.fail("field 'nodes' of the topo.find_by_name reply holds \"" + dn +
-                       "\", expected topology node names");
+            reply.fail("field 'nodes' of the topo.find_by_name reply holds " + ReplyReader::quoted(dn) +
+                       ", expected topology node names");
     }
     if (!reply.ok())
         return platform_->reject_reply(reply);
@@ -109,8 +109,8 @@ QvStatus QvTopoPlatform::managed_object_to_cmip_agent(const RWCString& dn, QvCmi
     const std::string text = reply.text("agent");
     QvCmipAgentDn found = QvCmipAgentDn::from_string(text);
     if (reply.ok() && !found.valid())
-        reply.fail("field 'agent' of the topo.cmip_agent_for reply is \"" + text +
-                   "\", expected the name of a CMIP agent entity");
+        reply.fail("field 'agent' of the topo.cmip_agent_for reply is " + ReplyReader::quoted(text) +
+                   ", expected the name of a CMIP agent entity");
     if (!reply.ok())
         return platform_->reject_reply(reply);
     agent = found;

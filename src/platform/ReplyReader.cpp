@@ -53,6 +53,15 @@ ReplyReader ReplyReader::item(const nlohmann::json& value, std::string what)
     return ReplyReader(value, std::move(what) + " in " + what_, problem_);
 }
 
+std::string ReplyReader::quoted(const std::string& text)
+{
+    constexpr std::size_t kLongest = 60;
+    std::string q = nlohmann::json(text).dump(-1, ' ', true, nlohmann::json::error_handler_t::replace);
+    if (q.size() > kLongest)
+        q = q.substr(0, kLongest - 4) + "...\"";
+    return q;
+}
+
 void ReplyReader::fail(const std::string& problem)
 {
     if (problem_->empty())

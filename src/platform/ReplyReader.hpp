@@ -52,6 +52,8 @@ public:
 
     // A problem the caller found itself (a name that does not parse).
     void fail(const std::string& problem);
+    // A text of the server's for a problem: quoted, escaped, ASCII, short.
+    static std::string quoted(const std::string& text);
     bool ok() const { return problem_->empty(); }
     const std::string& problem() const { return *problem_; }
     const std::string& what() const { return what_; }

@@ -9,8 +9,8 @@ void check_node_names(ReplyReader& attrs, const char* name)
 {
     for (const std::string& dn : attrs.texts_or_empty(name))
         if (!QvTopoNodeDn::from_string(dn).valid()) {
-            attrs.fail("field '" + std::string(name) + "' of " + attrs.what() + " holds \"" + dn +
-                       "\", expected topology node names");
+            attrs.fail("field '" + std::string(name) + "' of " + attrs.what() + " holds " + ReplyReader::quoted(dn) +
+                       ", expected topology node names");
             return;
         }
 }
