@@ -34,7 +34,10 @@ void AdminOps::load(const CallPtr& call)
     }
     auto plan = std::make_shared<LoadPlan>();
     offload_.run(
-        call, [document, plan, system = local_system_] { *plan = read_topology_document(*document, system); },
+        call,
+        [document, plan, system = local_system_, roots = mib_roots_] {
+            *plan = read_topology_document(*document, system, roots);
+        },
         [this, call, plan] {
             json counts = writes_.run([&](ChangeSet& changes) { return loader_.apply(*plan, changes); });
             log_line("#" + std::to_string(call->session().number()) + " loaded a topology: " + counts.dump());

@@ -12,13 +12,14 @@ namespace qv::server {
 class AdminOps {
 public:
     AdminOps(TopologyLoader& loader, ObjectStore& store, SyntaxStore& syntaxes, WriteRunner& writes,
-             Offload& offload, std::string local_system)
+             Offload& offload, std::string local_system, std::vector<std::string> mib_roots)
         : loader_(loader),
           store_(store),
           syntaxes_(syntaxes),
           writes_(writes),
           offload_(offload),
-          local_system_(std::move(local_system))
+          local_system_(std::move(local_system)),
+          mib_roots_(std::move(mib_roots))
     {
     }
     void register_in(Dispatcher& dispatcher);
@@ -33,6 +34,7 @@ private:
     WriteRunner& writes_;
     Offload& offload_;
     std::string local_system_;
+    std::vector<std::string> mib_roots_;
 };
 
 // Code 5 unless the connection holds the right Admin.

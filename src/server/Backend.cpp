@@ -41,7 +41,7 @@ void Backend::create_fixed_objects()
     t.commit();
 }
 
-nlohmann::json Backend::load_file(const std::string& path)
+nlohmann::json Backend::load_file(const std::string& path, const std::vector<std::string>& mib_roots)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -51,7 +51,7 @@ nlohmann::json Backend::load_file(const std::string& path)
     auto document = nlohmann::json::parse(text.str(), nullptr, false);
     if (document.is_discarded())
         throw std::runtime_error(path + " is not valid JSON");
-    const LoadPlan plan = read_topology_document(document, system_name_);
+    const LoadPlan plan = read_topology_document(document, system_name_, mib_roots);
     ChangeSet changes;
     Transaction t(db);
     auto counts = loader.apply(plan, changes);

@@ -31,7 +31,7 @@ public:
 
     // Reads and stores a topology document file in one transaction; throws
     // RequestError or std::runtime_error with the reason.
-    nlohmann::json load_file(const std::string& path);
+    nlohmann::json load_file(const std::string& path, const std::vector<std::string>& mib_roots = {});
 
     Database db;
     ObjectStore objects;

@@ -51,6 +51,20 @@ CREATE TABLE counters(
 ) WITHOUT ROWID;
 )sql";
 
+// Version 2: users get an id that is never handed out again, so that a
+// session stays bound to the account it logged in to, not to its name.
+const char* const kUsersV2 = R"sql(
+CREATE TABLE users_v2(
+  id     INTEGER PRIMARY KEY AUTOINCREMENT,
+  name   TEXT NOT NULL UNIQUE,
+  hash   TEXT NOT NULL,
+  rights TEXT NOT NULL
+);
+INSERT INTO users_v2(name, hash, rights) SELECT name, hash, rights FROM users ORDER BY name;
+DROP TABLE users;
+ALTER TABLE users_v2 RENAME TO users;
+)sql";
+
 }  // namespace
 
 Database::Database(const std::string& path) : path_(path)
@@ -101,7 +115,10 @@ void Database::migrate()
         throw StoreError("its schema version " + std::to_string(version) + " is newer than this server's (" +
                          std::to_string(kSchemaVersion) + ")");
     Transaction t(*this);
-    exec(kSchemaV1);
+    if (version < 1)
+        exec(kSchemaV1);
+    if (version < 2)
+        exec(kUsersV2);
     exec("PRAGMA user_version=" + std::to_string(kSchemaVersion));
     t.commit();
 }

@@ -30,6 +30,25 @@ void EventHub::add(const std::shared_ptr<Session>& session) { sessions_[session-
 
 void EventHub::remove(std::uint64_t number) { sessions_.erase(number); }
 
+std::size_t EventHub::count_from(const std::string& address) const
+{
+    std::size_t n = 0;
+    for (const auto& [number, weak] : sessions_)
+        if (auto s = weak.lock(); s && s->address() == address)
+            ++n;
+    return n;
+}
+
+void EventHub::for_each(const std::function<void(Session&)>& fn) const
+{
+    std::vector<std::shared_ptr<Session>> live;
+    for (const auto& [number, weak] : sessions_)
+        if (auto s = weak.lock())
+            live.push_back(std::move(s));
+    for (const auto& s : live)
+        fn(*s);
+}
+
 void EventHub::publish(const ChangeSet& changes)
 {
     if (changes.empty() || sessions_.empty())

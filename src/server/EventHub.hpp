@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <map>
 #include <memory>
 
@@ -21,6 +23,10 @@ public:
     // Closes every connection (server shutdown).
     void close_all(const std::string& reason);
     std::size_t size() const { return sessions_.size(); }
+    // The open connections from one IP address.
+    std::size_t count_from(const std::string& address) const;
+    // Runs fn for every open connection.
+    void for_each(const std::function<void(Session&)>& fn) const;
 
 private:
     std::map<std::uint64_t, std::weak_ptr<Session>> sessions_;

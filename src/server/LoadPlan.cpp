@@ -88,7 +88,8 @@ void add_documents(std::vector<std::string>& documents, const std::vector<std::s
 
 }  // namespace
 
-LoadPlan read_topology_document(const json& document, const std::string& system)
+LoadPlan read_topology_document(const json& document, const std::string& system,
+                                const std::vector<std::string>& mib_roots)
 {
     check::object(document, "document", ErrorCode::Malformed);
     if (document.value("format", json()) != "qv-topology")
@@ -117,7 +118,7 @@ LoadPlan read_topology_document(const json& document, const std::string& system)
     });
     add_documents(plan.documents, check::strings(document.value("documents", json::array()), "documents"));
     for (const auto& dir : check::strings(document.value("mib_directories", json::array()), "mib_directories"))
-        add_documents(plan.documents, mib_modules(dir));
+        add_documents(plan.documents, mib_modules(dir, mib_roots));
     each_entry(document, "systems", [&](const json& s) {
         const std::string& name = check::string(s, "system");
         if (name.empty())

@@ -38,6 +38,7 @@ struct LoadPlan {
 // Reads a document for the server whose system is system. Slow (password
 // hashes, files) and touches no shared state: run it off the network
 // thread. RequestError naming the entry at fault.
-LoadPlan read_topology_document(const nlohmann::json& document, const std::string& system);
+LoadPlan read_topology_document(const nlohmann::json& document, const std::string& system,
+                                const std::vector<std::string>& mib_roots);
 
 }  // namespace qv::server

@@ -1,5 +1,8 @@
 #include "server/Session.hpp"
 
+#include <cstdio>
+
+#include "server/BufferBudget.hpp"
 #include "server/Dispatcher.hpp"
 #include "server/EventHub.hpp"
 #include "server/Log.hpp"
@@ -47,39 +50,85 @@ void Call::fail(ErrorCode code, const std::string& text)
     session_->finish_call();
 }
 
-Session::Session(asio::ip::tcp::socket socket, const SessionConfig& config, Dispatcher& dispatcher, EventHub& hub,
+Session::Session(asio::ip::tcp::socket socket, const SessionConfig& config, const SessionServices& services,
                  std::uint64_t number)
     : socket_(std::move(socket)),
       linger_(socket_.get_executor()),
       config_(config),
-      dispatcher_(dispatcher),
-      hub_(hub),
+      services_(services),
       number_(number),
-      decoder_(config.max_frame)
+      decoder_(config.max_frame),
+      started_(Clock::now()),
+      last_activity_(started_)
 {
     asio::error_code ec;
     const auto ep = socket_.remote_endpoint(ec);
-    peer_ = ec ? std::string("unknown peer") : ep.address().to_string() + ":" + std::to_string(ep.port());
+    address_ = ec ? std::string("unknown") : ep.address().to_string();
+    peer_ = ec ? std::string("unknown peer") : address_ + ":" + std::to_string(ep.port());
     socket_.set_option(asio::ip::tcp::no_delay(true), ec);
+    // A peer that vanished without a word (cable, crash) is found out.
+    socket_.set_option(asio::socket_base::keep_alive(true), ec);
+}
+
+void Session::log(const std::string& text) const
+{
+    if (!quiet_)
+        log_line("#" + std::to_string(number_) + " " + text);
 }
 
 void Session::start()
 {
-    log_line("#" + std::to_string(number_) + " connection from " + peer_);
+    log("connection from " + peer_);
     read();
 }
 
-void Session::set_user(std::string user, RightSet rights)
+void Session::refuse(const std::string& text)
+{
+    quiet_ = true;
+    send_and_close(json{{"type", "error"}, {"code", 1}, {"error", text}}, text);
+}
+
+void Session::set_user(std::string user, std::int64_t user_id, RightSet rights)
 {
     user_ = std::move(user);
+    user_id_ = user_id;
     rights_ = std::move(rights);
     logged_in_ = true;
 }
 
+void Session::check_time_limits(Clock::time_point now)
+{
+    if (closed_ || closing_)
+        return;
+    const Limits& limits = config_.limits;
+    auto passed = [&](Clock::time_point since, double limit) {
+        return limit > 0 && now - since > std::chrono::duration<double>(limit);
+    };
+    auto seconds = [](double s) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", s);
+        return std::string(text);
+    };
+    if (!hello_done_ && passed(started_, limits.hello_timeout)) {
+        const std::string text = "no hello within " + seconds(limits.hello_timeout) + " s";
+        send_and_close(json{{"type", "error"}, {"code", 1}, {"error", text}}, text);
+    } else if (reading_ && partial_since_ != Clock::time_point{} && passed(partial_since_, limits.frame_timeout)) {
+        const std::string text = "a frame was not completed within " + seconds(limits.frame_timeout) + " s";
+        send_and_close(error_frame(0, ErrorCode::Malformed, text), text);
+    } else if (!busy_ && passed(last_activity_, limits.idle_timeout)) {
+        close("idle for " + seconds(limits.idle_timeout) + " s");
+    }
+}
+
 void Session::read()
 {
-    if (reading_ || closing_ || closed_ || busy_)
+    if (reading_ || closing_ || closed_ || busy_ || scheduled_ || output_full())
         return;
+    // Everything still buffered here is the start of a frame not yet whole.
+    if (decoder_.buffered() == 0)
+        partial_since_ = {};
+    else if (partial_since_ == Clock::time_point{})
+        partial_since_ = Clock::now();
     reading_ = true;
     socket_.async_read_some(asio::buffer(in_buf_),
                             [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
@@ -96,32 +145,75 @@ void Session::on_read(const asio::error_code& ec, std::size_t n)
         close(ec == asio::error::eof ? "client closed the connection" : ec.message());
         return;
     }
+    last_activity_ = Clock::now();
     decoder_.feed(in_buf_.data(), n);
-    process();
+    if (account())
+        process();
+}
+
+void Session::schedule()
+{
+    if (scheduled_ || closed_)
+        return;
+    scheduled_ = true;
+    asio::post(socket_.get_executor(), [self = shared_from_this()] {
+        self->scheduled_ = false;
+        self->process();
+    });
 }
 
 void Session::process()
 {
-    if (processing_)
+    if (processing_ || scheduled_)
         return;
     processing_ = true;
-    while (!busy_ && !closing_ && !closed_) {
+    int handled = 0;
+    std::size_t taken = 0;
+    while (!busy_ && !closing_ && !closed_ && !output_full() && handled < kFramesPerTurn) {
         auto body = decoder_.next();
         if (!body)
             break;
+        ++handled;
+        taken += body->size();
+        partial_since_ = {};
         handle_frame(*body);
     }
     processing_ = false;
-    if (closed_ || closing_)
+    // The turn's replies leave in one gathered write.
+    write();
+    if (taken >= BufferBudget::kFreePerConnection && decoder_.buffered() == 0) {
+        // Let the decoder's grown buffer go with the large frame it held.
+        decoder_ = qv::proto::FrameDecoder(config_.max_frame);
+        services_.budget.released(taken);
+    }
+    if (closed_ || closing_ || !account())
         return;
     if (decoder_.failed()) {
         // Framing cannot be resynchronised: say why and hang up.
         send_and_close(error_frame(0, ErrorCode::Malformed, decoder_.error()), decoder_.error());
         return;
     }
-    read();
+    if (handled == kFramesPerTurn)
+        schedule();  // the others first; then the rest of this client's frames
+    else
+        read();
 }
 
+bool Session::account()
+{
+    const std::size_t held = decoder_.buffered() + out_bytes_;
+    const std::size_t want = held > BufferBudget::kFreePerConnection ? held - BufferBudget::kFreePerConnection : 0;
+    if (want > charged_ && !services_.budget.take(want - charged_)) {
+        close("the server's buffer memory is used up (" + std::to_string(services_.budget.used() >> 20) + " of " +
+              std::to_string(services_.budget.limit() >> 20) + " MiB); this client would hold " +
+              std::to_string(held) + " bytes");
+        return false;
+    }
+    if (want < charged_)
+        services_.budget.give(charged_ - want);
+    charged_ = want;
+    return true;
+}
 void Session::handle_frame(const std::string& body)
 {
     std::string why;
@@ -159,9 +251,8 @@ void Session::handle_hello(const json& hello)
     const std::string proposed = text_of("user");
     hello_done_ = true;
     if (!config_.require_login)
-        set_user(proposed, RightSet(rights::all().begin(), rights::all().end()));
-    log_line("#" + std::to_string(number_) + " hello from " + (application_.empty() ? "?" : application_) +
-             ", user " + (proposed.empty() ? "?" : proposed));
+        set_user(proposed, 0, RightSet(rights::all().begin(), rights::all().end()));
+    log("hello from " + (application_.empty() ? "?" : application_) + ", user " + (proposed.empty() ? "?" : proposed));
     send(json{{"type", "hello"},
               {"protocol", kProtocolVersion},
               {"server", kServerVersion},
@@ -181,7 +272,7 @@ void Session::handle_request(json request)
         return;
     }
     busy_ = true;
-    dispatcher_.dispatch(std::make_shared<Call>(shared_from_this(), number, std::move(request)));
+    services_.dispatcher.dispatch(std::make_shared<Call>(shared_from_this(), number, std::move(request)));
 }
 
 void Session::finish_call()
@@ -190,7 +281,7 @@ void Session::finish_call()
     if (processing_ || closed_)
         return;
     // Answered later by another job: go on with what the client sent meanwhile.
-    asio::post(socket_.get_executor(), [self = shared_from_this()] { self->process(); });
+    schedule();
 }
 
 void Session::send(const json& message)
@@ -200,7 +291,7 @@ void Session::send(const json& message)
     std::string frame = qv::proto::encode_frame(message, config_.max_frame);
     if (frame.empty()) {
         if (!message.contains("id")) {
-            log_line("#" + std::to_string(number_) + " event dropped: larger than the frame limit");
+            log("event dropped: larger than the frame limit");
             return;
         }
         frame = qv::proto::encode_frame(error_frame(message["id"].get<std::int64_t>(), ErrorCode::ServerError,
@@ -214,7 +305,11 @@ void Session::send(const json& message)
         close("client does not read: " + std::to_string(out_bytes_) + " bytes of output waiting");
         return;
     }
-    write();
+    if (!account())
+        return;
+    // Inside a turn the replies wait for its end, to leave together.
+    if (!processing_)
+        write();
 }
 
 void Session::send_and_close(const json& message, const std::string& reason)
@@ -230,9 +325,9 @@ void Session::close_after_output(const std::string& reason)
     if (closing_ || closed_)
         return;
     closing_ = true;
-    log_line("#" + std::to_string(number_) + " refused: " + reason);
+    log("refused: " + reason);
     // A client that will not take the last frame is cut off all the same.
-    linger_.expires_after(std::chrono::seconds(5));
+    linger_.expires_after(std::chrono::seconds(quiet_ ? 1 : 5));
     linger_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
         if (!ec)
             self->close("closed after an error");
@@ -243,7 +338,7 @@ void Session::close_after_output(const std::string& reason)
 
 void Session::write()
 {
-    if (writing_count_ > 0 || out_.empty() || closed_)
+    if (writing_count_ > 0 || out_.empty() || closed_ || processing_)
         return;
     std::vector<asio::const_buffer> buffers;
     for (const auto& frame : out_) {
@@ -265,6 +360,8 @@ void Session::on_written(const asio::error_code& ec, std::size_t n)
         close(ec.message());
         return;
     }
+    last_activity_ = Clock::now();
+    const bool was_full = output_full();
     for (std::size_t i = 0; i < writing_count_; ++i) {
         out_bytes_ -= out_.front().size();
         out_.pop_front();
@@ -274,7 +371,13 @@ void Session::on_written(const asio::error_code& ec, std::size_t n)
         close("closed after an error");
         return;
     }
+    if (n >= BufferBudget::kFreePerConnection)
+        services_.budget.released(n);
+    account();
     write();
+    // The client read enough: its waiting requests go on.
+    if (was_full && !output_full())
+        schedule();
 }
 
 void Session::close(const std::string& reason)
@@ -282,14 +385,17 @@ void Session::close(const std::string& reason)
     if (closed_)
         return;
     closed_ = true;
-    log_line("#" + std::to_string(number_) + " closed: " + reason);
+    log("closed: " + reason);
+    services_.budget.give(charged_);
+    services_.budget.released(charged_ + decoder_.buffered());
+    charged_ = 0;
     asio::error_code ignored;
     linger_.cancel();
     socket_.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
     socket_.close(ignored);
     // The queued frames stay until the session goes: a cancelled write may
     // still refer to them.
-    hub_.remove(number_);
+    services_.hub.remove(number_);
 }
 
 }  // namespace qv::server

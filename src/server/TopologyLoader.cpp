@@ -37,7 +37,7 @@ json TopologyLoader::apply(const LoadPlan& plan, ChangeSet& changes)
                [&] { objects_.replace(plan.objects[i].dn, plan.objects[i].cls, plan.objects[i].attrs, changes); });
     add_documents(plan.documents, changes);
     for (const auto& user : plan.users)
-        users_.put(UserRecord{user.name, user.hash, user.rights});
+        users_.put(UserRecord{0, user.name, user.hash, user.rights});
     return json{{"nodes", plan.nodes.size()},
                 {"types", plan.types.size()},
                 {"objects", plan.objects.size()},

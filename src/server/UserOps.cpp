@@ -83,7 +83,7 @@ void UserOps::put_password(const CallPtr& call, bool adding)
                     throw RequestError(ErrorCode::AlreadyExists, "user already exists: " + name);
                 if (!adding && !users_.find(name))
                     throw RequestError(ErrorCode::NoSuchObject, "no such user: " + name);
-                users_.put(UserRecord{name, *hash, rights});
+                users_.put(UserRecord{0, name, *hash, rights});
                 return json::object();
             });
             log_line("#" + std::to_string(call->session().number()) + (adding ? " added user " : " new password for ") +
