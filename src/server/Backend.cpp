@@ -1,9 +1,5 @@
 #include "server/Backend.hpp"
 
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
-
 #include "protocol/Dn.hpp"
 
 namespace qv::server {
@@ -20,7 +16,7 @@ Backend::Backend(const std::string& db_path, const std::string& system_name)
       class_schema(syntaxes),
       nodes(objects, index, node_schema, types),
       service(objects, class_schema, nodes, system_name),
-      loader(service, nodes, objects, syntaxes, users),
+      loader(service, nodes, node_schema, objects, index, syntaxes, users),
       queries(objects, index, system_name)
 {
     create_fixed_objects();
@@ -43,18 +39,9 @@ void Backend::create_fixed_objects()
 
 nlohmann::json Backend::load_file(const std::string& path, const std::vector<std::string>& mib_roots)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    auto document = nlohmann::json::parse(text.str(), nullptr, false);
-    if (document.is_discarded())
-        throw std::runtime_error(path + " is not valid JSON");
-    const LoadPlan plan = read_topology_document(document, system_name_, mib_roots);
     ChangeSet changes;
     Transaction t(db);
-    auto counts = loader.apply(plan, changes);
+    auto counts = load_document_file(path, system_name_, mib_roots, loader, changes);
     t.commit();
     return counts;
 }

@@ -29,8 +29,8 @@ public:
 
     const std::string& system_name() const { return system_name_; }
 
-    // Reads and stores a topology document file in one transaction; throws
-    // RequestError or std::runtime_error with the reason.
+    // Reads and stores a topology document file in one transaction, part
+    // after part; throws RequestError or std::runtime_error with the reason.
     nlohmann::json load_file(const std::string& path, const std::vector<std::string>& mib_roots = {});
 
     Database db;

@@ -28,7 +28,11 @@ const char* notification_type(Change::Kind kind)
 
 void EventHub::add(const std::shared_ptr<Session>& session) { sessions_[session->number()] = session; }
 
-void EventHub::remove(std::uint64_t number) { sessions_.erase(number); }
+void EventHub::remove(std::uint64_t number)
+{
+    if (sessions_.erase(number) && on_remove_)
+        on_remove_(number);
+}
 
 std::size_t EventHub::count_from(const std::string& address) const
 {

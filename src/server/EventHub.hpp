@@ -19,6 +19,8 @@ class EventHub {
 public:
     void add(const std::shared_ptr<Session>& session);
     void remove(std::uint64_t number);
+    // Told of each connection that ends.
+    void on_remove(std::function<void(std::uint64_t)> listener) { on_remove_ = std::move(listener); }
     void publish(const ChangeSet& changes);
     // Closes every connection (server shutdown).
     void close_all(const std::string& reason);
@@ -30,6 +32,7 @@ public:
 
 private:
     std::map<std::uint64_t, std::weak_ptr<Session>> sessions_;
+    std::function<void(std::uint64_t)> on_remove_;
 };
 
 }  // namespace qv::server

@@ -114,8 +114,12 @@ json NodeSchema::normalize(const std::string& attr, const json& value)
         return node_name(value);
     if (attr == "typeName") {
         const std::string& type = check::string(value, attr);
+        if (loading_ && known_types_.count(type))
+            return type;
         if (!types_.find(type))
             throw RequestError(ErrorCode::InvalidValue, "typeName: there is no topology type \"" + type + "\"");
+        if (loading_)
+            known_types_.insert(type);
         return type;
     }
     if (std::find(kNodeLists.begin(), kNodeLists.end(), attr) != kNodeLists.end())
@@ -156,7 +160,7 @@ json NodeSchema::normalize(const std::string& attr, const json& value)
 std::string NodeSchema::node_dn(const json& value, const std::string& what)
 {
     std::string dn = check::dn(value, what);
-    if (!index_.node(dn))
+    if (!loading_ && !index_.node(dn))
         throw RequestError(ErrorCode::InvalidValue, what + ": there is no topology node " + dn);
     return dn;
 }

@@ -17,7 +17,8 @@ Server::Server(const ServerConfig& config, Backend& backend)
       object_ops_(backend.service, backend.objects, writes_),
       album_ops_(backend.objects, backend.system_name()),
       topology_ops_(backend.queries, backend.index, backend.types, backend.syntaxes),
-      admin_ops_(backend.loader, backend.objects, backend.syntaxes, writes_, offload_, backend.system_name(), config.mib_roots),
+      admin_ops_(backend.objects, backend.syntaxes, writes_, offload_,
+                 AdminConfig{backend.db.path(), backend.system_name(), config.mib_roots, config.max_frame}),
       user_ops_(backend.users, writes_, offload_)
 {
     session_config_.require_login = config.require_login;
@@ -30,6 +31,7 @@ Server::Server(const ServerConfig& config, Backend& backend)
     topology_ops_.register_in(dispatcher_);
     admin_ops_.register_in(dispatcher_);
     user_ops_.register_in(dispatcher_);
+    hub_.on_remove([this](std::uint64_t number) { admin_ops_.connection_closed(number); });
 }
 
 Server::~Server()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <nlohmann/json.hpp>
 
@@ -17,10 +18,18 @@ public:
     WriteRunner(Database& db, EventHub& hub) : db_(db), hub_(hub) {}
 
     nlohmann::json run(const std::function<nlohmann::json(ChangeSet&)>& write);
+    // Announces what a write made elsewhere changed (a load, once committed).
+    void publish(const ChangeSet& changes) { hub_.publish(changes); }
+
+    // While a load holds the database's write lock, writes are refused at
+    // once with why (rather than waiting for the lock on the network thread).
+    void hold(std::string why) { held_ = std::move(why); }
+    void release() { held_.clear(); }
 
 private:
     Database& db_;
     EventHub& hub_;
+    std::string held_;
 };
 
 }  // namespace qv::server
