@@ -16,7 +16,7 @@ json parse_file(const std::string& path, const json::parser_callback_t& callback
         throw std::runtime_error("cannot read " + path);
     json document = json::parse(in, callback, /*allow_exceptions=*/false);
     if (document.is_discarded())
-        throw std::runtime_error(path + " is not valid JSON");
+        throw std::runtime_error(path + " is not a topology document (not valid JSON)");
     if (!document.is_object())
         throw std::runtime_error(path + " is not a topology document (not a JSON object)");
     return document;

@@ -6,19 +6,10 @@
 #include <sstream>
 
 #include "AdminError.hpp"
+#include "protocol/DocumentParts.hpp"
 
 namespace object_commands {
 namespace {
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw AdminError("cannot read " + path + ": " + std::strerror(errno));
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 nlohmann::json attrs_argument(const std::string& text)
 {
@@ -47,12 +38,25 @@ nlohmann::json value_argument(const std::string& text)
 void load(AdminContext& ctx, const Args& args)
 {
     AdminContext::expect_args(args, 1, 1, "load FILE");
-    const std::string text = read_file(args[0]);
-    auto document = nlohmann::json::parse(text, nullptr, false);
-    if (document.is_discarded() || !document.is_object())
-        throw AdminError(args[0] + " is not a topology document (not a JSON object)");
-    const nlohmann::json r = ctx.call("admin.load", {{"document", std::move(document)}});
-    ReplyReader reply(r, "the admin.load reply");
+    // Sent in parts, each well inside a frame, so that a document of any
+    // size loads; the server stores them in one transaction, which the last
+    // part commits (so each part waits to know whether it is the last).
+    constexpr double kCommitSeconds = 3600;
+    nlohmann::json pending;
+    try {
+        qv::proto::DocumentParts::split_file(args[0], [&](nlohmann::json part) {
+            if (!pending.is_null())
+                ctx.call("admin.load_part", {{"part", std::move(pending)}, {"last", false}}, kCommitSeconds);
+            pending = std::move(part);
+        });
+    } catch (const std::runtime_error& e) {
+        if (dynamic_cast<const AdminError*>(&e))
+            throw;
+        throw AdminError(e.what());
+    }
+    const nlohmann::json r =
+        ctx.call("admin.load_part", {{"part", std::move(pending)}, {"last", true}}, kCommitSeconds);
+    ReplyReader reply(r, "the admin.load_part reply");
     const auto nodes = reply.integer("nodes"), types = reply.integer("types");
     const auto objects = reply.integer("objects"), users = reply.integer("users");
     ctx.accept(reply);
@@ -66,11 +70,29 @@ void dump(AdminContext& ctx, const Args& args)
     nlohmann::json params = nlohmann::json::object();
     if (!args.empty())
         params["dn"] = ctx.dn_argument(args[0]);
-    const nlohmann::json r = ctx.call("admin.dump", params);
-    ReplyReader reply(r, "the admin.dump reply");
-    const nlohmann::json& objects = reply.array("objects");
-    ctx.accept(reply);
-    ctx.print_json(objects);
+    // Page after page, each printed as it comes, as one JSON array.
+    std::int64_t after = 0;
+    bool first = true;
+    do {
+        params["after"] = after;
+        const nlohmann::json page = ctx.call("admin.dump", params);
+        ReplyReader reply(page, "the admin.dump reply");
+        const nlohmann::json& objects = reply.array("objects");
+        after = reply.integer_or("next", 0, 0);
+        ctx.accept(reply);
+        for (const auto& object : objects) {
+            std::string text = object.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+            std::string indented = "  ";
+            for (char c : text) {
+                indented.push_back(c);
+                if (c == '\n')
+                    indented += "  ";
+            }
+            ctx.out() << (first ? "[\n" : ",\n") << indented;
+            first = false;
+        }
+    } while (after > 0);
+    ctx.out() << (first ? "[]\n" : "\n]\n");
 }
 
 void get(AdminContext& ctx, const Args& args)
