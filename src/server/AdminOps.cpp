@@ -1,5 +1,7 @@
 #include "server/AdminOps.hpp"
 
+#include <malloc.h>
+
 #include <algorithm>
 
 #include "server/Log.hpp"
@@ -107,6 +109,9 @@ void AdminOps::store_part(const CallPtr& call, std::shared_ptr<json> part, bool 
             log_line(who + " loaded a topology: " + counts->dump() +
                      (done->changes_dropped() ? " (too many changes to announce one by one)" : ""));
             writes_.publish(done->changes());
+            done.reset();
+            // The load's buffers and its connection's cache are free now: give them back.
+            malloc_trim(0);
             call->reply(*counts);
         });
 }

@@ -29,7 +29,7 @@ public:
     bool answered() const { return answered_; }
 
     // {"id", "ok": true, ...result}
-    void reply(const nlohmann::json& result = nlohmann::json::object());
+    void reply(nlohmann::json result = nlohmann::json::object());
     // {"id", "ok": false, "code", "error"}
     void fail(ErrorCode code, const std::string& text);
 

@@ -98,12 +98,12 @@ json NodeSchema::default_value(const std::string& attr)
     return json::array();
 }
 
-json NodeSchema::with_defaults(const json& stored)
+json NodeSchema::with_defaults(json stored)
 {
     json out = json::object();
     for (const auto& attr : attribute_names()) {
         auto it = stored.find(attr);
-        out[attr] = it != stored.end() ? *it : default_value(attr);
+        out[attr] = it != stored.end() ? std::move(*it) : default_value(attr);
     }
     return out;
 }

@@ -27,7 +27,7 @@ public:
     // The value of an attribute a node never had set.
     static nlohmann::json default_value(const std::string& attr);
     // Stored attributes completed with the defaults of the missing ones.
-    static nlohmann::json with_defaults(const nlohmann::json& stored);
+    static nlohmann::json with_defaults(nlohmann::json stored);
 
     // The canonical form of a value; RequestError when it is not acceptable.
     nlohmann::json normalize(const std::string& attr, const nlohmann::json& value);

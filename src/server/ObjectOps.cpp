@@ -44,14 +44,18 @@ json ObjectOps::get(Call& call)
 {
     StoredObject object = objects_.get(target(call));
     Params p(call.params());
-    json attrs = object.attrs;
+    json result = json::object();
     if (p.has("attrs")) {
-        attrs = json::object();
+        json& attrs = result["attrs"] = json::object();
         for (const auto& name : p.strings("attrs"))
-            if (object.attrs.contains(name))
-                attrs[name] = object.attrs[name];
+            if (auto it = object.attrs.find(name); it != object.attrs.end())
+                attrs[name] = std::move(*it);
+    } else {
+        result["attrs"] = std::move(object.attrs);
     }
-    return json{{"dn", object.dn}, {"class", object.cls}, {"attrs", attrs}};
+    result["dn"] = std::move(object.dn);
+    result["class"] = std::move(object.cls);
+    return result;
 }
 
 json ObjectOps::create(Call& call)

@@ -49,8 +49,8 @@ StoredObject ObjectService::get(const std::string& dn)
     if (!object)
         throw RequestError(ErrorCode::NoSuchObject, "no such object: " + dn);
     if (object->cls == "topoNode")
-        object->attrs = NodeSchema::with_defaults(object->attrs);
-    return *object;
+        object->attrs = NodeSchema::with_defaults(std::move(object->attrs));
+    return std::move(*object);
 }
 
 json ObjectService::normalized(const std::string& cls, const std::string& dn, const json& attrs)

@@ -23,18 +23,16 @@ json error_frame(std::int64_t id, ErrorCode code, const std::string& text)
 
 }  // namespace
 
-void Call::reply(const json& result)
+void Call::reply(json result)
 {
     if (answered_)
         return;
     answered_ = true;
-    json frame = json::object();
-    frame["id"] = id_;
-    frame["ok"] = true;
-    if (result.is_object())
-        for (auto it = result.begin(); it != result.end(); ++it)
-            frame[it.key()] = it.value();
-    session_->send(frame);
+    if (!result.is_object())
+        result = json::object();
+    result["id"] = id_;
+    result["ok"] = true;
+    session_->send(result);
     session_->finish_call();
 }
 
@@ -169,7 +167,9 @@ void Session::process()
     processing_ = true;
     int handled = 0;
     std::size_t taken = 0;
-    while (!busy_ && !closing_ && !closed_ && !output_full() && handled < kFramesPerTurn) {
+    const std::size_t output_before = out_bytes_;
+    auto turn_over = [&] { return handled == kFramesPerTurn || out_bytes_ >= output_before + kTurnOutput; };
+    while (!busy_ && !closing_ && !closed_ && !output_full() && !turn_over()) {
         auto body = decoder_.next();
         if (!body)
             break;
@@ -193,7 +193,7 @@ void Session::process()
         send_and_close(error_frame(0, ErrorCode::Malformed, decoder_.error()), decoder_.error());
         return;
     }
-    if (handled == kFramesPerTurn)
+    if (turn_over())
         schedule();  // the others first; then the rest of this client's frames
     else
         read();

@@ -48,6 +48,8 @@ public:
     // At most this many frames of one client are handled before the others
     // get their turn.
     static constexpr int kFramesPerTurn = 16;
+    // ...or fewer, once their replies pass this size.
+    static constexpr std::size_t kTurnOutput = 64 * 1024;
     // Past this much unsent output the client's further requests wait until
     // it reads: a client that does not read costs nothing more.
     static constexpr std::size_t kOutputHighWater = 256 * 1024;
