@@ -1,6 +1,7 @@
 #include "platform/Connection.hpp"
 
 #include <cerrno>
+#include <cstdlib>
 #include <iostream>
 
 #include "platform/ReplyReader.hpp"
@@ -34,6 +35,10 @@ QvStatus Connection::open(const std::string& host, int port, const nlohmann::jso
     QvStatus st = HostResolver::resolve(host, port, addresses);
     if (st)
         st = socket_.connect_any(addresses, peer_, deadline);
+    // With a certificate authority named, the server must prove who it is.
+    const char* ca_file = std::getenv("QV_TLS_CA");
+    if (st && ca_file && *ca_file)
+        st = socket_.start_tls(ca_file, host, peer_, deadline);
     return st ? handshake(client_hello, deadline, hello) : st;
 }
 

@@ -105,6 +105,10 @@ CommandLine parse_command_line(const std::vector<std::string>& args)
             c.load_file = take();
         else if (option == "--mib-dir")
             c.mib_roots.push_back(take());
+        else if (option == "--tls-cert")
+            c.tls_cert = take();
+        else if (option == "--tls-key")
+            c.tls_key = take();
         else if (limit_option(option, take, c.limits))
             continue;
         else
@@ -116,6 +120,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args)
         throw UsageError("--db needs a file name");
     if (c.system_name.empty())
         c.system_name = host_name();
+    if (c.tls_cert.empty() != c.tls_key.empty())
+        throw UsageError("--tls-cert and --tls-key go together");
     if (c.mib_roots.empty())
         c.mib_roots.push_back(kDefaultMibRoot);
     if (c.system_name.find('"') != std::string::npos)
@@ -143,6 +149,8 @@ std::string usage_text()
            "  --idle-timeout S     seconds a client may stay silent (default 28800)\n"
            "  --frame-timeout S    seconds to complete a frame once begun (default 30)\n"
            "  --login-delay S      first delay of a refused login (default 1; doubles)\n"
+           "  --tls-cert FILE      serve TLS with this certificate (PEM, with its chain)\n"
+           "  --tls-key FILE       and this private key (PEM)\n"
            "  --help, --version\n";
 }
 

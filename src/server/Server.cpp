@@ -25,6 +25,20 @@ Server::Server(const ServerConfig& config, Backend& backend)
     session_config_.system_name = backend.system_name();
     session_config_.max_frame = config.max_frame;
     session_config_.limits = config.limits;
+    if (!config.tls_cert.empty()) {
+        tls_ = std::make_unique<asio::ssl::context>(asio::ssl::context::tls_server);
+        tls_->set_options(asio::ssl::context::default_workarounds | asio::ssl::context::no_sslv2 |
+                          asio::ssl::context::no_sslv3 | asio::ssl::context::no_tlsv1 |
+                          asio::ssl::context::no_tlsv1_1 | asio::ssl::context::single_dh_use);
+        asio::error_code ec;
+        tls_->use_certificate_chain_file(config.tls_cert, ec);
+        if (ec)
+            throw std::runtime_error("--tls-cert " + config.tls_cert + ": " + ec.message());
+        tls_->use_private_key_file(config.tls_key, asio::ssl::context::pem, ec);
+        if (ec)
+            throw std::runtime_error("--tls-key " + config.tls_key + ": " + ec.message());
+        session_config_.tls = tls_.get();
+    }
     session_ops_.register_in(dispatcher_);
     object_ops_.register_in(dispatcher_);
     album_ops_.register_in(dispatcher_);
@@ -82,7 +96,8 @@ void Server::run()
     });
     log_line("listening on " + config_.listen + " port " + std::to_string(port_) + ", system " +
              backend_.system_name() + ", database " + backend_.db.path() +
-             (config_.require_login ? ", login required" : ", open mode (no login)"));
+             (config_.require_login ? ", login required" : ", open mode (no login)") +
+             (tls_ ? ", TLS" : ""));
     accept();
     watch_time_limits();
     io_.run();

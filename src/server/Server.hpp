@@ -47,6 +47,7 @@ private:
     const ServerConfig& config_;
     Backend& backend_;
     SessionConfig session_config_;
+    std::unique_ptr<asio::ssl::context> tls_;
     asio::io_context io_;
     asio::thread_pool pool_{2};
     asio::ip::tcp::acceptor acceptor_{io_};

@@ -37,6 +37,9 @@ struct ServerConfig {
     // The directories (and those below) a document's mib_directories may name.
     std::vector<std::string> mib_roots;
     Limits limits;
+    // PEM files: the server's certificate (with its chain) and private key.
+    std::string tls_cert;
+    std::string tls_key;
 };
 
 // Where a document may read MIB files when the command line names none.

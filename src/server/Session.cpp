@@ -50,8 +50,8 @@ void Call::fail(ErrorCode code, const std::string& text)
 
 Session::Session(asio::ip::tcp::socket socket, const SessionConfig& config, const SessionServices& services,
                  std::uint64_t number)
-    : socket_(std::move(socket)),
-      linger_(socket_.get_executor()),
+    : stream_(std::move(socket)),
+      linger_(stream_.tcp().get_executor()),
       config_(config),
       services_(services),
       number_(number),
@@ -60,12 +60,12 @@ Session::Session(asio::ip::tcp::socket socket, const SessionConfig& config, cons
       last_activity_(started_)
 {
     asio::error_code ec;
-    const auto ep = socket_.remote_endpoint(ec);
+    const auto ep = stream_.tcp().remote_endpoint(ec);
     address_ = ec ? std::string("unknown") : ep.address().to_string();
     peer_ = ec ? std::string("unknown peer") : address_ + ":" + std::to_string(ep.port());
-    socket_.set_option(asio::ip::tcp::no_delay(true), ec);
+    stream_.tcp().set_option(asio::ip::tcp::no_delay(true), ec);
     // A peer that vanished without a word (cable, crash) is found out.
-    socket_.set_option(asio::socket_base::keep_alive(true), ec);
+    stream_.tcp().set_option(asio::socket_base::keep_alive(true), ec);
 }
 
 void Session::log(const std::string& text) const
@@ -77,7 +77,43 @@ void Session::log(const std::string& text) const
 void Session::start()
 {
     log("connection from " + peer_);
-    read();
+    if (config_.tls)
+        choose_stream();
+    else
+        read();
+}
+
+void Session::choose_stream()
+{
+    stream_.async_sniff([self = shared_from_this()](const asio::error_code& ec, bool tls) {
+        if (self->closed_ || self->closing_)
+            return;
+        if (ec) {
+            self->close(ec.message());
+            return;
+        }
+        if (tls) {
+            self->stream_.async_start_tls(*self->config_.tls, [self](const asio::error_code& handshake_ec) {
+                if (self->closed_ || self->closing_)
+                    return;
+                if (handshake_ec) {
+                    self->close("TLS handshake failed: " + handshake_ec.message());
+                    return;
+                }
+                self->log("TLS " + std::string(SSL_get_version(self->stream_.ssl())));
+                self->read();
+            });
+            return;
+        }
+        const bool this_machine = self->address_ == "127.0.0.1" || self->address_ == "::1";
+        if (self->config_.require_login && !this_machine) {
+            const std::string text = "this server takes logins from other machines only over TLS: "
+                                     "set QV_TLS_CA to the file of the certificate authority that signed its certificate";
+            self->send_and_close(json{{"type", "error"}, {"code", 1}, {"error", text}}, "plain text from " + self->address_);
+            return;
+        }
+        self->read();
+    });
 }
 
 void Session::refuse(const std::string& text)
@@ -128,7 +164,7 @@ void Session::read()
     else if (partial_since_ == Clock::time_point{})
         partial_since_ = Clock::now();
     reading_ = true;
-    socket_.async_read_some(asio::buffer(in_buf_),
+    stream_.async_read_some(asio::buffer(in_buf_),
                             [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
                                 self->on_read(ec, n);
                             });
@@ -140,7 +176,8 @@ void Session::on_read(const asio::error_code& ec, std::size_t n)
     if (closed_)
         return;
     if (ec) {
-        close(ec == asio::error::eof ? "client closed the connection" : ec.message());
+        const bool ended = ec == asio::error::eof || ec == asio::ssl::error::stream_truncated;
+        close(ended ? "client closed the connection" : ec.message());
         return;
     }
     last_activity_ = Clock::now();
@@ -154,7 +191,7 @@ void Session::schedule()
     if (scheduled_ || closed_)
         return;
     scheduled_ = true;
-    asio::post(socket_.get_executor(), [self = shared_from_this()] {
+    asio::post(linger_.get_executor(), [self = shared_from_this()] {
         self->scheduled_ = false;
         self->process();
     });
@@ -347,7 +384,7 @@ void Session::write()
             break;
     }
     writing_count_ = buffers.size();
-    asio::async_write(socket_, buffers, [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
+    stream_.async_write(buffers, [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
         self->on_written(ec, n);
     });
 }
@@ -389,10 +426,8 @@ void Session::close(const std::string& reason)
     services_.budget.give(charged_);
     services_.budget.released(charged_ + decoder_.buffered());
     charged_ = 0;
-    asio::error_code ignored;
     linger_.cancel();
-    socket_.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
-    socket_.close(ignored);
+    stream_.close();
     // The queued frames stay until the session goes: a cancelled write may
     // still refer to them.
     services_.hub.remove(number_);

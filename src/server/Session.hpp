@@ -18,6 +18,7 @@
 #include "server/ChangeSet.hpp"
 #include "server/Discriminator.hpp"
 #include "server/ServerConfig.hpp"
+#include "server/SessionStream.hpp"
 
 namespace qv::server {
 
@@ -32,6 +33,9 @@ struct SessionConfig {
     // A client that lets this much output pile up is disconnected.
     std::size_t max_output = 64u * 1024u * 1024u;
     Limits limits;
+    // When set, a client may speak TLS; with require_login, a client not on
+    // this machine (127.0.0.1, ::1) must.
+    asio::ssl::context* tls = nullptr;
 };
 
 // What every session shares with the server.
@@ -95,6 +99,7 @@ public:
     std::size_t queued_output() const { return out_bytes_; }
 
 private:
+    void choose_stream();
     void read();
     void on_read(const asio::error_code& ec, std::size_t n);
     void schedule();
@@ -108,7 +113,7 @@ private:
     void on_written(const asio::error_code& ec, std::size_t n);
     void log(const std::string& text) const;
 
-    asio::ip::tcp::socket socket_;
+    SessionStream stream_;
     asio::steady_timer linger_;
     const SessionConfig& config_;
     SessionServices services_;
