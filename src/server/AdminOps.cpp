@@ -15,12 +15,12 @@ namespace {
 using nlohmann::json;
 
 // A document or a part of one: a JSON object, or its text.
-std::shared_ptr<json> document_param(const Call& call, const char* name)
+std::shared_ptr<json> document_param(Call& call, const char* name)
 {
     Params p(call.params());
     if (!p.has(name))
         throw RequestError(ErrorCode::Malformed, std::string("the parameter \"") + name + "\" is missing");
-    auto document = std::make_shared<json>(call.params()[name]);
+    auto document = std::make_shared<json>(call.take(name));
     if (document->is_string()) {
         *document = json::parse(document->get<std::string>(), nullptr, false);
         if (document->is_discarded())

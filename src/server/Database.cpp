@@ -104,6 +104,9 @@ void Database::configure()
     exec("PRAGMA synchronous=FULL");
     exec("PRAGMA foreign_keys=OFF");
     exec("PRAGMA cache_size=-32768");
+    // Reads of a large database from the mapped file, without a system call
+    // per page.
+    exec("PRAGMA mmap_size=1073741824");
 }
 
 void Database::migrate()

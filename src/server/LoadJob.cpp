@@ -14,6 +14,7 @@ void LoadJob::add(const nlohmann::json& part)
     backend_.loader.apply(plan, progress_, changes);
     if (dropped_ || changes_.size() + changes.size() > kMaxChanges) {
         dropped_ = true;
+        progress_.record_node_changes = false;
         changes_.clear();
         changes_.shrink_to_fit();
         return;

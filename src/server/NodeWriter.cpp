@@ -149,7 +149,7 @@ void NodeWriter::replace(const std::string& dn, const json& attrs, ChangeSet& ch
     store(dn, values, true);
 }
 
-void NodeWriter::load(const NodeEntry& entry, const std::string& system, ChangeSet& changes)
+void NodeWriter::load(const NodeEntry& entry, const std::string& system, ChangeSet* changes)
 {
     json values = json::object();
     for (const json* part : {&entry.plain, &entry.references})
@@ -161,15 +161,17 @@ void NodeWriter::load(const NodeEntry& entry, const std::string& system, ChangeS
     if (cls && *cls != "topoNode")
         throw RequestError(ErrorCode::Conflict, entry.dn + " exists and is not a topology node");
     const std::string parent = entry.dn.substr(0, entry.dn.rfind("/topoNodeId="));
-    if (cls) {
+    if (cls)
         objects_.update_attrs(entry.dn, values);
+    else
+        objects_.insert(StoredObject{entry.dn, parent, "topoNode", values});
+    if (changes && cls) {
         std::vector<std::string> names;
         for (auto it = values.begin(); it != values.end(); ++it)
             names.push_back(it.key());
-        changes.push_back({Change::Kind::AttributesChanged, entry.dn, "topoNode", parent, std::move(names)});
-    } else {
-        objects_.insert(StoredObject{entry.dn, parent, "topoNode", values});
-        changes.push_back({Change::Kind::Created, entry.dn, "topoNode", parent, {}});
+        changes->push_back({Change::Kind::AttributesChanged, entry.dn, "topoNode", parent, std::move(names)});
+    } else if (changes) {
+        changes->push_back({Change::Kind::Created, entry.dn, "topoNode", parent, {}});
     }
     index_.put_node(NodeRow{entry.dn, system, entry.id, string_attr(values, "name"), string_attr(values, "typeName")});
     index_.put_references(entry.dn, NodeSchema::references(values), !cls);

@@ -36,7 +36,7 @@ public:
     // For the loader: makes a node of a document hold exactly what its entry
     // says, written once with its references; the nodes these name are the
     // loader's to check (NodeSchema::set_loading).
-    void load(const NodeEntry& entry, const std::string& system, ChangeSet& changes);
+    void load(const NodeEntry& entry, const std::string& system, ChangeSet* changes);
     bool type_in_use(const std::string& type_name) { return index_.type_in_use(type_name); }
 
 private:

@@ -19,6 +19,9 @@ namespace qv::server {
 struct LoadProgress {
     EntryOffsets seen;
     LoadChecks checks;
+    // Once false, nodes are stored without a change record each (a load too
+    // large to announce node by node).
+    bool record_node_changes = true;
 };
 
 class TopologyLoader {
