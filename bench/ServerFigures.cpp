@@ -29,6 +29,8 @@ ProcessFigures read_process(pid_t pid)
             f.rss_kib = std::stol(line.substr(6));
         if (line.rfind("VmHWM:", 0) == 0)
             f.peak_kib = std::stol(line.substr(6));
+        if (line.rfind("RssAnon:", 0) == 0)
+            f.anon_kib = std::stol(line.substr(8));
     }
     return f;
 }

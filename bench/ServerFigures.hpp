@@ -10,6 +10,7 @@ struct ProcessFigures {
     double cpu_seconds = 0;  // user and system
     long rss_kib = 0;
     long peak_kib = 0;       // the largest resident size so far
+    long anon_kib = 0;       // resident memory of the process's own (not mapped files)
 };
 
 ProcessFigures read_process(pid_t pid);

@@ -17,7 +17,7 @@ namespace qv::proto {
 class DocumentParts {
 public:
     // A part is given on when its entries' JSON passes this many bytes.
-    static constexpr std::size_t kDefaultPartBytes = 1u << 20;
+    static constexpr std::size_t kDefaultPartBytes = 256u << 10;
 
     using Sink = std::function<void(nlohmann::json part)>;
 

@@ -105,18 +105,24 @@ void LoadChecks::check_cycles(const Graph& g, TopoIndex& index, const std::strin
         while (!path.empty()) {
             Step& top = path.back();
             std::string next_dn;
+            std::size_t at = std::string::npos;
             bool have_next = false;
             if (top.at != std::string::npos) {
                 const std::size_t end = first_ref_[g.entry_of[top.at] + 1];
                 while (top.next < end && std::strcmp(refs_[top.next].attr, "parents") != 0)
                     ++top.next;
                 if (top.next < end) {
-                    next_dn = node_dn(system, refs_[top.next++].target);
+                    const std::int64_t target = refs_[top.next++].target;
+                    at = g.find(target);
+                    if (at == std::string::npos)
+                        next_dn = node_dn(system, target);
                     have_next = true;
                 }
             } else if (!top.up.empty()) {
                 next_dn = std::move(top.up.back());
                 top.up.pop_back();
+                if (next_dn.compare(0, prefix.size(), prefix) == 0)
+                    at = g.find(std::stoll(next_dn.substr(prefix.size())));
                 have_next = true;
             }
             if (!have_next) {
@@ -127,9 +133,6 @@ void LoadChecks::check_cycles(const Graph& g, TopoIndex& index, const std::strin
                 path.pop_back();
                 continue;
             }
-            std::size_t at = std::string::npos;
-            if (next_dn.compare(0, prefix.size(), prefix) == 0)
-                at = g.find(std::stoll(next_dn.substr(prefix.size())));
             const char seen = at != std::string::npos ? state[at] : stored_state[next_dn];
             if (seen == kOnPath) {
                 // The cycle runs from that node to here; name a node of the document on it.

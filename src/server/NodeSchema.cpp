@@ -159,8 +159,11 @@ json NodeSchema::normalize(const std::string& attr, const json& value)
 
 std::string NodeSchema::node_dn(const json& value, const std::string& what)
 {
+    // A loaded document's references were spelt canonically by the loader.
+    if (loading_ && value.is_string())
+        return value.get<std::string>();
     std::string dn = check::dn(value, what);
-    if (!loading_ && !index_.node(dn))
+    if (!index_.node(dn))
         throw RequestError(ErrorCode::InvalidValue, what + ": there is no topology node " + dn);
     return dn;
 }

@@ -157,15 +157,15 @@ void NodeWriter::load(const NodeEntry& entry, const std::string& system, ChangeS
             values[it.key()] = schema_.normalize(it.key(), it.value());
     if (!values.contains("name"))
         values["name"] = "";
-    const auto cls = objects_.class_of(entry.dn);
-    if (cls && *cls != "topoNode")
-        throw RequestError(ErrorCode::Conflict, entry.dn + " exists and is not a topology node");
     const std::string parent = entry.dn.substr(0, entry.dn.rfind("/topoNodeId="));
-    if (cls)
+    // Most nodes of a load are new: one insert finds out.
+    const bool existed = !objects_.insert_new(StoredObject{entry.dn, parent, "topoNode", values});
+    if (existed) {
+        if (objects_.class_of(entry.dn) != std::optional<std::string>("topoNode"))
+            throw RequestError(ErrorCode::Conflict, entry.dn + " exists and is not a topology node");
         objects_.update_attrs(entry.dn, values);
-    else
-        objects_.insert(StoredObject{entry.dn, parent, "topoNode", values});
-    if (changes && cls) {
+    }
+    if (changes && existed) {
         std::vector<std::string> names;
         for (auto it = values.begin(); it != values.end(); ++it)
             names.push_back(it.key());
@@ -174,7 +174,7 @@ void NodeWriter::load(const NodeEntry& entry, const std::string& system, ChangeS
         changes->push_back({Change::Kind::Created, entry.dn, "topoNode", parent, {}});
     }
     index_.put_node(NodeRow{entry.dn, system, entry.id, string_attr(values, "name"), string_attr(values, "typeName")});
-    index_.put_references(entry.dn, NodeSchema::references(values), !cls);
+    index_.put_references(entry.dn, NodeSchema::references(values), !existed);
 }
 
 void NodeWriter::forget(const std::string& dn, ChangeSet& changes)

@@ -1,5 +1,7 @@
 #include "server/ObjectStore.hpp"
 
+#include <sqlite3.h>
+
 namespace qv::server {
 namespace {
 
@@ -45,6 +47,15 @@ void ObjectStore::insert(const StoredObject& object)
     StatementUse s(db_.prepare("INSERT INTO objects(dn, parent, class, attrs) VALUES(?1, ?2, ?3, ?4)"));
     s->bind(1, object.dn).bind(2, object.parent).bind(3, object.cls).bind(4, dump_attrs(object.attrs));
     s->run();
+}
+
+bool ObjectStore::insert_new(const StoredObject& object)
+{
+    StatementUse s(db_.prepare(
+        "INSERT INTO objects(dn, parent, class, attrs) VALUES(?1, ?2, ?3, ?4) ON CONFLICT(dn) DO NOTHING"));
+    s->bind(1, object.dn).bind(2, object.parent).bind(3, object.cls).bind(4, dump_attrs(object.attrs));
+    s->run();
+    return sqlite3_changes(db_.handle()) > 0;
 }
 
 void ObjectStore::update_attrs(const std::string& dn, const nlohmann::json& attrs)
