@@ -127,8 +127,9 @@ void load_figures(const qv::test::TestServer& server, int total_objects)
                  format("%.2f x the document; ", peak_mb * 1e6 / static_cast<double>(bytes)) +
                      format("%.0f MB after, ", mb(after.anon_kib)) +
                      format("%.0f MB resident at most with the mapped database", mb(after.peak_kib)));
-    print_figure("  database", format("%.0f MB", static_cast<double>(file_size(server.db_path())) / 1e6),
-                 "write-ahead log " + format("%.1f MB", static_cast<double>(file_size(server.db_path() + "-wal")) / 1e6));
+    const double db_mb = static_cast<double>(file_size(server.db_path())) / 1e6;
+    const double wal_mb = static_cast<double>(file_size(server.db_path() + "-wal")) / 1e6;
+    print_figure("  database", format("%.0f MB", db_mb), "write-ahead log " + format("%.1f MB", wal_mb));
 
     const Rows rows = read_rows(server.db_path());
     const double baseline = insert_once(rows, server.dir() + "/baseline.db");

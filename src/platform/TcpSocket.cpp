@@ -157,7 +157,8 @@ QvStatus TcpSocket::send_all(const std::string& bytes, const Deadline& deadline)
         if (fd_ < 0)
             return QvStatus::failure(QvStatus::ConnectionLost, "The connection is closed");
         if (tls_) {
-            const int n = SSL_write(tls_, bytes.data() + sent, static_cast<int>(std::min<std::size_t>(bytes.size() - sent, 1 << 30)));
+            const auto chunk = static_cast<int>(std::min<std::size_t>(bytes.size() - sent, 1u << 30));
+            const int n = SSL_write(tls_, bytes.data() + sent, chunk);
             if (n > 0) {
                 sent += static_cast<std::size_t>(n);
                 continue;

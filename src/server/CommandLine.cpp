@@ -33,7 +33,9 @@ double seconds(const std::string& option, const std::string& text)
 // The limit options: name, and where the value goes.
 bool limit_option(const std::string& option, const std::function<std::string()>& take, Limits& l)
 {
-    const auto count = [&](std::size_t& field, long min) { field = static_cast<std::size_t>(number(option, take(), min, INT_MAX)); };
+    const auto count = [&](std::size_t& field, long min) {
+        field = static_cast<std::size_t>(number(option, take(), min, INT_MAX));
+    };
     if (option == "--max-connections")
         count(l.max_connections, 1);
     else if (option == "--max-connections-per-address")

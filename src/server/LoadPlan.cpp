@@ -103,7 +103,8 @@ LoadPlan read_topology_document(const json& document, const std::string& system,
     LoadPlan plan;
     read_syntaxes(document, plan);
     each_entry(document, "types", offsets.types, [&](const json& t) { plan.types.push_back(read_type(t, system)); });
-    each_entry(document, "nodes", offsets.nodes, [&](const json& n) { plan.nodes.push_back(read_node_entry(n, system)); });
+    each_entry(document, "nodes", offsets.nodes,
+               [&](const json& n) { plan.nodes.push_back(read_node_entry(n, system)); });
     each_entry(document, "objects", offsets.objects, [&](const json& o) {
         check::object(o, "object");
         check::only_members(o, {"dn", "class", "attrs"}, "object");

@@ -31,9 +31,11 @@ void read_monitor(const json& m, const std::string& system, NodeEntry& e)
     if (m.contains("rotation"))
         e.plain["monitorRotation"] = m["rotation"];
     if (m.contains("visible"))
-        e.references["monitorVisibleChildren"] = id_list(m["visible"], system, "monitorVisibleChildren", "monitor.visible", e);
+        e.references["monitorVisibleChildren"] =
+            id_list(m["visible"], system, "monitorVisibleChildren", "monitor.visible", e);
     if (m.contains("hidden"))
-        e.references["monitorHiddenChildren"] = id_list(m["hidden"], system, "monitorHiddenChildren", "monitor.hidden", e);
+        e.references["monitorHiddenChildren"] =
+            id_list(m["hidden"], system, "monitorHiddenChildren", "monitor.hidden", e);
 }
 
 void read_array(const json& a, const std::string& system, NodeEntry& e)
@@ -41,9 +43,11 @@ void read_array(const json& a, const std::string& system, NodeEntry& e)
     check::object(a, "array");
     check::only_members(a, {"visible", "hidden", "orientation", "columns", "cell_width", "cell_height"}, "array");
     if (a.contains("visible"))
-        e.references["arrayVisibleChildren"] = id_list(a["visible"], system, "arrayVisibleChildren", "array.visible", e);
+        e.references["arrayVisibleChildren"] =
+            id_list(a["visible"], system, "arrayVisibleChildren", "array.visible", e);
     if (a.contains("hidden"))
-        e.references["arrayHiddenChildren"] = id_list(a["hidden"], system, "arrayHiddenChildren", "array.hidden", e);
+        e.references["arrayHiddenChildren"] =
+            id_list(a["hidden"], system, "arrayHiddenChildren", "array.hidden", e);
     if (a.contains("orientation")) {
         const std::string& o = check::string(a["orientation"], "array.orientation");
         if (o != "horizontal" && o != "vertical")

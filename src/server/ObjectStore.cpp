@@ -132,10 +132,10 @@ std::int64_t ObjectStore::page(const std::string& below, std::int64_t after, std
 {
     // Creation order puts parents first; a subtree is its root and the
     // names that begin with the root's and a "/" (the next character is "0").
-    StatementUse s(db_.prepare(below.empty()
-                                   ? "SELECT dn, parent, class, attrs, rowid FROM objects WHERE rowid > ?1 ORDER BY rowid"
-                                   : "SELECT dn, parent, class, attrs, rowid FROM objects WHERE rowid > ?1 AND "
-                                     "(dn = ?2 OR (dn > ?3 AND dn < ?4)) ORDER BY rowid"));
+    StatementUse s(db_.prepare(below.empty() ? "SELECT dn, parent, class, attrs, rowid FROM objects "
+                                               "WHERE rowid > ?1 ORDER BY rowid"
+                                             : "SELECT dn, parent, class, attrs, rowid FROM objects WHERE rowid > ?1 "
+                                               "AND (dn = ?2 OR (dn > ?3 AND dn < ?4)) ORDER BY rowid"));
     s->bind(1, after);
     if (!below.empty())
         s->bind(2, below).bind(3, below + "/").bind(4, below + "0");

@@ -107,9 +107,11 @@ void Session::choose_stream()
         }
         const bool this_machine = self->address_ == "127.0.0.1" || self->address_ == "::1";
         if (self->config_.require_login && !this_machine) {
-            const std::string text = "this server takes logins from other machines only over TLS: "
-                                     "set QV_TLS_CA to the file of the certificate authority that signed its certificate";
-            self->send_and_close(json{{"type", "error"}, {"code", 1}, {"error", text}}, "plain text from " + self->address_);
+            const std::string text =
+                "this server takes logins from other machines only over TLS: "
+                "set QV_TLS_CA to the file of the certificate authority that signed its certificate";
+            self->send_and_close(json{{"type", "error"}, {"code", 1}, {"error", text}},
+                                 "plain text from " + self->address_);
             return;
         }
         self->read();

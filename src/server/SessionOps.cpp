@@ -46,7 +46,8 @@ void SessionOps::login(const CallPtr& call)
         sodium_memzero(password->data(), password->size());
         log_line("#" + std::to_string(call->session().number()) + " login " + user + ": refused unchecked, " +
                  std::to_string(LoginThrottle::kMaxWaiting) + " logins from " + address + " wait already");
-        throw RequestError(ErrorCode::Login, "Login refused: too many logins from " + address + " at once; try again later");
+        throw RequestError(ErrorCode::Login,
+                           "Login refused: too many logins from " + address + " at once; try again later");
     }
 }
 

@@ -37,7 +37,10 @@ void TopologyLoader::apply(const LoadPlan& plan, LoadProgress& progress, ChangeS
         syntaxes_.put(name, syntax);
     add_systems(plan.systems, changes);
     for (std::size_t i = 0; i < plan.types.size(); ++i)
-        naming([&] { return "types[" + std::to_string(seen.types + i) + "] (" + plan.types[i].attrs["name"].get<std::string>() + ")"; },
+        naming([&] {
+            const std::string& name = plan.types[i].attrs["name"].get_ref<const std::string&>();
+            return "types[" + std::to_string(seen.types + i) + "] (" + name + ")";
+        },
                [&] { objects_.replace(plan.types[i].dn, "topoType", plan.types[i].attrs, changes); });
     seen.types += plan.types.size();
     put_nodes(plan, progress, changes);

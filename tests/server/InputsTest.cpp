@@ -105,6 +105,9 @@ TEST(ServerCommandLine, BadOptionsNameTheProblem)
         {{"--max-frame", "10"}, "--max-frame"},
         {{"--system-name", "a\"b"}, "double quote"},
         {{"--require-login=yes"}, "takes no value"},
+        {{"--idle-timeout", "-1"}, "--idle-timeout"},
+        {{"--max-connections", "0"}, "--max-connections"},
+        {{"--tls-cert", "c.pem"}, "go together"},
     };
     for (const auto& [args, says] : cases) {
         try {
