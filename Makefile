@@ -71,6 +71,7 @@ fuzz-smoke: deps
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target qv_bench
 	$(BUILD)/bin/qv_bench
+	$(BUILD)/bin/qv_startup_bench
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
