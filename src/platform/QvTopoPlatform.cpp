@@ -36,11 +36,13 @@ QvStatus QvTopoPlatform::read_types(RWTValSlist<QvTopoTypeDn>* types)
         return st;
     types_read_ = true;
     kinds_.clear();
+    attributes_.clear();
     attribute_by_short_name_.clear();
     for (const auto& t : result.value("types", nlohmann::json::array())) {
         const std::string name = t.value("name", std::string());
         kinds_[name] = strings_of(t.value("kinds", nlohmann::json::array()));
-        for (const RWCString& attribute : strings_of(t.value("attributes", nlohmann::json::array()))) {
+        attributes_[name] = strings_of(t.value("attributes", nlohmann::json::array()));
+        for (const RWCString& attribute : attributes_[name]) {
             const auto colon = attribute.rfind(':');
             if (colon != std::string::npos)
                 attribute_by_short_name_.emplace(attribute.substr(colon + 1), attribute);
@@ -116,6 +118,13 @@ const RWTValSlist<RWCString>& QvTopoPlatform::kinds_of(const RWCString& type_nam
     static const RWTValSlist<RWCString> none;
     auto it = kinds_.find(type_name);
     return it == kinds_.end() ? none : it->second;
+}
+
+const RWTValSlist<RWCString>* QvTopoPlatform::attributes_of(const RWCString& type_name) const
+{
+    ensure_types();
+    auto it = attributes_.find(type_name);
+    return it == attributes_.end() ? nullptr : &it->second;
 }
 
 RWCString QvTopoPlatform::full_attribute_name(const RWCString& short_name) const
