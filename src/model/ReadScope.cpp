@@ -29,10 +29,8 @@ ReadScope::ReadScope() : outermost_(scope().depth == 0) { ++scope().depth; }
 ReadScope::~ReadScope()
 {
     --scope().depth;
-    if (outermost_) {
-        scope().reads.clear();
-        scope().shown.clear();
-    }
+    if (outermost_)
+        forget();
 }
 
 QvStatus ReadScope::load(QvTopoNode& node, const QvTopoNode::AttributeSet& attributes)
@@ -76,3 +74,9 @@ void ReadScope::mark_shown(const std::string& dn)
 }
 
 void ReadScope::pages_changed() { scope().shown.clear(); }
+
+void ReadScope::forget()
+{
+    scope().reads.clear();
+    scope().shown.clear();
+}

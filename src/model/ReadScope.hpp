@@ -32,6 +32,9 @@ public:
     static void mark_shown(const std::string& dn);
     // Something other than showing an object changed the pages.
     static void pages_changed();
+    // The action waits for the user (a dialog's own loop): what is read
+    // while it waits, and after, is read afresh.
+    static void forget();
 
 private:
     bool outermost_;

@@ -55,6 +55,7 @@ void show_first_object(bool only)
 // has been answered.
 void wait_for_name_selection()
 {
+    ReadScope::forget();  // the pick is the user's own action, read afresh
     if (!answer)
         while (answer == 0)
             XtAppProcessEvent(app_context, XtIMAll);

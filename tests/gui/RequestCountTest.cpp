@@ -7,8 +7,11 @@
 #include <map>
 #include <string>
 
+#include <Xm/List.h>
+
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
+#include "driver/MainWindowDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "support/CountingProxy.hpp"
@@ -57,6 +60,24 @@ TEST_F(RequestCount, StartupLoadsEachPieceOnceAndApplyIsOneStore)
     proxy.reset();
     activate(object_config_tool->apply_button());
     EXPECT_EQ(proxy.requests_by_op(), (Counts{{"set", 1}})) << describe(proxy.requests_by_op());
+}
+
+TEST_F(RequestCount, EachPickInTheListReadsItsObjectAfresh)
+{
+    auto server = start_server(false);
+    qv::test::CountingProxy proxy(server->port());
+    start_tool({"-id", "16", "11"}, server.get(), {{"QV_PORT", std::to_string(proxy.port())}});
+    // Picking an entry is an action of its own: the object is read again,
+    // once. The switch's stored-data syntaxes are asked the first time only.
+    const struct {
+        int position;
+        Counts requests;
+    } picks[] = {{2, {{"get", 1}, {"syntax", 1}}}, {1, {{"get", 1}}}, {2, {{"get", 1}}}};
+    for (const auto& pick : picks) {
+        proxy.reset();
+        XmListSelectPos(name_list(), pick.position, True);
+        EXPECT_EQ(proxy.requests_by_op(), pick.requests) << pick.position << ": " << describe(proxy.requests_by_op());
+    }
 }
 
 TEST_F(RequestCount, AFurtherObjectCostsItsLoadAndPathNames)
