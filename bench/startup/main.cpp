@@ -32,10 +32,10 @@ namespace {
 constexpr const char* kObject = "12";                       // router-lon-1, as tools/demo.sh opens
 const std::vector<std::string> kFurtherObjects = {"20", "33"};  // a switch and a router
 const int kTypeCounts[] = {51, 2500, 10000};
-constexpr int kTypeRounds = 3;
+constexpr int kTypeRounds = 5;
 
 struct Options {
-    int rounds = 7;
+    int rounds = 11;
     bool types = true;
     std::string tool;
 };
