@@ -1,7 +1,5 @@
 #include "agents/AgentMo.hpp"
 
-#include <regex>
-
 #include "platform/QvAgentDn.hpp"
 #include "protocol/Dn.hpp"
 
@@ -72,14 +70,35 @@ void AgentMo::parse_quoted_name(const RWCString& dn, RWCString::size_type from, 
     default_ = name_ == object_name ? 1 : 0;
 }
 
+namespace {
+
+// Whether dn holds systemId=, letters and digits, an optional ":" and a
+// double quote: the start of an MIS agent's quoted object name.
+bool names_mis_system(const RWCString& dn)
+{
+    static const RWCString key = "systemId=";
+    for (auto at = dn.find(key); at != RWCString::npos; at = dn.find(key, at + 1)) {
+        auto i = at + key.size();
+        while (i < dn.size() && ((dn[i] >= 'a' && dn[i] <= 'z') || (dn[i] >= 'A' && dn[i] <= 'Z') ||
+                                 (dn[i] >= '0' && dn[i] <= '9')))
+            ++i;
+        if (i < dn.size() && dn[i] == ':')
+            ++i;
+        if (i < dn.size() && dn[i] == '"')
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 ProtocolType classify_agent_dn(const RWCString& dn)
 {
-    static const std::regex mis("systemId=[a-zA-Z0-9]*:?\"");
     if (dn.find("snmpProxy") != RWCString::npos)
         return PROTO_SNMP;
     if (dn.find("RPC\"/") != RWCString::npos)
         return PROTO_RPC;
-    if (std::regex_search(dn, mis))
+    if (names_mis_system(dn))
         return PROTO_MIS;
     return PROTO_CMIP;
 }
