@@ -20,6 +20,8 @@
 #include "ui/NamesSelection.hpp"
 #include "ui/ObjectBrowser.hpp"
 #include "ui/ObjectConfig.hpp"
+#include "ui/RpcConfig.hpp"
+#include "ui/SnmpConfig.hpp"
 #include "ui/Windows.hpp"
 
 namespace {
@@ -50,7 +52,7 @@ MainShellChoice choose_main_shell()
 // With the main window in charge, closing a dialog is its Cancel.
 void route_dialog_closes()
 {
-    for (AgentConfigDialog* dialog : {snmp_config_dialog, cmip_config_dialog, mis_config_dialog, rpc_config_dialog})
+    for (AgentConfigDialog* dialog : agent_dialogs())
         close_callback(dialog->shell(), &member_trampoline<AgentConfigDialog, &AgentConfigDialog::cancel_button_cb>,
                        dialog);
     close_callback(names_dialog->xd_rootwidget(),
