@@ -79,7 +79,12 @@ void init_gui(int& argc, char** argv)
         app_context = XtCreateApplicationContext();
     set_app_context(app_context);
 
-    display = XtOpenDisplay(app_context, nullptr, program_basename(argv[0]), kAppClass, nullptr, 0, &argc, argv);
+    // The command line is the tool's own: Xt would take -name (and -n, or
+    // -t for -title) as its options and rename the application, so it is
+    // shown the program name alone.
+    int xt_argc = 1;
+    display =
+        XtOpenDisplay(app_context, nullptr, program_basename(argv[0]), kAppClass, nullptr, 0, &xt_argc, argv);
     if (!display) {
         std::printf(cat_text(kToolSet, 800, "%s: can't open display, exiting...\n"), argv[0]);
         program_exit(-1);
