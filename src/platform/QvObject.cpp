@@ -1,5 +1,9 @@
 #include "platform/QvObject.hpp"
 
+#include <cmath>
+
+#include "platform/ReplyReader.hpp"
+
 namespace {
 
 QvStatus no_platform()
@@ -27,7 +31,7 @@ void QvObject::clear_cache()
     dirty_.clear();
 }
 
-void QvObject::adopt(std::string dn, std::string objclass, nlohmann::json attrs)
+void QvObject::adopt(std::string dn, std::string objclass, const nlohmann::json& attrs)
 {
     dn_ = std::move(dn);
     if (!objclass.empty())
@@ -49,7 +53,11 @@ QvStatus QvObject::exists()
     QvStatus st = platform_->request("exists", {{"dn", dn_}}, result);
     if (!st)
         return st;
-    if (!result.value("exists", false))
+    ReplyReader reply(result, "the exists reply");
+    const bool exists = reply.flag("exists");
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
+    if (!exists)
         return QvStatus::failure(QvStatus::NoSuchObject, "No object " + dn_);
     return QvStatus::success();
 }
@@ -60,9 +68,17 @@ QvStatus QvObject::load_all_attributes()
         return no_platform();
     nlohmann::json result;
     QvStatus st = platform_->request("get", {{"dn", dn_}}, result);
-    if (st)
-        adopt(result.value("dn", dn_), result.value("class", class_),
-              result.value("attrs", nlohmann::json::object()));
+    if (!st)
+        return st;
+    ReplyReader reply(result, "the get reply");
+    std::string dn = reply.text("dn");
+    std::string objclass = reply.text("class");
+    const nlohmann::json& attrs = reply.object("attrs");
+    ReplyReader attrs_reader = reply.item(attrs, "the attributes");
+    check_reply_attributes(attrs_reader);
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
+    adopt(std::move(dn), std::move(objclass), attrs);
     return st;
 }
 
@@ -74,8 +90,15 @@ QvStatus QvObject::load_attributes(const std::set<std::string>& names)
     QvStatus st = platform_->request("get", {{"dn", dn_}, {"attrs", names}}, result);
     if (!st)
         return st;
-    class_ = result.value("class", class_);
-    const auto attrs = result.value("attrs", nlohmann::json::object());
+    ReplyReader reply(result, "the get reply");
+    reply.text("dn");
+    std::string objclass = reply.text("class");
+    const nlohmann::json& attrs = reply.object("attrs");
+    ReplyReader attrs_reader = reply.item(attrs, "the attributes");
+    check_reply_attributes(attrs_reader);
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
+    class_ = std::move(objclass);
     for (const std::string& name : names) {
         dirty_.erase(name);
         auto it = attrs.find(name);
@@ -122,10 +145,14 @@ QvStatus QvObject::create_with_all_attributes()
     nlohmann::json result;
     QvStatus st =
         platform_->request("create", {{"dn", dn_}, {"class", class_}, {"attrs", all_attributes_json()}}, result);
-    if (st) {
-        dn_ = result.value("dn", dn_);
-        dirty_.clear();
-    }
+    if (!st)
+        return st;
+    ReplyReader reply(result, "the create reply");
+    std::string dn = reply.text("dn");
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
+    dn_ = std::move(dn);
+    dirty_.clear();
     return st;
 }
 
@@ -134,7 +161,12 @@ QvStatus QvObject::destroy()
     if (!platform_)
         return no_platform();
     nlohmann::json result;
-    return platform_->request("delete", {{"dn", dn_}}, result);
+    QvStatus st = platform_->request("delete", {{"dn", dn_}}, result);
+    if (!st)
+        return st;
+    ReplyReader reply(result, "the delete reply");
+    reply.texts("deleted");
+    return reply.ok() ? st : platform_->reject_reply(reply);
 }
 
 QvStatus QvObject::get_attribute(const std::string& name, nlohmann::json& value) const
@@ -176,8 +208,10 @@ QvStatus QvObject::get_long(const std::string& name, long& out) const
         return st;
     if (v.is_boolean())
         out = v.get<bool>() ? 1 : 0;
-    else if (v.is_number())
+    else if (v.is_number_integer())
         out = v.get<long>();
+    else if (v.is_number_float() && std::fabs(v.get<double>()) < 9.2e18)  // beyond, the cast is undefined
+        out = static_cast<long>(v.get<double>());
     else
         return QvStatus::failure(QvStatus::InvalidValue, "The attribute " + name + " is not a number");
     return st;

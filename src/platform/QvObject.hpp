@@ -11,6 +11,8 @@
 
 #include "platform/Platform.hpp"
 
+class ReplyReader;
+
 class QvObject {
 public:
     QvObject(std::string objclass = {}, Platform* platform = nullptr);
@@ -47,7 +49,10 @@ protected:
     QvStatus get_strings(const std::string& name, RWTValSlist<RWCString>& out) const;
     void clear_cache();
     nlohmann::json all_attributes_json() const;
-    void adopt(std::string dn, std::string objclass, nlohmann::json attrs);  // a server reply
+    void adopt(std::string dn, std::string objclass, const nlohmann::json& attrs);  // a server reply
+    // Reads the attributes of a get reply as the class documents them, so
+    // that a value of another shape is found when it arrives.
+    virtual void check_reply_attributes(ReplyReader& attrs) const {}
     std::set<std::string> dirty_;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.hpp"
 #include "platform/QvTopoPlatform.hpp"
+#include "platform/ReplyReader.hpp"
 
 qv::asn1::TypePtr SyntaxCache::lookup(Platform& platform, const std::string& attribute, std::string* error)
 {
@@ -37,15 +38,23 @@ qv::asn1::TypePtr SyntaxCache::ask_server(Platform& platform, const std::string&
             *error = st.text();
         return nullptr;
     }
-    const auto syntaxes = result.value("syntaxes", nlohmann::json::object());
-    const auto it = syntaxes.find(attribute);
-    if (it == syntaxes.end() || !it->is_string()) {
+    ReplyReader reply(result, "the syntax reply");
+    ReplyReader syntaxes = reply.item(reply.object("syntaxes"), "the syntaxes");
+    const bool known = syntaxes.has(attribute.c_str());
+    const std::string text = syntaxes.text_or(attribute.c_str(), "");
+    if (!reply.ok()) {
+        const QvStatus st = platform.reject_reply(reply);
+        if (error)
+            *error = st.text();
+        return nullptr;
+    }
+    if (!known) {
         if (error)
             *error = "The server knows no syntax for the attribute " + attribute;
         return nullptr;
     }
     std::string why;
-    qv::asn1::TypePtr type = qv::asn1::parse_type(it->get<std::string>(), &why);
+    qv::asn1::TypePtr type = qv::asn1::parse_type(text, &why);
     if (!type && error)
         *error = "The syntax of " + attribute + " does not parse: " + why;
     return type;

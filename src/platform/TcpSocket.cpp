@@ -134,6 +134,14 @@ bool TcpSocket::wait_readable(const Deadline& deadline) const
     }
 }
 
+void TcpSocket::adopt(int fd)
+{
+    close();
+    fd_ = fd;
+    if (fd_ >= 0)
+        ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
+}
+
 void TcpSocket::close()
 {
     if (fd_ >= 0)

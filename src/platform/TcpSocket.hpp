@@ -27,6 +27,8 @@ public:
     // Waits for input; false when the deadline passed first.
     bool wait_readable(const Deadline& deadline) const;
 
+    // A socket connected elsewhere; it is made non-blocking and owned from now on.
+    void adopt(int fd);
     void close();
     bool is_open() const { return fd_ >= 0; }
     int fd() const { return fd_; }

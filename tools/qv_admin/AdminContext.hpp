@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/Platform.hpp"
+#include "platform/ReplyReader.hpp"
 
 class AdminContext {
 public:
@@ -19,6 +20,9 @@ public:
 
     // One request; throws AdminError with the server's text when refused.
     nlohmann::json call(const std::string& op, nlohmann::json params);
+    // Throws when the reader found the reply malformed (the connection is
+    // then closed and the problem on stderr).
+    void accept(const ReplyReader& reply);
     // A DN argument: a DN, a topology node number ("12") or "system:12".
     std::string dn_argument(const std::string& text) const;
     // Prints JSON on stdout, indented for people and parseable for scripts.

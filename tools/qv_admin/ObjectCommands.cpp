@@ -28,6 +28,14 @@ nlohmann::json attrs_argument(const std::string& text)
     return attrs;
 }
 
+void print_created(AdminContext& ctx, const nlohmann::json& r)
+{
+    ReplyReader reply(r, "the create reply");
+    const std::string dn = reply.text("dn");
+    ctx.accept(reply);
+    ctx.out() << dn << '\n';
+}
+
 }  // namespace
 
 nlohmann::json value_argument(const std::string& text)
@@ -44,8 +52,12 @@ void load(AdminContext& ctx, const Args& args)
     if (document.is_discarded() || !document.is_object())
         throw AdminError(args[0] + " is not a topology document (not a JSON object)");
     const nlohmann::json r = ctx.call("admin.load", {{"document", std::move(document)}});
-    ctx.out() << "Loaded " << args[0] << ": " << r.value("nodes", 0) << " nodes, " << r.value("types", 0)
-              << " types, " << r.value("objects", 0) << " objects, " << r.value("users", 0) << " users\n";
+    ReplyReader reply(r, "the admin.load reply");
+    const auto nodes = reply.integer("nodes"), types = reply.integer("types");
+    const auto objects = reply.integer("objects"), users = reply.integer("users");
+    ctx.accept(reply);
+    ctx.out() << "Loaded " << args[0] << ": " << nodes << " nodes, " << types << " types, " << objects
+              << " objects, " << users << " users\n";
 }
 
 void dump(AdminContext& ctx, const Args& args)
@@ -54,7 +66,11 @@ void dump(AdminContext& ctx, const Args& args)
     nlohmann::json params = nlohmann::json::object();
     if (!args.empty())
         params["dn"] = ctx.dn_argument(args[0]);
-    ctx.print_json(ctx.call("admin.dump", params).value("objects", nlohmann::json::array()));
+    const nlohmann::json r = ctx.call("admin.dump", params);
+    ReplyReader reply(r, "the admin.dump reply");
+    const nlohmann::json& objects = reply.array("objects");
+    ctx.accept(reply);
+    ctx.print_json(objects);
 }
 
 void get(AdminContext& ctx, const Args& args)
@@ -62,7 +78,9 @@ void get(AdminContext& ctx, const Args& args)
     AdminContext::expect_args(args, 2, 2, "get DN ATTR");
     const std::string dn = ctx.dn_argument(args[0]);
     const nlohmann::json r = ctx.call("get", {{"dn", dn}, {"attrs", {args[1]}}});
-    const auto attrs = r.value("attrs", nlohmann::json::object());
+    ReplyReader reply(r, "the get reply");
+    const nlohmann::json& attrs = reply.object("attrs");
+    ctx.accept(reply);
     const auto it = attrs.find(args[1]);
     if (it == attrs.end())
         throw AdminError(dn + " has no attribute " + args[1]);
@@ -80,22 +98,24 @@ void create(AdminContext& ctx, const Args& args)
     AdminContext::expect_args(args, 2, 3, "create DN CLASS [JSON-ATTRS]");
     const nlohmann::json attrs = args.size() > 2 ? attrs_argument(args[2]) : nlohmann::json::object();
     const nlohmann::json r = ctx.call("create", {{"dn", ctx.dn_argument(args[0])}, {"class", args[1]}, {"attrs", attrs}});
-    ctx.out() << r.value("dn", std::string()) << '\n';
+    print_created(ctx, r);
 }
 
 void create_node(AdminContext& ctx, const Args& args)
 {
     AdminContext::expect_args(args, 1, 1, "create-node JSON-ATTRS");
-    const nlohmann::json r = ctx.call("create", {{"class", "topoNode"}, {"attrs", attrs_argument(args[0])}});
-    ctx.out() << r.value("dn", std::string()) << '\n';
+    print_created(ctx, ctx.call("create", {{"class", "topoNode"}, {"attrs", attrs_argument(args[0])}}));
 }
 
 void remove(AdminContext& ctx, const Args& args)
 {
     AdminContext::expect_args(args, 1, 1, "delete DN");
     const nlohmann::json r = ctx.call("delete", {{"dn", ctx.dn_argument(args[0])}});
-    for (const auto& dn : r.value("deleted", nlohmann::json::array()))
-        ctx.out() << (dn.is_string() ? dn.get<std::string>() : dn.dump()) << '\n';
+    ReplyReader reply(r, "the delete reply");
+    const std::vector<std::string> deleted = reply.texts("deleted");
+    ctx.accept(reply);
+    for (const std::string& dn : deleted)
+        ctx.out() << dn << '\n';
 }
 
 }  // namespace object_commands

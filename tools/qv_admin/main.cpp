@@ -38,7 +38,7 @@ int run(const std::vector<std::string>& argv)
     Platform platform("QV", "");
     platform.set_port(options.port);
     if (!platform.connect(options.server_host(), "qv_admin"))
-        throw AdminError(platform.get_error_string().str());
+        throw AdminError::from(platform);
     AdminContext ctx(platform, std::cout);
     command->second(ctx, options.args);
     return 0;
@@ -51,7 +51,8 @@ int main(int argc, char** argv)
     try {
         return run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const AdminError& e) {
-        std::cerr << "qv_admin: " << e.what() << '\n';
+        if (e.kind() != AdminError::Reported)
+            std::cerr << "qv_admin: " << e.what() << '\n';
         if (e.kind() == AdminError::Usage)
             std::cerr << "Try 'qv_admin --help'.\n";
         return e.exit_status();
