@@ -319,8 +319,16 @@ void Node::set_agents()
     RWTValSlist<RWCString> dns;
     for (int row = 0; row < page.num_agents(); ++row) {
         const AgentMo* agent = page.agent_at(row);
-        if (agent)
-            dns.push_back(agent->get_dn(agent->system_name(), name));
+        if (!agent)
+            continue;
+        // A default agent is named after the object: a long name can make
+        // its DN longer than an agent's may be.
+        const QvStatus fits = agent->check_dn(agent->system_name(), name);
+        if (agent->is_default() && !fits) {
+            model_report(fits.text());
+            continue;
+        }
+        dns.push_back(agent->get_dn(agent->system_name(), name));
     }
     topo_node.set_managed_objects(dns);
 }
