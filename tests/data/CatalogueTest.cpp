@@ -1,8 +1,11 @@
 // The built catalogue holds exactly the texts docs/catalogue.md promises,
-// and the catalogue source gives no number twice.
+// the catalogue source gives no number twice, and each translation holds
+// the same numbers with the same conversions.
 #include "DataPaths.hpp"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <nl_types.h>
 #include <regex>
 #include <set>
@@ -46,13 +49,13 @@ std::vector<Entry> documented_entries()
     return entries;
 }
 
-std::vector<Entry> source_entries()
+std::vector<Entry> source_entries(const std::string& source = "data/nls/qv.msg")
 {
     static const std::regex set_line(R"(^\$set (\d+)\s*$)");
     static const std::regex message(R"re(^(\d+) "(.*)"$)re");
     std::vector<Entry> entries;
     int set = 0;
-    for (const auto& line : read_lines(source_path("data/nls/qv.msg"))) {
+    for (const auto& line : read_lines(source_path(source))) {
         std::smatch m;
         if (std::regex_match(line, m, set_line))
             set = std::stoi(m[1]);
@@ -60,6 +63,17 @@ std::vector<Entry> source_entries()
             entries.push_back({set, std::stoi(m[1]), unescape(m[2])});
     }
     return entries;
+}
+
+// The printf conversions of a text, in order: a translation must keep them,
+// as the texts are formats.
+std::string conversions(const std::string& text)
+{
+    static const std::regex conversion("%[-+ #0-9.]*[a-zA-Z%]");
+    std::string out;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), conversion); it != std::sregex_iterator(); ++it)
+        out += it->str();
+    return out;
 }
 
 }  // namespace
@@ -96,4 +110,36 @@ TEST(Catalogue, IsFoundThroughNlspathInTheShareTree)
     ASSERT_NE(catd, reinterpret_cast<nl_catd>(-1));
     EXPECT_STREQ(catgets(catd, 23, 801, "<missing>"), "Zentra - Object Properties");
     catclose(catd);
+}
+
+// The German catalogue (and any later translation) has every text of the
+// English one, no other, with the same conversions; the build made it.
+TEST(Catalogue, TranslationsHoldTheSameNumbersAndConversions)
+{
+    std::map<std::pair<int, int>, std::string> english;
+    for (const auto& e : source_entries())
+        english[{e.set, e.number}] = e.text;
+    std::vector<std::string> languages;
+    for (const auto& file : std::filesystem::directory_iterator(source_path("data/nls")))
+        if (file.path().extension() == ".msg" && file.path().stem() != "qv")
+            languages.push_back(file.path().stem());
+    ASSERT_FALSE(languages.empty());
+    for (const std::string& language : languages) {
+        std::map<std::pair<int, int>, std::string> translated;
+        for (const auto& e : source_entries("data/nls/" + language + ".msg"))
+            translated[{e.set, e.number}] = e.text;
+        for (const auto& [key, text] : english) {
+            const auto it = translated.find(key);
+            if (it == translated.end()) {
+                ADD_FAILURE() << language << ": set " << key.first << " number " << key.second << " missing";
+                continue;
+            }
+            EXPECT_EQ(conversions(it->second), conversions(text))
+                << language << ": set " << key.first << " number " << key.second;
+        }
+        for (const auto& [key, text] : translated)
+            EXPECT_TRUE(english.count(key)) << language << ": set " << key.first << " number " << key.second
+                                            << " is not in qv.msg";
+        EXPECT_TRUE(is_regular_file(share_path("nls/" + language + "/qv.cat"))) << language;
+    }
 }
