@@ -20,7 +20,7 @@ CMAKE_FLAGS  ?=
 
 DEB_PACKAGES := build-essential cmake pkg-config \
 	libmotif-dev libxbae-dev libxpm-dev libxt-dev libx11-dev libxext-dev \
-	libsqlite3-dev sqlite3 libasio-dev nlohmann-json3-dev libsodium-dev libssl-dev \
+	libsqlite3-dev sqlite3 libasio-dev nlohmann-json3-dev libsodium-dev libssl-dev libsystemd-dev \
 	libgtest-dev googletest \
 	xvfb xauth xdotool x11-utils x11-apps imagemagick \
 	libsnmp-base python3 clang libclang-rt-14-dev ccache

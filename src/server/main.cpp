@@ -2,6 +2,8 @@
 #include <csignal>
 #include <iostream>
 
+#include <systemd/sd-daemon.h>
+
 #include "server/CommandLine.hpp"
 #include "server/Log.hpp"
 #include "server/PasswordHash.hpp"
@@ -28,6 +30,9 @@ int main(int argc, char** argv)
         return 0;
     }
     std::signal(SIGPIPE, SIG_IGN);
+    // The log is standard error (the journal, under systemd): there is no
+    // log file for SIGHUP to reopen, and a hang-up must not stop the server.
+    std::signal(SIGHUP, SIG_IGN);
     if (!password::init()) {
         std::cerr << "qv_server: libsodium cannot be initialised\n";
         return 1;
@@ -41,6 +46,9 @@ int main(int argc, char** argv)
         }
         Server server(config, backend);
         server.listen();
+        // The service manager (Type=notify) takes the server as started once
+        // it listens; without NOTIFY_SOCKET this does nothing.
+        sd_notify(0, "READY=1");
         server.run();
     } catch (const StoreError& e) {
         std::cerr << "qv_server: " << e.what() << "\n";

@@ -1,5 +1,13 @@
-// qv_server as a command: exit statuses and messages when it cannot start.
+// qv_server as a command: exit statuses and messages when it cannot start,
+// and as a service: readiness and signals.
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "support/TestServer.hpp"
 
@@ -74,4 +82,41 @@ TEST(Startup, APortInUseIsReported)
                         quick());
     EXPECT_EQ(r.exit_status, 1);
     EXPECT_NE(r.err.find("cannot listen"), std::string::npos) << r.err;
+}
+
+// As systemd would see it: READY=1 on NOTIFY_SOCKET once the server listens
+// (the port file is written then), a hang-up changes nothing, SIGTERM is a
+// clean stop.
+TEST(Startup, TellsTheServiceManagerWhenItListensAndIgnoresHangUps)
+{
+    TempDir dir;
+    const int sock = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(sock, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string path = dir.path() + "/notify";
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    path.copy(address.sun_path, path.size());
+    ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+
+    setenv("NOTIFY_SOCKET", path.c_str(), 1);
+    qv::test::TestServer server;
+    unsetenv("NOTIFY_SOCKET");
+
+    std::string message;
+    pollfd ready{sock, POLLIN, 0};
+    if (poll(&ready, 1, 60000) == 1) {
+        char buffer[256] = {};
+        const ssize_t n = recv(sock, buffer, sizeof buffer - 1, 0);
+        message.assign(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+    }
+    close(sock);
+    EXPECT_EQ(message, "READY=1");
+
+    ASSERT_EQ(kill(server.pid(), SIGHUP), 0);
+    RunOptions run = quick();
+    run.env = server.client_env();
+    EXPECT_EQ(run_binary("qv_admin", {"rights"}, run).exit_status, 0) << server.log();
+    EXPECT_TRUE(server.is_running()) << server.log();
+    EXPECT_EQ(server.stop(), 0) << server.log();
 }
