@@ -4,7 +4,8 @@
 #   make            build everything into build/ (binaries in build/bin)
 #   make test       build and run every test
 #   make demo       build, start qv_server on the demo topology and open the tool
-#   make install PREFIX=/opt/qv
+#   make install PREFIX=/opt/qv   (default /opt/Quorlan/qv, the tool's default QV_HOME)
+#   make package         the Debian package, in build/package/
 #   make test-sanitize   the tests again under AddressSanitizer + UBSan
 #   make fuzz-smoke      a short libFuzzer run of each fuzz target
 #   make bench           benchmark figures (a few minutes)
@@ -14,7 +15,7 @@ BUILD        ?= build
 BUILD_TYPE   ?= RelWithDebInfo
 SAN_BUILD    ?= build-sanitize
 FUZZ_BUILD   ?= build-fuzz
-PREFIX       ?= /usr/local
+PREFIX       ?= /opt/Quorlan/qv
 JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS  ?=
 
@@ -23,9 +24,12 @@ DEB_PACKAGES := build-essential cmake pkg-config \
 	libsqlite3-dev sqlite3 libasio-dev nlohmann-json3-dev libsodium-dev libssl-dev libsystemd-dev \
 	libgtest-dev googletest \
 	xvfb xauth xdotool x11-utils x11-apps imagemagick \
-	libsnmp-base python3 clang libclang-rt-14-dev ccache
+	libsnmp-base python3 clang libclang-rt-14-dev ccache \
+	dpkg-dev groff-base systemd locales fonts-dejavu-core
+# The German GUI test runs the tool in this locale.
+TEST_LOCALE  := de_DE.UTF-8
 
-.PHONY: all deps configure build test demo install clean test-sanitize fuzz-smoke bench bench-million
+.PHONY: all deps configure build test demo install package clean test-sanitize fuzz-smoke bench bench-million
 
 all: build
 
@@ -39,6 +43,8 @@ deps:
 	  export DEBIAN_FRONTEND=noninteractive; \
 	  apt-get update -q && apt-get install -y -q --no-install-recommends $$missing; \
 	fi
+	@locale -a 2>/dev/null | grep -qix '$(subst UTF-8,utf8,$(TEST_LOCALE))' || \
+	  { echo "Generating the locale $(TEST_LOCALE)"; localedef -i $(basename $(TEST_LOCALE)) -f UTF-8 $(TEST_LOCALE); }
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
@@ -56,8 +62,13 @@ test: build
 demo: build
 	tools/demo.sh $(BUILD)
 
+# The installation directory alone; the package adds the rest (packaging/).
 install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	cmake --install $(BUILD) --prefix $(PREFIX) --component qv
+
+package: build
+	cd $(BUILD) && cpack -G DEB -B package
+	@ls $(BUILD)/package/*.deb
 
 test-sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON $(CMAKE_FLAGS)
