@@ -155,6 +155,10 @@ json AdminOps::dump(Call& call)
         result["next"] = next;
     if (below.empty() && after == 0)
         result["syntaxes"] = syntaxes_.all();
+    // The first page of a paged dump tells how many objects the pages hold
+    // (as they are now: a write between pages may change it), for progress.
+    if (paged && after == 0)
+        result["total"] = store_.count(below);
     return result;
 }
 

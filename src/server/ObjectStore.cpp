@@ -149,4 +149,14 @@ std::int64_t ObjectStore::page(const std::string& below, std::int64_t after, std
     return 0;
 }
 
+std::int64_t ObjectStore::count(const std::string& below)
+{
+    // The same subtree as page(), by the dn index.
+    StatementUse s(db_.prepare(below.empty() ? "SELECT count(*) FROM objects"
+                                             : "SELECT count(*) FROM objects WHERE dn = ?1 OR (dn > ?2 AND dn < ?3)"));
+    if (!below.empty())
+        s->bind(1, below).bind(2, below + "/").bind(3, below + "0");
+    return s->step() ? s->integer(0) : 0;
+}
+
 }  // namespace qv::server

@@ -54,6 +54,8 @@ public:
     // the end.
     std::int64_t page(const std::string& below, std::int64_t after, std::size_t max_bytes,
                       const std::function<void(StoredObject&&)>& take);
+    // How many objects page() walks through: below and those under it, or all.
+    std::int64_t count(const std::string& below);
 
 private:
     Database& db_;

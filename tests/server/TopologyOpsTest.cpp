@@ -264,6 +264,7 @@ TEST_F(Topology, AgentAttributesFollowTheirClass)
     const json dump = client_->ok("admin.dump", {{"dn", cmip}})["objects"];
     ASSERT_EQ(dump.size(), 1u);
     EXPECT_EQ(dump[0]["attrs"]["agentId"], "id:\"e2\"");
+    EXPECT_EQ(client_->ok("admin.dump", {{"dn", cmip}, {"after", 0}})["total"], 1);
     // A change of one attribute leaves the others as they were.
     EXPECT_EQ(set(cmip, {{"agentId", "objectIdentifier:{1 2 3}"}})["ok"], true);
     EXPECT_EQ(set(cmip, {{"networkSap", "4900"}})["ok"], true);
