@@ -1,6 +1,7 @@
 #include "protocol/DocumentParts.hpp"
 
 #include <fstream>
+#include <map>
 #include <set>
 #include <stdexcept>
 
@@ -71,7 +72,17 @@ bool DocumentParts::is_long_list(const std::string& member)
     return member == "nodes" || member == "objects" || member == "users";
 }
 
-void DocumentParts::split_file(const std::string& path, const Sink& sink, std::size_t part_bytes)
+std::size_t DocumentParts::entries_in(const nlohmann::json& part)
+{
+    std::size_t n = 0;
+    for (auto it = part.begin(); it != part.end(); ++it)
+        if (is_long_list(it.key()) && it->is_array())
+            n += it->size();
+    return n;
+}
+
+void DocumentParts::split_file(const std::string& path, const Sink& sink, std::size_t part_bytes,
+                               const std::function<void(std::size_t entries)>& counted)
 {
     using event_t = json::parse_event_t;
     std::string member;  // the top-level member being read
@@ -86,17 +97,25 @@ void DocumentParts::split_file(const std::string& path, const Sink& sink, std::s
             return !(depth == 2 && entry_done && is_long_list(member)) || take(parsed);
         };
     };
-    // First pass: the document less the long lists' entries.
-    json head = parse_file(path, entries([](json&) { return false; }));
+    // First pass: the document less the long lists' entries, counted.
+    std::map<std::string, std::size_t> count;
+    json head = parse_file(path, entries([&](json&) {
+        ++count[member];
+        return false;
+    }));
     // A list that is not a list is the loader's to refuse, as it stands.
     std::set<std::string> lists;
+    std::size_t total = 0;
     for (auto it = head.begin(); it != head.end();)
         if (is_long_list(it.key()) && it->is_array()) {
             lists.insert(it.key());
+            total += count[it.key()];
             it = head.erase(it);
         } else {
             ++it;
         }
+    if (counted)
+        counted(total);
     sink(head);
     if (lists.empty())
         return;

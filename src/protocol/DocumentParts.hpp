@@ -23,8 +23,12 @@ public:
 
     // Reads the file twice (first the short members, then the lists) and
     // gives each part to sink. Throws std::runtime_error when the file cannot
-    // be read or is not a JSON object.
-    static void split_file(const std::string& path, const Sink& sink, std::size_t part_bytes = kDefaultPartBytes);
+    // be read or is not a JSON object. After the first reading, before any
+    // part, counted (when given) learns how many entries the lists hold.
+    static void split_file(const std::string& path, const Sink& sink, std::size_t part_bytes = kDefaultPartBytes,
+                           const std::function<void(std::size_t entries)>& counted = nullptr);
+    // The entries of the long lists a part holds.
+    static std::size_t entries_in(const nlohmann::json& part);
 
     // The members whose entries are sent in runs.
     static bool is_long_list(const std::string& member);

@@ -92,6 +92,7 @@ TEST_F(AdminCommands, DumpPrintsTheSubtreeAsJson)
     EXPECT_EQ(objects[0]["attrs"]["links"], nlohmann::json({node(10), node(11)}));
     const RunResult all = admin({"dump"});
     EXPECT_GT(nlohmann::json::parse(all.out).size(), 22u);
+    EXPECT_EQ(all.err, "");  // no progress into a pipe
 }
 
 TEST_F(AdminCommands, SetTakesJsonOrPlainText)
@@ -140,6 +141,7 @@ TEST_F(AdminCommands, LoadReadsATopologyDocument)
         "nodes": [{"id": 700, "name": "loaded-by-admin", "type": "Host", "parents": [3]}]})")});
     ASSERT_EQ(r.exit_status, 0) << r.err;
     EXPECT_NE(r.out.find("1 nodes"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err, "");  // no progress into a pipe
     EXPECT_EQ(nlohmann::json::parse(admin({"get", "700", "name"}).out), "loaded-by-admin");
 
     const RunResult missing = admin({"load", dir.path() + "/none.json"});
@@ -148,6 +150,32 @@ TEST_F(AdminCommands, LoadReadsATopologyDocument)
     const RunResult not_json = admin({"load", dir.write_file("junk.json", "not json")});
     EXPECT_EQ(not_json.exit_status, 1);
     EXPECT_NE(not_json.err.find("not a topology document"), std::string::npos) << not_json.err;
+}
+
+TEST_F(AdminCommands, ProgressOnATerminal)
+{
+    // script(1) gives the command a terminal and copies what it shows.
+    const auto on_terminal = [&](const std::string& command) {
+        qv::test::RunOptions options;
+        options.env = server_->client_env();
+        return qv::test::run_binary("/usr/bin/script", {"-qec", command, "/dev/null"}, options);
+    };
+    const qv::test::TempDir dir;
+    const std::string document = dir.write_file("two.json", R"({"format": "qv-topology", "version": 1,
+        "nodes": [{"id": 710, "name": "a", "type": "Host", "parents": [3]},
+                  {"id": 711, "name": "b", "type": "Host", "parents": [3]}]})");
+    const RunResult load = on_terminal(qv::test::bin_dir() + "/qv_admin load " + document);
+    ASSERT_EQ(load.exit_status, 0) << load.out;
+    EXPECT_NE(load.out.find("2 of 2 entries (100%)"), std::string::npos) << load.out;
+
+    // Not among the objects when they go to the terminal too.
+    const auto objects = nlohmann::json::parse(admin({"dump"}).out).size();
+    const RunResult dump = on_terminal(qv::test::bin_dir() + "/qv_admin dump >/dev/null");
+    ASSERT_EQ(dump.exit_status, 0) << dump.out;
+    EXPECT_NE(dump.out.find(std::to_string(objects) + " of " + std::to_string(objects) + " objects"),
+              std::string::npos)
+        << dump.out;
+    EXPECT_EQ(on_terminal(qv::test::bin_dir() + "/qv_admin dump 14").out.find("qv_admin:"), std::string::npos);
 }
 
 TEST(AdminUsers, UsersAndRightsOnALoginServer)

@@ -3,9 +3,12 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <sstream>
+#include <unistd.h>
 
 #include "AdminError.hpp"
+#include "Progress.hpp"
 #include "protocol/DocumentParts.hpp"
 
 namespace object_commands {
@@ -42,20 +45,33 @@ void load(AdminContext& ctx, const Args& args)
     // size loads; the server stores them in one transaction, which the last
     // part commits (so each part waits to know whether it is the last).
     constexpr double kCommitSeconds = 3600;
+    using qv::proto::DocumentParts;
+    Progress progress("load " + args[0], "entries");
     nlohmann::json pending;
+    const auto send = [&](bool last) {
+        const std::size_t entries = DocumentParts::entries_in(pending);
+        nlohmann::json r =
+            ctx.call("admin.load_part", {{"part", std::move(pending)}, {"last", last}}, kCommitSeconds);
+        progress.advance(static_cast<std::int64_t>(entries));
+        return r;
+    };
     try {
-        qv::proto::DocumentParts::split_file(args[0], [&](nlohmann::json part) {
-            if (!pending.is_null())
-                ctx.call("admin.load_part", {{"part", std::move(pending)}, {"last", false}}, kCommitSeconds);
-            pending = std::move(part);
-        });
+        DocumentParts::split_file(
+            args[0],
+            [&](nlohmann::json part) {
+                if (!pending.is_null())
+                    send(false);
+                pending = std::move(part);
+            },
+            DocumentParts::kDefaultPartBytes,
+            [&](std::size_t entries) { progress.set_total(static_cast<std::int64_t>(entries)); });
     } catch (const std::runtime_error& e) {
         if (dynamic_cast<const AdminError*>(&e))
             throw;
         throw AdminError(e.what());
     }
-    const nlohmann::json r =
-        ctx.call("admin.load_part", {{"part", std::move(pending)}, {"last", true}}, kCommitSeconds);
+    const nlohmann::json r = send(true);
+    progress.finish();
     ReplyReader reply(r, "the admin.load_part reply");
     const auto nodes = reply.integer("nodes"), types = reply.integer("types");
     const auto objects = reply.integer("objects"), users = reply.integer("users");
@@ -71,6 +87,8 @@ void dump(AdminContext& ctx, const Args& args)
     if (!args.empty())
         params["dn"] = ctx.dn_argument(args[0]);
     // Page after page, each printed as it comes, as one JSON array.
+    // Not drawn among the objects when they go to the same terminal.
+    Progress progress("dump", "objects", std::cerr, isatty(STDERR_FILENO) == 1 && isatty(STDOUT_FILENO) == 0);
     std::int64_t after = 0;
     bool first = true;
     do {
@@ -78,6 +96,8 @@ void dump(AdminContext& ctx, const Args& args)
         const nlohmann::json page = ctx.call("admin.dump", params);
         ReplyReader reply(page, "the admin.dump reply");
         const nlohmann::json& objects = reply.array("objects");
+        if (after == 0 && page.contains("total"))
+            progress.set_total(reply.integer("total"));
         after = reply.integer_or("next", 0, 0);
         ctx.accept(reply);
         for (const auto& object : objects) {
@@ -91,7 +111,9 @@ void dump(AdminContext& ctx, const Args& args)
             ctx.out() << (first ? "[\n" : ",\n") << indented;
             first = false;
         }
+        progress.advance(static_cast<std::int64_t>(objects.size()));
     } while (after > 0);
+    progress.finish();
     ctx.out() << (first ? "[]\n" : "\n]\n");
 }
 
