@@ -12,7 +12,7 @@ namespace qv::server {
 Server::Server(const ServerConfig& config, Backend& backend)
     : config_(config),
       backend_(backend),
-      writes_(backend.db, hub_),
+      writes_(backend.db, hub_, backend.audit),
       session_ops_(backend.users, offload_, throttle_),
       object_ops_(backend.service, backend.objects, writes_),
       album_ops_(backend.objects, backend.system_name()),
