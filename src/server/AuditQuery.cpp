@@ -18,18 +18,19 @@ AuditPage AuditQuery::page(const AuditFilter& filter, std::int64_t before, std::
     // The walk follows the narrowest index the filter allows; the other
     // conditions are checked entry by entry.
     const std::string columns = AuditRow::kColumns;
-    Statement* walk = nullptr;
+    std::string sql = "SELECT " + columns + " FROM audit WHERE id < ?2 ORDER BY id DESC";
+    std::string key;
     if (!filter.dn.empty()) {
-        walk = &db_.prepare("SELECT " + columns + " FROM audit_scopes JOIN audit ON id = entry "
-                            "WHERE scope = ?1 AND entry < ?2 ORDER BY entry DESC");
-        walk->bind(1, filter.dn);
+        sql = "SELECT " + columns + " FROM audit_scopes JOIN audit ON id = entry "
+              "WHERE scope = ?1 AND entry < ?2 ORDER BY entry DESC";
+        key = filter.dn;
     } else if (!filter.user.empty()) {
-        walk = &db_.prepare("SELECT " + columns + " FROM audit WHERE username = ?1 AND id < ?2 ORDER BY id DESC");
-        walk->bind(1, filter.user);
-    } else {
-        walk = &db_.prepare("SELECT " + columns + " FROM audit WHERE id < ?2 ORDER BY id DESC");
+        sql = "SELECT " + columns + " FROM audit WHERE username = ?1 AND id < ?2 ORDER BY id DESC";
+        key = filter.user;
     }
-    StatementUse use(*walk);
+    StatementUse walk(db_.prepare(sql));
+    if (!key.empty())
+        walk->bind(1, key);
     walk->bind(2, before > 0 ? before : std::numeric_limits<std::int64_t>::max());
     AuditPage page;
     std::size_t read = 0;
