@@ -3,7 +3,8 @@
 
 For each program the options it accepts are taken from its own usage
 output and from its option table in the source; each must be described in
-the OPTIONS section of its page (qv_admin's commands in COMMANDS), and
+the OPTIONS section of its page (qv_admin's commands and their options in
+COMMANDS), and
 each option the page describes must be one the program accepts. Every
 environment variable the program's source reads with getenv must be in
 the ENVIRONMENT section.
@@ -80,7 +81,7 @@ def lint(page):
         fail(f"{page.name}: groff -man -ww: {done.stderr.strip() or 'status ' + str(done.returncode)}")
 
 
-def check(page_name, accepted, commands=(), environment=()):
+def check(page_name, accepted, commands=(), environment=(), command_options=()):
     page = PAGES / page_name
     lint(page)
     parts = sections(page)
@@ -98,6 +99,13 @@ def check(page_name, accepted, commands=(), environment=()):
     for command in sorted(commands):
         if not mentions(parts.get("COMMANDS", ""), command):
             fail(f"{page_name}: command \"{command}\" is not described under COMMANDS")
+    for option in sorted(command_options):
+        if not mentions(parts.get("COMMANDS", ""), option):
+            fail(f"{page_name}: command option {option} is accepted but not described under COMMANDS")
+    for tag in tags(parts.get("COMMANDS", "")):
+        for word in re.findall(r"(?<![\w-])(-{1,2}[a-z][\w-]*)", tag):
+            if word not in command_options:
+                fail(f"{page_name}: COMMANDS describes {word}, which no command accepts")
     for name in sorted(environment):
         if not mentions(parts.get("ENVIRONMENT", ""), name):
             fail(f"{page_name}: environment variable {name} is read but not under ENVIRONMENT")
@@ -115,8 +123,15 @@ def server():
 
 def admin():
     usage = run([BIN / "qv_admin", "--help"])
-    accepted = set(re.findall(r"(?<![\w-])(--[a-z][a-z-]*)", usage))
+    # Options before the command (OPTIONS), and the commands' own (COMMANDS).
+    head, _, command_part = usage.partition("Commands:")
+    option_word = r"(?<![\w-])(--[a-z][a-z-]*)"
+    accepted = set(re.findall(option_word, head))
     accepted |= set(re.findall(r'"(-{1,2}[a-z][a-z-]*)"', source_text("tools/qv_admin/AdminOptions.cpp")))
+    command_options = set(re.findall(option_word, command_part))
+    command_options |= set(re.findall(r'name == "(--[a-z-]+)"', source_text("tools/qv_admin/AuditCommand.cpp")))
+    if len(command_options) < 8:
+        fail(f"qv_admin: only {len(command_options)} command options found, the extraction is broken")
     commands = set()
     in_commands = False
     for line in usage.splitlines():
@@ -132,10 +147,11 @@ def admin():
         elif in_commands and line.strip():
             in_commands = False
     table = source_text("tools/qv_admin/main.cpp")
-    commands |= set(re.findall(r'\{"([a-z-]+)", (?:object|user)_commands::', table))
+    commands |= set(re.findall(r'\{"([a-z-]+)", \w+_commands?::', table))
     if len(commands) < 10:
         fail(f"qv_admin: only {len(commands)} commands found, the extraction is broken")
-    check("qv_admin.1", accepted, commands, getenv_names("tools/qv_admin", "src/platform", "src/protocol"))
+    check("qv_admin.1", accepted, commands, getenv_names("tools/qv_admin", "src/platform", "src/protocol"),
+          command_options)
 
 
 def tool():
