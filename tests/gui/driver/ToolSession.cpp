@@ -14,7 +14,8 @@ std::map<std::string, std::string> tool_environment(const qv::test::TestServer* 
     const std::string home = tool_home();
     std::map<std::string, std::string> env = {
         {"QV_HOME", home},
-        {"NLSPATH", home + "/nls/%L/%N:" + home + "/nls/C/%N"},
+        // %l: the language of LANG ("de" of de_DE.UTF-8), as the package lays out.
+        {"NLSPATH", home + "/nls/%L/%N:" + home + "/nls/%l/%N:" + home + "/nls/C/%N"},
         {"XFILESEARCHPATH", home + "/app-defaults/%N"},
     };
     if (server)
