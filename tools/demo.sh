@@ -61,7 +61,7 @@ QV_PORT=$(cat "$WORK/port")
 echo "demo: qv_server on 127.0.0.1:$QV_PORT (system $SYSTEM_NAME), database $WORK/demo.db"
 
 QV_HOME="$BUILD/share/qv"
-NLSPATH="$QV_HOME/nls/%L/%N:$QV_HOME/nls/C/%N"
+NLSPATH="$QV_HOME/nls/%L/%N:$QV_HOME/nls/%l/%N:$QV_HOME/nls/C/%N"
 XFILESEARCHPATH="$QV_HOME/app-defaults/%N"
 QV_SERVER=localhost
 export QV_PORT QV_HOME NLSPATH XFILESEARCHPATH QV_SERVER
