@@ -90,7 +90,7 @@ export DISPLAY
 
 "$BIN/qv_tolvar" -id "$DEMO_ID" >"$WORK/tool.log" 2>&1 &
 TOOL_PID=$!
-WINDOW=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zentra - Object Properties$' | head -n 1) ||
+WINDOW=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zentra - ' | head -n 1) ||
     { cat "$WORK/tool.log" >&2; fail "qv_tolvar did not open its window"; }
 # Let the window finish drawing before the picture is taken.
 sleep 2
