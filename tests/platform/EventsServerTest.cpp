@@ -11,20 +11,6 @@
 
 namespace {
 
-struct Seen {
-    static void record(void* data, void* event)
-    {
-        CurrentEvent e(event);
-        static_cast<Seen*>(data)->events.push_back(e.get_event_name().str() + " " + e.get_objname().str());
-    }
-    Callback callback() { return Callback(&Seen::record, this); }
-    bool has(const std::string& entry) const
-    {
-        return std::find(events.begin(), events.end(), entry) != events.end();
-    }
-    std::vector<std::string> events;
-};
-
 class EventsServer : public ::testing::Test {
 protected:
     EventsServer() : server_(ServerClient::fixture()) {}
@@ -77,12 +63,12 @@ TEST_F(EventsServer, CreationAndDeletionReachTrackingAlbumAndDiscriminatedClient
     album.set_prop("AUTOIMAGE", "YES");
     album.set_derivation("agentTableType=\"CMIP\"/*");
     ASSERT_EQ(album.derive(), 1);
-    Seen album_seen;
+    SeenEvents album_seen;
     album.when("IMAGE_INCLUDED", album_seen.callback());
     album.when("IMAGE_EXCLUDED", album_seen.callback());
 
     ASSERT_EQ(listener->replace_discriminator_classes({"cmipAgentEntity"}, {"objectCreation", "objectDeletion"}), 1);
-    Seen notes;
+    SeenEvents notes;
     listener->when("OBJECT_CREATED", notes.callback());
     listener->when("OBJECT_DESTROYED", notes.callback());
 
@@ -117,7 +103,7 @@ TEST_F(EventsServer, EventsDeliveredInsideADerivationChangeTheCookie)
 {
     auto writer = ServerClient::connect(server_);
     auto reader = ServerClient::connect(server_);
-    Seen seen;
+    SeenEvents seen;
     reader->when("OBJECT_CREATED", seen.callback());
     nlohmann::json r;
     ASSERT_TRUE(reader->request("ping", nlohmann::json::object(), r));
