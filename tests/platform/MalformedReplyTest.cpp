@@ -4,6 +4,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "EventWait.hpp"
 #include "FakePeer.hpp"
 #include "platform/Image.hpp"
 #include "platform/QvTopoNode.hpp"
@@ -50,10 +51,6 @@ QvStatus derive(Platform& p)
     return album.status();
 }
 
-struct Disconnections {
-    static void count(void* data, void*) { ++*static_cast<int*>(data); }
-};
-
 struct Case {
     std::string frame;  // sent after the hello
     Call call;
@@ -98,8 +95,8 @@ TEST(MalformedReply, ClosesTheConnectionWithAClearReason)
         Platform p;
         p.set_port(peer.port());
         ASSERT_EQ(p.connect("localhost", "test", 5.0), 1) << p.get_error_string().str();
-        int lost = 0;
-        p.when("DISCONNECTED", Callback(&Disconnections::count, &lost));
+        SeenEvents lost;
+        p.when("DISCONNECTED", lost.callback());
 
         const QvStatus st = c.call(p);
         EXPECT_FALSE(st);
@@ -107,7 +104,7 @@ TEST(MalformedReply, ClosesTheConnectionWithAClearReason)
         EXPECT_FALSE(p.is_connected());
         EXPECT_EQ(p.get_error_type(), Error::Protocol);
         p.dispatch_events();
-        EXPECT_EQ(lost, 1);
+        EXPECT_EQ(lost.events.size(), 1u);
         EXPECT_EQ(ping(p).code(), QvStatus::MalformedReply);  // later calls say why
     }
 }
@@ -143,8 +140,8 @@ TEST(MalformedReply, AbsentOptionalFieldsKeepTheirDefaults)
     p.set_port(peer.port());
     ASSERT_EQ(p.connect("localhost", "test", 5.0), 1) << p.get_error_string().str();
     EXPECT_EQ(p.system_name(), "localhost");  // no system named: the host asked for
-    int created = 0;
-    p.when("OBJECT_CREATED", Callback(&Disconnections::count, &created));
+    SeenEvents created;
+    p.when("OBJECT_CREATED", created.callback());
     QvTopoNode node(&p);
     node.set_dn(QvTopoNodeDn("fakesys", 1));
     ASSERT_TRUE(node.load_all_attributes());
@@ -152,7 +149,7 @@ TEST(MalformedReply, AbsentOptionalFieldsKeepTheirDefaults)
     EXPECT_TRUE(node.get_name(name));
     EXPECT_EQ(name, "r1");
     EXPECT_EQ(p.dispatch_events(), 1);
-    EXPECT_EQ(created, 1);
+    EXPECT_EQ(created.events, std::vector<std::string>{"OBJECT_CREATED /a=1"});
     EXPECT_TRUE(p.is_connected());
 }
 

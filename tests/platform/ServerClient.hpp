@@ -38,7 +38,4 @@ public:
 
     // The node name of an id on the server.
     static std::string node(const qv::test::TestServer& server, long id);
-
-    // The process id of the running server, found by its database path.
-    static int server_pid(const qv::test::TestServer& server);
 };

@@ -1,9 +1,8 @@
-// Values every caller handles: statuses, time-outs, the names of topology
-// nodes, types and agents.
+// Values every caller handles: statuses and the names of topology nodes,
+// types and agents.
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "platform/Deadline.hpp"
 #include "platform/Platform.hpp"
 #include "platform/QvAgents.hpp"
 #include "platform/QvTopoNodeDn.hpp"
@@ -19,31 +18,16 @@ TEST(QvStatus, PrintsItsTextAsItStands)
     EXPECT_EQ(bare.str(), "Failed (code 8)");
 }
 
-TEST(Deadline, DefaultRequestMeansSixtySeconds)
-{
-    EXPECT_EQ(Deadline::effective(kDefaultTimeoutRequest), 60.0);
-    EXPECT_EQ(Deadline::effective(300.0), 300.0);
-    EXPECT_EQ(Deadline::effective(0.0), 60.0);
-    EXPECT_EQ(Deadline::format_seconds(60.0), "60 s");
-    EXPECT_EQ(Deadline::format_seconds(0.5), "0.5 s");
-}
-
-TEST(TopoNodeDn, SpellsAndReadsTheProtocolForm)
+TEST(TopoNodeDn, SpellsAndReadsTheProtocolFormAndNoOther)
 {
     const QvTopoNodeDn dn("vm", 12);
     EXPECT_EQ(dn.to_string(), "/systemId=name:\"vm\"/topoNodeId=12");
     EXPECT_EQ(QvTopoNodeDn::from_string(dn.to_string()), dn);
     // The short spelling of a system and blanks around "=" name the same node.
     EXPECT_EQ(QvTopoNodeDn::from_string("/systemId=\"vm\"/topoNodeId = 12"), dn);
-}
-
-TEST(TopoNodeDn, RefusesNamesOfOtherObjects)
-{
-    EXPECT_FALSE(QvTopoNodeDn::from_string("/systemId=name:\"vm\"/topoTypeId=\"Router\"").valid());
-    EXPECT_FALSE(QvTopoNodeDn::from_string("/systemId=name:\"vm\"/topoNodeId=0").valid());
-    EXPECT_FALSE(QvTopoNodeDn::from_string("/systemId=name:\"vm\"/topoNodeId=12x").valid());
-    EXPECT_FALSE(QvTopoNodeDn::from_string("12").valid());
-    EXPECT_FALSE(QvTopoNodeDn::from_string("").valid());
+    for (const char* other : {"/systemId=name:\"vm\"/topoTypeId=\"Router\"", "/systemId=name:\"vm\"/topoNodeId=0",
+                              "/systemId=name:\"vm\"/topoNodeId=12x", "12", ""})
+        EXPECT_FALSE(QvTopoNodeDn::from_string(other).valid()) << other;
 }
 
 TEST(TopoTypeDn, QuotesTheTypeName)
@@ -55,33 +39,25 @@ TEST(TopoTypeDn, QuotesTheTypeName)
     EXPECT_EQ(back.system_name(), "vm");
 }
 
-TEST(AgentDn, SnmpProxyLivesBelowTheInternetClass)
+TEST(AgentDn, EachAgentLivesWhereItsClassSays)
 {
-    const QvSnmpAgentDn dn("sysA", "hostB");
-    EXPECT_EQ(dn.to_string(),
+    const QvSnmpAgentDn snmp("sysA", "hostB");
+    EXPECT_EQ(snmp.to_string(),
               "/systemId=name:\"sysA\"/internetClassId={1 3 6 1 4 1 42 2 2 2 9 2 4 1 0}"
               "/cmipsnmpProxyAgentId=\"hostB\"");
-    EXPECT_EQ(QvSnmpAgentDn::from_string(dn.to_string()), dn);
+    EXPECT_EQ(QvSnmpAgentDn::from_string(snmp.to_string()), snmp);
     EXPECT_EQ(QvSnmpAgentDn::from_string("/systemId=\"sysA\"/internetClassId={ 1 3 6 1 4 1 42 2 2 2 9 2 4 1 0 }"
                                          "/cmipsnmpProxyAgentId=\"hostB\""),
-              dn);
-}
-
-TEST(AgentDn, RpcAndCmipAgentsLiveInTheirAgentTables)
-{
+              snmp);
     const QvRpcAgentDn rpc("sysA", "h1");
     EXPECT_EQ(rpc.to_string(), "/systemId=name:\"sysA\"/agentTableType=\"RPC\"/agentId=id:\"h1\"");
+    EXPECT_EQ(QvRpcAgentDn::from_string(rpc.to_string()).unique_name(), "h1");
     const QvCmipAgentDn cmip("sysA", "entity 7");
     EXPECT_EQ(cmip.to_string(), "/systemId=name:\"sysA\"/agentTableType=\"CMIP\"/agentId=id:\"entity 7\"");
     EXPECT_EQ(QvCmipAgentDn::from_string(cmip.to_string()).unique_name(), "entity 7");
-    EXPECT_EQ(QvRpcAgentDn::from_string(rpc.to_string()).unique_name(), "h1");
-}
-
-TEST(AgentDn, OneFormIsNotTakenForAnother)
-{
-    const std::string rpc = QvRpcAgentDn("sysA", "h1").to_string();
-    EXPECT_FALSE(QvCmipAgentDn::from_string(rpc).valid());
-    EXPECT_FALSE(QvSnmpAgentDn::from_string(rpc).valid());
+    // One form is not taken for another.
+    EXPECT_FALSE(QvCmipAgentDn::from_string(rpc.to_string()).valid());
+    EXPECT_FALSE(QvSnmpAgentDn::from_string(rpc.to_string()).valid());
     EXPECT_FALSE(QvCmipAgentDn::from_string("/systemId=name:\"sysA\"").valid());
     EXPECT_FALSE(QvCmipAgentDn().valid());
 }

@@ -25,30 +25,36 @@ std::string canon(const std::string& text)
 
 }  // namespace
 
-TEST(DnParse, SnmpProxyDnKeepsTheObjectIdentifierInBracesWhole)
+TEST(DnParse, EachFormTheToolBuildsReadsBackAsWritten)
 {
-    const std::string text =
-        "/systemId=name:\"sysA\"/internetClassId={1 3 6 1 4 1 42 2 2 2 9 2 4 1 0}/cmipsnmpProxyAgentId=\"hostB\"";
-    const auto d = parsed(text);
-    ASSERT_EQ(d.size(), 3u);
-    EXPECT_TRUE(d.absolute);
-    EXPECT_EQ(d.rdns[0], (dn::Rdn{"systemId", "name:\"sysA\""}));
-    EXPECT_EQ(d.rdns[1], (dn::Rdn{"internetClassId", "{1 3 6 1 4 1 42 2 2 2 9 2 4 1 0}"}));
-    EXPECT_EQ(d.rdns[2], (dn::Rdn{"cmipsnmpProxyAgentId", "\"hostB\""}));
-    EXPECT_EQ(dn::format(d), text);
-    EXPECT_EQ(dn::system_of(d), "sysA");
-    EXPECT_EQ(dn::value_text(d.rdns[2].value), "hostB");
-}
-
-TEST(DnParse, RpcAndCmipAgentsUseTheIdTag)
-{
-    const auto rpc = parsed("/systemId=name:\"S\"/agentTableType=\"RPC\"/agentId=id:\"h1\"");
-    ASSERT_EQ(rpc.size(), 3u);
-    EXPECT_EQ(rpc.rdns[1].value, "\"RPC\"");
-    EXPECT_EQ(rpc.rdns[2], (dn::Rdn{"agentId", "id:\"h1\""}));
-    EXPECT_EQ(dn::value_text(rpc.rdns[2].value), "h1");
-    const auto cmip = parsed("/systemId=name:\"S\"/agentTableType=\"CMIP\"/agentId=id:\"osi-1\"");
-    EXPECT_EQ(dn::value_text(cmip.rdns[2].value), "osi-1");
+    const struct {
+        const char* text;
+        std::size_t size;
+        const char* last_value;
+        const char* last_text;
+    } rows[] = {
+        {"/systemId=name:\"sysA\"/internetClassId={1 3 6 1 4 1 42 2 2 2 9 2 4 1 0}/cmipsnmpProxyAgentId=\"hostB\"", 3,
+         "\"hostB\"", "hostB"},
+        {"/systemId=name:\"sysA\"/agentTableType=\"RPC\"/agentId=id:\"h1\"", 3, "id:\"h1\"", "h1"},
+        {"/systemId=name:\"sysA\"/agentTableType=\"CMIP\"/agentId=id:\"osi-1\"", 3, "id:\"osi-1\"", "osi-1"},
+        {"/systemId=name:\"sysA\"/topoNodeId=12", 2, "12", "12"},
+        {"/systemId=name:\"sysA\"/topoTypeId=\"Router\"", 2, "\"Router\"", "Router"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        const auto d = parsed(row.text);
+        ASSERT_EQ(d.size(), row.size);
+        EXPECT_TRUE(d.absolute);
+        EXPECT_EQ(dn::format(d), row.text);
+        EXPECT_EQ(dn::system_of(d), "sysA");
+        EXPECT_EQ(d.rdns.back().value, row.last_value);
+        EXPECT_EQ(dn::value_text(d.rdns.back().value), row.last_text);
+    }
+    // The object identifier in braces is one value, blanks and all.
+    EXPECT_EQ(parsed(rows[0].text).rdns[1], (dn::Rdn{"internetClassId", "{1 3 6 1 4 1 42 2 2 2 9 2 4 1 0}"}));
+    const auto node = parsed(rows[3].text);
+    EXPECT_TRUE(dn::is_child(dn::system_dn("sysA"), node));
+    EXPECT_EQ(dn::parent(node), dn::system_dn("sysA"));
 }
 
 TEST(DnCanonical, OneSpellingPerName)
@@ -70,18 +76,6 @@ TEST(DnCanonical, OneSpellingPerName)
     for (const auto& [text, canonical] : rows)
         EXPECT_EQ(canon(text), canonical) << text;
     EXPECT_EQ(dn::system_of(parsed("/systemId=\"mis1\"")), "mis1");
-}
-
-TEST(DnParse, TopologyNodeAndTypeNames)
-{
-    const auto node = parsed("/systemId=name:\"vm\"/topoNodeId=12");
-    ASSERT_EQ(node.size(), 2u);
-    EXPECT_EQ(node.rdns[1], (dn::Rdn{"topoNodeId", "12"}));
-    EXPECT_EQ(dn::value_text(node.rdns[1].value), "12");
-    const auto type = parsed("/systemId=name:\"vm\"/topoTypeId=\"Router\"");
-    EXPECT_EQ(dn::value_text(type.rdns[1].value), "Router");
-    EXPECT_TRUE(dn::is_child(dn::system_dn("vm"), node));
-    EXPECT_EQ(dn::parent(node), dn::system_dn("vm"));
 }
 
 TEST(DnParse, SlashOrEscapedQuoteInsideAValueIsPartOfIt)

@@ -11,77 +11,44 @@
 
 #include "support/TestServer.hpp"
 
-using qv::test::RunOptions;
 using qv::test::run_binary;
-using qv::test::TempDir;
-
-namespace {
-
-RunOptions quick()
-{
-    RunOptions o;
-    o.timeout_seconds = 60;
-    return o;
-}
-
-}  // namespace
 
 TEST(Startup, HelpAndVersion)
 {
-    auto help = run_binary("qv_server", {"--help"}, quick());
+    auto help = run_binary("qv_server", {"--help"});
     EXPECT_EQ(help.exit_status, 0);
     EXPECT_NE(help.out.find("--require-login"), std::string::npos);
-    auto version = run_binary("qv_server", {"--version"}, quick());
+    auto version = run_binary("qv_server", {"--version"});
     EXPECT_EQ(version.exit_status, 0);
     EXPECT_EQ(version.out, "qv_server 4.0\n");
 }
 
-TEST(Startup, BadOptionIsAUsageError)
+TEST(Startup, WhatStopsTheStartIsNamed)
 {
-    auto r = run_binary("qv_server", {"--port", "eleven"}, quick());
-    EXPECT_TRUE(r.exited);
-    EXPECT_EQ(r.exit_status, 2);
-    EXPECT_NE(r.err.find("--port"), std::string::npos);
-    EXPECT_NE(r.err.find("usage:"), std::string::npos);
-}
-
-TEST(Startup, UnusableDatabaseIsRefusedWithAMessage)
-{
-    TempDir dir;
-    const std::string junk = dir.write_file("junk.db", std::string(4096, 'j'));
-    auto r = run_binary("qv_server", {"--db", junk, "--port", "0"}, quick());
-    EXPECT_EQ(r.exit_status, 1);
-    EXPECT_NE(r.err.find("not usable"), std::string::npos) << r.err;
-    r = run_binary("qv_server", {"--db", dir.path() + "/missing/dir/qv.db", "--port", "0"}, quick());
-    EXPECT_EQ(r.exit_status, 1);
-    EXPECT_NE(r.err.find("cannot open database"), std::string::npos) << r.err;
-}
-
-TEST(Startup, ABadDocumentToLoadStopsTheStart)
-{
-    TempDir dir;
-    const std::string doc = dir.write_file("t.json", R"({"format": "qv-topology", "version": 1,
+    qv::test::TempDir dir;
+    const std::string db = dir.path() + "/qv.db";
+    const std::string bad_type = dir.write_file("t.json", R"({"format": "qv-topology", "version": 1,
         "types": [{"name": "T", "kinds": ["gadget"]}]})");
-    auto r = run_binary("qv_server", {"--db", dir.path() + "/qv.db", "--port", "0", "--load", doc}, quick());
-    EXPECT_EQ(r.exit_status, 1);
-    EXPECT_NE(r.err.find("cannot load"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("types[0] (T)"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("gadget"), std::string::npos) << r.err;
-
-    const std::string not_json = dir.write_file("x.json", "{ not json");
-    r = run_binary("qv_server", {"--db", dir.path() + "/qv.db", "--port", "0", "--load", not_json}, quick());
-    EXPECT_EQ(r.exit_status, 1);
-    EXPECT_NE(r.err.find("not valid JSON"), std::string::npos) << r.err;
-}
-
-TEST(Startup, APortInUseIsReported)
-{
-    qv::test::TestServer first;
-    TempDir dir;
-    auto r = run_binary("qv_server", {"--db", dir.path() + "/qv.db", "--port", std::to_string(first.port())},
-                        quick());
-    EXPECT_EQ(r.exit_status, 1);
-    EXPECT_NE(r.err.find("cannot listen"), std::string::npos) << r.err;
+    const qv::test::TestServer first;  // holds a port
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::vector<std::string> says;
+    } cases[] = {
+        {{"--port", "eleven"}, 2, {"--port", "usage:"}},
+        {{"--db", dir.write_file("junk.db", std::string(4096, 'j')), "--port", "0"}, 1, {"not usable"}},
+        {{"--db", dir.path() + "/missing/dir/qv.db", "--port", "0"}, 1, {"cannot open database"}},
+        {{"--db", db, "--port", "0", "--load", bad_type}, 1, {"cannot load", "types[0] (T)", "gadget"}},
+        {{"--db", db, "--port", "0", "--load", dir.write_file("x.json", "{ not json")}, 1, {"not valid JSON"}},
+        {{"--db", db, "--port", std::to_string(first.port())}, 1, {"cannot listen"}},
+    };
+    for (const auto& c : cases) {
+        const auto r = run_binary("qv_server", c.args);
+        EXPECT_TRUE(r.exited) << c.args.back();
+        EXPECT_EQ(r.exit_status, c.status) << r.err;
+        for (const std::string& text : c.says)
+            EXPECT_NE(r.err.find(text), std::string::npos) << r.err;
+    }
 }
 
 // As systemd would see it: READY=1 on NOTIFY_SOCKET once the server listens
