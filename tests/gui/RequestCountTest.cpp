@@ -1,7 +1,7 @@
 // The requests the tool sends, counted on the wire by a relay in front of the
-// real server: start-up loads an object, its type, its path names and its
-// syntaxes once; a further object costs its own load and path names; Apply
-// is one store.
+// real server: start-up loads an object, its type, its path names, its
+// syntaxes and its agents once; a further object costs its own load and path
+// names; Apply is one store, and one for each default agent.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -48,18 +48,22 @@ TEST_F(RequestCount, StartupLoadsEachPieceOnceAndApplyIsOneStore)
 {
     auto server = start_server(false);
     qv::test::CountingProxy proxy(server->port());
-    // fx-router: a type with ten stored-data attributes, eight of them set.
+    // fx-router: a type with ten stored-data attributes, eight of them set,
+    // and four agents (SNMP, RPC, CMIP, MIS), each loaded once.
     start_tool({"-id", "10"}, server.get(), {{"QV_PORT", std::to_string(proxy.port())}});
-    const Counts one =
-        plus(kSession, {{"get", 1}, {"topo.pathnames", 1}, {"syntax", 1}, {"topo.cmip_agent_for", 1}});
+    const Counts agents = {{"exists", 4}, {"get", 4}};
+    const Counts one = plus(
+        kSession, plus(agents, {{"get", 1}, {"topo.pathnames", 1}, {"syntax", 1}, {"topo.cmip_agent_for", 1}}));
     EXPECT_EQ(proxy.requests_by_op(), one) << describe(proxy.requests_by_op());
 
-    proxy.reset();
-    activate(object_config_tool->apply_button());
-    EXPECT_EQ(proxy.requests_by_op(), (Counts{{"set", 1}})) << describe(proxy.requests_by_op());
-    proxy.reset();
-    activate(object_config_tool->apply_button());
-    EXPECT_EQ(proxy.requests_by_op(), (Counts{{"set", 1}})) << describe(proxy.requests_by_op());
+    // One store of the object, and each of its two default agents (SNMP and
+    // RPC, named after it) read and stored again under its name.
+    const Counts apply = {{"set", 3}, {"exists", 2}, {"get", 2}};
+    for (int round = 0; round < 2; ++round) {
+        proxy.reset();
+        activate(object_config_tool->apply_button());
+        EXPECT_EQ(proxy.requests_by_op(), apply) << describe(proxy.requests_by_op());
+    }
 }
 
 TEST_F(RequestCount, EachPickInTheListReadsItsObjectAfresh)
