@@ -83,7 +83,11 @@ void AgentPage::add_agent(AgentMo* agent, int write)
         return;
     }
     make_current(owner);
-    agent->get_mo(write);
+    // A row shows only what the agent's DN says. Reading the agent's managed
+    // object (write 0) is left to whoever first needs its fields: the dialog
+    // reads it when it shows the agent, Apply before it writes it.
+    if (write)
+        agent->get_mo(write);
     agents_.push_back(entry_for(agent));
     const int row = table_->add_row(table_->get_num_rows());
     fill_row(row, *agent);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ostream>
 
 #include <Xm/Xm.h>
 
@@ -59,6 +60,12 @@ struct Ending {
     const char* button;
     bool stored;
 };
+
+// Names the case in ctest's list without the bytes of the struct.
+void PrintTo(const Ending& e, std::ostream* os)
+{
+    *os << e.flag << ' ' << e.button;
+}
 
 class AgentModeEnding : public ToolTest, public testing::WithParamInterface<Ending> {};
 
