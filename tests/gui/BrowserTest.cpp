@@ -194,6 +194,9 @@ TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
     activate(object_named(root + "/mibGroupId=\"interfaces\"/ifEntryId=2")->widget);
     activate(add);
     EXPECT_EQ(text_of(path), "/mibGroupId=\"interfaces\"/ifEntryId=2");
+    // A few levels open, one node selected, for a person to look at.
+    set_node_open(object_named(root + "/mibGroupId=\"hrSWRun\"")->widget, true);
+    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/browser.png");
 
     activate(object_named(root)->widget);
     activate(add);
