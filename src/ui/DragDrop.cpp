@@ -99,7 +99,7 @@ DragValue current_drag;
 Boolean convert_proc(Widget drag_context, Atom* selection, Atom* target, Atom* type_return, XtPointer* value_return,
                      unsigned long* length_return, int* format_return, unsigned long*, XtPointer, XtRequestId*)
 {
-    Display* display = XtDisplay(drag_context);
+    Display* display = XtDisplayOfObject(drag_context);
     if (*selection != XInternAtom(display, "_MOTIF_DROP", False))
         return False;
     const int kind = kind_of(display, *target);
@@ -206,7 +206,7 @@ void move_item(Widget from, Widget to, int position)
 
 void transfer_data(Widget transfer, XtPointer, Atom*, Atom* type, XtPointer value, unsigned long* length, int*)
 {
-    const int kind = kind_of(XtDisplay(transfer), *type);
+    const int kind = kind_of(XtDisplayOfObject(transfer), *type);
     if (kind == kBrowser) {
         Browser* object = nullptr;
         if (value && *length == sizeof(Browser*))

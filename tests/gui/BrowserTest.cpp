@@ -9,6 +9,7 @@
 #include <Xm/Hierarchy.h>
 #include <Xm/Xm.h>
 
+#include "driver/DragPointer.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
@@ -212,6 +213,26 @@ TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
     activate(add);
     EXPECT_EQ(text_of(path), "/kept");
     EXPECT_TRUE(is_viewable(object_browser->shell()));
+}
+
+TEST_F(BrowserTest, NodeDroppedOnTheSnmpDialogWritesItsPathAndLeavesNothingSelected)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+    open_snmp_dialog("fx-router");
+    press_browser();
+    // Beside the dialog, as a window manager would place it.
+    XtVaSetValues(object_browser->shell(), XmNx, 660, XmNy, 0, nullptr);
+    const std::string root = snmp_dn(*server, "fx-router");
+    Widget path = snmp_widget("mo_fdn_text");
+    Widget interfaces = object_named(root + "/mibGroupId=\"interfaces\"")->widget;
+    ASSERT_TRUE(pump_until([&] { return is_viewable(interfaces) && is_viewable(path); }));
+
+    drag_with_button2(center_of(interfaces), center_of(path));
+    ASSERT_TRUE(pump_until([&] { return text_of(path) == "/mibGroupId=\"interfaces\""; })) << text_of(path);
+    EXPECT_EQ(current_selected, nullptr);
+    EXPECT_TRUE(Browser::selected_list.empty());
 }
 
 }  // namespace
