@@ -240,8 +240,10 @@ void handle_drop(Widget site, XtPointer, XtPointer call_data)
     Atom* exports = nullptr;
     Cardinal count = 0;
     XtVaGetValues(drop->dragContext, XmNexportTargets, &exports, XmNnumExportTargets, &count, nullptr);
+    // Only what the site imports: a member dropped on an array list is
+    // refused like any foreign data.
     int found = -1;
-    for (int kind = 0; kind < kKinds && found < 0; ++kind)
+    for (int kind = 0; kind < kKinds && found < 0 && drop->dropSiteStatus == XmVALID_DROP_SITE; ++kind)
         for (Cardinal i = 0; i < count; ++i)
             if (exports[i] == target_atom(display, kind))
                 found = kind;

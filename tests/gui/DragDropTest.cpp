@@ -63,9 +63,9 @@ TEST_F(DragDropTest, MembersMoveBetweenListsWithinTheLimitAndApplyStoresThem)
     scroll_to("display_scroll", "array_hide_list");
     ASSERT_TRUE(pump_until([] { return is_viewable(page_widget("array_hide_list")); }));
     const Names array_hidden = items("array_hide_list");
-    scroll_to("display_scroll", "show_members_list");
     drag_with_button2(item_point("show_members_list", 1), center_of(page_widget("array_hide_list")));
     EXPECT_EQ(items("show_members_list"), (Names{"member-1", "member-2", "member-4"}));
+    EXPECT_EQ(items("hide_members_list"), (Names{"member-5", "member-3"}));
     EXPECT_EQ(items("array_hide_list"), array_hidden);
     display_page->show_array_section(false);
 
