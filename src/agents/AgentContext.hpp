@@ -11,10 +11,14 @@
 
 class SnmpAgentView;
 class RpcAgentView;
+class CmipAgentView;
+class MisAgentView;
 
 struct AgentContext {
     SnmpAgentView* snmp = nullptr;
     RpcAgentView* rpc = nullptr;
+    CmipAgentView* cmip = nullptr;
+    MisAgentView* mis = nullptr;
     // Shows a message in the modal error dialog over the protocol's dialog and
     // returns when it is closed.
     std::function<void(ProtocolType, const RWCString&)> report;

@@ -2,6 +2,7 @@
 
 #include "agents/AgentContext.hpp"
 #include "agents/AgentViews.hpp"
+#include "agents/FieldRules.hpp"
 #include "agents/HostAddress.hpp"
 #include "agents/RepositoryDocuments.hpp"
 #include "agents/StatusText.hpp"
@@ -11,14 +12,6 @@
 namespace {
 
 const char kDefaultCommunity[] = "gusset";
-
-bool valid_port(const RWCString& port)
-{
-    if (port.empty() || port.size() > 5 || port.find_first_not_of("0123456789") != RWCString::npos)
-        return false;
-    const long value = std::stol(port);
-    return value >= 1 && value <= 65535;
-}
 
 }  // namespace
 

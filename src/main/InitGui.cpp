@@ -16,6 +16,8 @@
 #include "process/ProgramExit.hpp"
 #include "process/RunState.hpp"
 #include "ui/AgentConfigDialog.hpp"
+#include "ui/CmipConfig.hpp"
+#include "ui/MisConfig.hpp"
 #include "ui/ExitFlows.hpp"
 #include "ui/NamesSelection.hpp"
 #include "ui/ObjectBrowser.hpp"

@@ -5,7 +5,9 @@
 #include "model/ModelContext.hpp"
 #include "model/NodeList.hpp"
 #include "ui/AgentConfigDialog.hpp"
+#include "ui/CmipConfig.hpp"
 #include "ui/ErrorDialog.hpp"
+#include "ui/MisConfig.hpp"
 #include "ui/RpcConfig.hpp"
 #include "ui/SnmpConfig.hpp"
 #include "ui/Windows.hpp"
@@ -39,6 +41,8 @@ void init_agent_context()
     AgentContext& c = agent_context();
     c.snmp = snmp_config_dialog;
     c.rpc = rpc_config_dialog;
+    c.cmip = cmip_config_dialog;
+    c.mis = mis_config_dialog;
     // Over the protocol's dialog, which the failure concerns.
     c.report = [](ProtocolType protocol, const RWCString& message) {
         AgentConfigDialog* dialog = dialog_of(protocol);

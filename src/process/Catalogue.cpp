@@ -1,5 +1,7 @@
 #include "process/Catalogue.hpp"
 
+#include <initializer_list>
+
 nl_catd catd = reinterpret_cast<nl_catd>(-1);
 
 void open_catalogue() { catd = catopen("qv.cat", 0); }
@@ -11,11 +13,32 @@ const char* cat_text(int set, int number, const char* fallback)
     return catgets(catd, set, number, fallback);
 }
 
+namespace {
+
+// Each "%" and the letter after it replaced by the next argument, in order;
+// markers beyond the arguments are kept.
+std::string fill_in(const std::string& format, std::initializer_list<const std::string*> arguments)
+{
+    std::string text;
+    auto next = arguments.begin();
+    std::size_t from = 0;
+    for (auto at = format.find('%'); at != std::string::npos && at + 1 < format.size() && next != arguments.end();
+         at = format.find('%', from)) {
+        text += format.substr(from, at - from) + **next++;
+        from = at + 2;
+    }
+    return text + format.substr(from);
+}
+
+}  // namespace
+
 std::string cat_format(int set, int number, const char* fallback, const std::string& argument)
 {
-    const std::string format = cat_text(set, number, fallback);
-    const auto at = format.find('%');
-    if (at == std::string::npos || at + 1 >= format.size())
-        return format;
-    return format.substr(0, at) + argument + format.substr(at + 2);
+    return fill_in(cat_text(set, number, fallback), {&argument});
+}
+
+std::string cat_format(int set, int number, const char* fallback, const std::string& first,
+                       const std::string& second)
+{
+    return fill_in(cat_text(set, number, fallback), {&first, &second});
 }

@@ -20,3 +20,6 @@ const char* cat_text(int set, int number, const char* fallback);
 
 // A catalogue text with its one "%s" or "%d" replaced by argument.
 std::string cat_format(int set, int number, const char* fallback, const std::string& argument);
+// The same with two: the first "%s" gets first, the next second.
+std::string cat_format(int set, int number, const char* fallback, const std::string& first,
+                       const std::string& second);

@@ -32,16 +32,11 @@ const AgentDialogTexts AgentConfigDialog::kCmip = {"cmip_config_dialog", 119, " 
 const AgentDialogTexts AgentConfigDialog::kMis = {"mis_config_dialog", 110, " MIS Configuration", 804,
                                                   "MIS Configuration", 111, 1140};
 
-namespace {
-
-// The main window's OK: no OK while an agent is being written.
-void main_ok_sensitive(bool sensitive)
+void AgentConfigDialog::main_ok_sensitive(bool sensitive)
 {
     if (object_config_tool)
         XtSetSensitive(object_config_tool->ok_button(), sensitive ? True : False);
 }
-
-}  // namespace
 
 void AgentConfigDialog::create(Display* dpy, int argc, char** argv)
 {

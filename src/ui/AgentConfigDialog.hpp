@@ -76,6 +76,8 @@ protected:
     // agent's fields are copied into its managed object first (in agent
     // mode, where no page does it).
     bool apply_agent(AgentMo& agent, bool load_before_create);
+    // The main window's OK: no OK while an agent is being written.
+    static void main_ok_sensitive(bool sensitive);
     // What the agent's fields must satisfy before anything is written.
     virtual QvStatus check_fields(AgentMo&) { return QvStatus::success(); }
     // " Browser... ": the object browser rooted at the agent named host,

@@ -3,6 +3,8 @@
 #include <Xm/Form.h>
 #include <Xm/List.h>
 
+#include "agents/CurrentAgents.hpp"
+#include "gui/ListSelection.hpp"
 #include "gui/MemberCallback.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
@@ -20,8 +22,37 @@ void CmipDel::create(Widget parent, const char* name)
     list_ = make_titled_list(form, "cmip_del_label", cat_text(kToolSet, 159, "Select Entity to Delete"),
                              "cmip_del_list", 7, XmEXTENDED_SELECT);
 
+    add_member_callback<CmipDel, &CmipDel::ok_button_cb>(ok_button_, XmNactivateCallback, this);
+    add_member_callback<CmipDel, &CmipDel::apply_button_cb>(apply_button_, XmNactivateCallback, this);
     add_member_callback<CmipDel, &CmipDel::cancel_button_cb>(cancel, XmNactivateCallback, this);
     add_member_callback<CmipDel, &CmipDel::help_button_cb>(help_button, XmNactivateCallback, this);
+}
+
+void CmipDel::fill(const RWTValSlist<RWCString>& names)
+{
+    set_list_items(list_, std::vector<std::string>(names.begin(), names.end()));
+}
+
+void CmipDel::open(const RWTValSlist<RWCString>& names)
+{
+    fill(names);
+    XtVaSetValues(_xd_rootwidget, XmNtitle,
+                  cat_text(kToolSet, 836, "Object Properties: Delete CMIP Entity"), nullptr);
+    xd_show();
+}
+
+void CmipDel::apply_button_cb(Widget, XtPointer)
+{
+    const std::vector<int> positions = selected_positions(list_);
+    if (cmip_agent && !positions.empty())
+        cmip_agent->delete_mo(static_cast<int>(positions.size()), positions.data());
+    fill(CmipAgent::name_list());
+}
+
+void CmipDel::ok_button_cb(Widget widget, XtPointer call_data)
+{
+    apply_button_cb(widget, call_data);
+    xd_hide();
 }
 
 void CmipDel::cancel_button_cb(Widget, XtPointer) { xd_hide(); }

@@ -4,8 +4,10 @@
 
 #include "ui/AgentConfigDialog.hpp"
 #include "ui/ChooserDialog.hpp"
+#include "ui/CmipConfig.hpp"
 #include "ui/CmipDel.hpp"
 #include "ui/DelObjectDesc.hpp"
+#include "ui/MisConfig.hpp"
 #include "ui/NamesSelection.hpp"
 #include "ui/ObjectBrowser.hpp"
 #include "ui/ObjectConfig.hpp"
@@ -19,9 +21,9 @@ SnmpConfig* snmp_config_dialog = nullptr;
 ChooserDialog* snmp_mib_dialog = nullptr;
 ObjectBrowser* object_browser = nullptr;
 DelObjectDesc* del_obj_desc_dialog = nullptr;
-AgentConfigDialog* cmip_config_dialog = nullptr;
+CmipConfig* cmip_config_dialog = nullptr;
 CmipDel* cmip_del_entity_dialog = nullptr;
-AgentConfigDialog* mis_config_dialog = nullptr;
+MisConfig* mis_config_dialog = nullptr;
 RpcConfig* rpc_config_dialog = nullptr;
 ChooserDialog* rpc_agent_dialog = nullptr;
 NamesSelection* names_dialog = nullptr;
@@ -42,12 +44,13 @@ void create_windows(Display* dpy, int argc, char** argv)
     del_obj_desc_dialog = new DelObjectDesc;
     del_obj_desc_dialog->create(snmp_config_dialog->shell());
 
-    cmip_config_dialog = new AgentConfigDialog(AgentConfigDialog::kCmip);
+    cmip_config_dialog = new CmipConfig;
     cmip_config_dialog->create(dpy, argc, argv);
     cmip_del_entity_dialog = new CmipDel;
     cmip_del_entity_dialog->create(cmip_config_dialog->shell());
+    cmip_config_dialog->set_delete_dialog(cmip_del_entity_dialog);
 
-    mis_config_dialog = new AgentConfigDialog(AgentConfigDialog::kMis);
+    mis_config_dialog = new MisConfig;
     mis_config_dialog->create(dpy, argc, argv);
 
     rpc_config_dialog = new RpcConfig;

@@ -8,8 +8,10 @@
 
 class AgentConfigDialog;
 class ChooserDialog;
+class CmipConfig;
 class CmipDel;
 class DelObjectDesc;
+class MisConfig;
 class NamesSelection;
 class ObjectBrowser;
 class ObjectConfig;
@@ -21,9 +23,9 @@ extern SnmpConfig* snmp_config_dialog;
 extern ChooserDialog* snmp_mib_dialog;
 extern ObjectBrowser* object_browser;
 extern DelObjectDesc* del_obj_desc_dialog;
-extern AgentConfigDialog* cmip_config_dialog;
+extern CmipConfig* cmip_config_dialog;
 extern CmipDel* cmip_del_entity_dialog;
-extern AgentConfigDialog* mis_config_dialog;
+extern MisConfig* mis_config_dialog;
 extern RpcConfig* rpc_config_dialog;
 extern ChooserDialog* rpc_agent_dialog;
 extern NamesSelection* names_dialog;

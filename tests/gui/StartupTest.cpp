@@ -16,6 +16,8 @@
 #include "process/RunState.hpp"
 #include "support/TempDir.hpp"
 #include "ui/AgentConfigDialog.hpp"
+#include "ui/CmipConfig.hpp"
+#include "ui/MisConfig.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/RpcConfig.hpp"
 #include "ui/SnmpConfig.hpp"
