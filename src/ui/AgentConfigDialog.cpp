@@ -159,7 +159,9 @@ void AgentConfigDialog::browse(const std::string& host, AgentMo& agent, int type
 {
     if (host.empty())
         return;
-    if (!agent.exists() || agent.get_name() != host) {
+    // The server's own MIS system is always there.
+    const bool local_mis = type == 2 && host == server_connection()->system_name();
+    if (!local_mis && (!agent.exists() || agent.get_name() != host)) {
         const unsigned char creating = create_managed_obj;
         const int add_on_apply = agent.add_on_apply();
         create_managed_obj = 0;

@@ -9,6 +9,7 @@
 #include "process/Catalogue.hpp"
 #include "process/RunState.hpp"
 #include "ui/AgentConfigDialog.hpp"
+#include "ui/MisConfig.hpp"
 #include "ui/RpcConfig.hpp"
 #include "ui/SnmpConfig.hpp"
 #include "ui/Browser.hpp"
