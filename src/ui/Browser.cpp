@@ -160,9 +160,15 @@ Browser* Browser::find_next_displayed_sibling()
         std::cout << "DEBUG : find_next_displayed_sibling() POS ERROR " << name << std::endl;
         return nullptr;
     }
-    for (++it; it != object_list.end(); ++it)
+    // Siblings and their descendants all begin with the parent's name and a
+    // "/": the first name that does not is past them all.
+    const std::string prefix = parent_name.empty() || parent_name.back() == '/' ? parent_name : parent_name + "/";
+    for (++it; it != object_list.end(); ++it) {
+        if ((*it)->name.compare(0, prefix.size(), prefix) != 0)
+            break;
         if ((*it)->widget && (*it)->parent_name == parent_name)
             return *it;
+    }
     return nullptr;
 }
 

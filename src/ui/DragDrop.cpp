@@ -306,7 +306,18 @@ void init_member_drag_actions()
             register_config_drop_site(dialog->object_path_field());
 }
 
-void init_browser_drag_actions(Widget node) { add_drag_action(node); }
+void init_browser_drag_actions(Widget node)
+{
+    // Every node is a push button: the table merged for the first serves
+    // them all, so a node opened on thousands of children merges once.
+    static XtTranslations merged = nullptr;
+    if (!merged) {
+        add_drag_action(node);
+        XtVaGetValues(node, XmNtranslations, &merged, nullptr);
+    } else {
+        XtVaSetValues(node, XmNtranslations, merged, nullptr);
+    }
+}
 
 void register_member_hide_drop_site(Widget list) { register_drop_site(list, kMemberHide); }
 void register_member_show_drop_site(Widget list) { register_drop_site(list, kMemberShow); }
