@@ -68,7 +68,8 @@ def add_views(t):
 
 def add_london(t):
     t.add(12, "router-lon-1", "Router", [10, 19], near("London", 0),
-          agents=[snmp_dn("router-lon-1"), rpc_dn("router-lon-1")],
+          agents=[snmp_dn("router-lon-1"), rpc_dn("router-lon-1"),
+                  osi_dn('managedElementId="lon-ne1"'), mis_dn("mis-london")],
           user_data=ud(contact=quoted("NOC London +44 20 7946 0000"),
                        serialNumber=quoted("FTX1842A0K7"), rackUnits="2", managed="TRUE",
                        siteAddress='{"Canary House", 3, "3.14"}',
@@ -295,6 +296,14 @@ def agent_objects(t):
              managed_object(srv + '/rpcServiceId="disk"/diskId="sda"', "disk", sizeGb=512),
              managed_object(srv + '/rpcServiceId="disk"/diskId="sdb"', "disk", sizeGb=2048),
              managed_object(srv + '/rpcServiceId="ping"', "rpcService")]
+    # The demo's first object has an OSI entity with every field set and a
+    # MIS on another host, so their dialogs open filled.
+    objs += [cmip_entity("osi-lon-1", [osi_dn('managedElementId="lon-ne1"'),
+                                       osi_dn('managedElementId="lon-ne2"')],
+                         selectors=("0001", "0002", "0003", "490001aa000400110110"),
+                         title="{ 1 3 6 1 4 1 9999 1 }", translation="LDN",
+                         mpa={"host": "mpa-lon-1", "port": 5558, "default": False}),
+             mis_entity("mis-london")]
     objs += [cmip_entity("osi-fra-1", [osi_dn('managedElementId="fra-ne1"'),
                                        osi_dn('managedElementId="fra-ne2"')],
                          selectors=("0001", "0001", "0001", "490001aa000400110120")),
@@ -305,7 +314,7 @@ def agent_objects(t):
              cmip_entity("osi-par-1", [osi_dn('managedElementId="par-ne1"')],
                          selectors=("", "", "", "490002bb000400110130"), translation="FDN"),
              mis_entity("mis-paris"), mis_entity("mis-tokyo", 5556)]
-    for mis in ("mis-paris", "mis-tokyo"):
+    for mis in ("mis-london", "mis-paris", "mis-tokyo"):
         objs += [managed_object(mis_dn(mis) + '/logId="alarmLog"', "log", maxLogSize=10000),
                  managed_object(mis_dn(mis) + '/logId="alarmLog"/logRecordId=1', "alarmRecord",
                                 perceivedSeverity="minor"),
@@ -330,7 +339,7 @@ def main():
              {"name": "viewer", "password": "zentra-viewer", "rights": ["RunObjectProperties"]}]
     documents = RPC_DOCUMENTS + MIB_DOCUMENTS + ["SYSLOG"]
     write(out, document(t.sorted_nodes(), agent_objects(t), users,
-                        systems=["mis-paris", "mis-tokyo"], documents=documents,
+                        systems=["mis-london", "mis-paris", "mis-tokyo"], documents=documents,
                         mib_dirs=["/usr/share/snmp/mibs"]))
 
 

@@ -136,7 +136,9 @@ void CmipConfig::create_dn_frame(Widget page, Widget above)
                                     .add(XmNrightAttachment, XmATTACH_WIDGET)
                                     .add(XmNrightWidget, add)
                                     .add(XmNrightOffset, 6));
-    dn_list_ = make_scrolled_list(form, "fdn_scroll", kDnRows, XmEXTENDED_SELECT);
+    // DNs are long: the list keeps its width and scrolls sideways.
+    dn_list_ = make_scrolled_list(form, "fdn_scroll", kDnRows, XmEXTENDED_SELECT,
+                                  Args().add(XmNlistSizePolicy, XmCONSTANT));
     Args()
         .add(XmNtopAttachment, XmATTACH_FORM)
         .add(XmNleftAttachment, XmATTACH_FORM)

@@ -1,6 +1,7 @@
 #include "ui/NameCombo.hpp"
 
 #include <Xm/ComboBox.h>
+#include <Xm/List.h>
 #include <Xm/TextF.h>
 
 #include "agents/CurrentAgents.hpp"
@@ -27,8 +28,12 @@ Widget NameCombo::text_field() const
 void NameCombo::combo_selected_cb(Widget, XtPointer call_data)
 {
     const auto* cb = static_cast<XmComboBoxCallbackStruct*>(call_data);
-    // Only an item of the list: a typed text is taken at Apply.
-    if (!cb || cb->reason != XmCR_SELECT || cb->item_position < 1)
+    // Only an item of the list: a typed text is taken at Apply. The item is
+    // looked up, as the combo counts positions differently for a list pick
+    // and for typed text.
+    Widget list = nullptr;
+    XtVaGetValues(combo_.widget(), XmNlist, &list, nullptr);
+    if (!cb || cb->reason != XmCR_SELECT || !cb->item_or_text || !list || XmListItemPos(list, cb->item_or_text) < 1)
         return;
     const RWCString item = XmStr::to_string(cb->item_or_text);
     std::shared_ptr<AgentMo> agent = current_agent(protocol_);

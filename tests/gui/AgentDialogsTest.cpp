@@ -10,6 +10,7 @@
 #include <Xm/Xm.h>
 
 #include "agents/CurrentAgents.hpp"
+#include "driver/AgentDriver.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
@@ -38,37 +39,6 @@ std::string snmp_dn(const qv::test::TestServer& server, const std::string& host)
     return QvSnmpAgentDn(server.system_name(), host).to_string();
 }
 
-bool exists_on(const qv::test::TestServer& server, const std::string& dn)
-{
-    try {
-        admin(server, {"dump", dn});
-        return true;
-    } catch (const std::runtime_error&) {
-        return false;
-    }
-}
-
-Widget in(AgentConfigDialog* dialog, const char* name)
-{
-    Widget widget = find_widget_in(dialog->shell(), name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-// Picks a protocol in the agent page's "Protocol:" menu, as a click does.
-void choose_protocol(const char* button_name)
-{
-    Widget button = page_widget(button_name);
-    XtVaSetValues(page_widget("protocol_option_menu"), XmNmenuHistory, button, nullptr);
-    activate(button);
-}
-
-void open_dialog(const char* button, AgentConfigDialog* dialog)
-{
-    activate(page_widget(button));
-    ASSERT_TRUE(pump_until([&] { return is_viewable(dialog->shell()); })) << XtName(dialog->shell());
-}
-
 // Chooses names in a chooser's available list with button 2 clicks, which
 // toggle items into the selection, and adds them.
 void add_chosen(ChooserDialog* chooser, const std::vector<std::string>& names)
@@ -90,20 +60,6 @@ std::string version_shown()
     Widget current = nullptr;
     XtVaGetValues(in(snmp_config_dialog, "snmp_version_choices"), XmNmenuHistory, &current, nullptr);
     return current ? XtName(current) : "";
-}
-
-// Selects an agent row with a click unless it is selected already (a click
-// on the only selected row would deselect it).
-void select_agent_row(int row)
-{
-    if (agent_table->is_selected(row) < 0)
-        click_cell(agent_table->get_table(), row, 0, 1);
-    ASSERT_EQ(agent_table->get_num_selected(), 1);
-}
-
-std::vector<std::string> table_row(Table* table, int row)
-{
-    return {table->get_cell(row, 0), table->get_cell(row, 1), table->get_num_cols() > 2 ? table->get_cell(row, 2) : ""};
 }
 
 TEST_F(AgentDialogs, DefaultSnmpAgentIsCreatedForEachObjectApplied)

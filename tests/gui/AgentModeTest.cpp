@@ -1,13 +1,15 @@
-// Agent mode: qv_tolvar -snmp or -rpc with -name HOST opens only that agent's
-// dialog; OK writes the agent and ends the program, Cancel ends it writing
-// nothing, and a host that does not resolve is refused.
+// Agent mode: qv_tolvar -snmp, -rpc, -cmip or -mis with -name NAME opens only
+// that agent's dialog; OK writes the agent and ends the program, Cancel ends
+// it writing nothing, and a host that does not resolve is refused.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <ostream>
+#include <utility>
 
 #include <Xm/Xm.h>
 
+#include "driver/AgentDriver.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
@@ -16,6 +18,8 @@
 #include "gui/XtGlobals.hpp"
 #include "platform/QvAgentDn.hpp"
 #include "process/RunState.hpp"
+#include "ui/CmipConfig.hpp"
+#include "ui/MisConfig.hpp"
 #include "ui/RpcConfig.hpp"
 #include "ui/SnmpConfig.hpp"
 #include "ui/Windows.hpp"
@@ -23,19 +27,14 @@
 namespace qv::gui {
 namespace {
 
-bool exists_on(const qv::test::TestServer& server, const std::string& dn)
-{
-    try {
-        admin(server, {"dump", dn});
-        return true;
-    } catch (const std::runtime_error&) {
-        return false;
-    }
-}
-
 AgentConfigDialog* mode_dialog()
 {
-    return protocol_type == 4 ? static_cast<AgentConfigDialog*>(snmp_config_dialog) : rpc_config_dialog;
+    switch (protocol_type) {
+    case PROTO_SNMP: return snmp_config_dialog;
+    case PROTO_RPC: return rpc_config_dialog;
+    case PROTO_MIS: return mis_config_dialog;
+    default: return cmip_config_dialog;
+    }
 }
 
 using AgentMode = ToolTest;
@@ -57,6 +56,7 @@ TEST_F(AgentMode, DialogShowsTheNamedHostWithoutRenamingTheApplication)
 
 struct Ending {
     const char* flag;
+    const char* name;
     const char* button;
     bool stored;
 };
@@ -64,7 +64,28 @@ struct Ending {
 // Names the case in ctest's list without the bytes of the struct.
 void PrintTo(const Ending& e, std::ostream* os)
 {
-    *os << e.flag << ' ' << e.button;
+    *os << e.flag << ' ' << e.name << ' ' << e.button;
+}
+
+std::string agent_dn(const std::string& flag, const std::string& system, const std::string& name)
+{
+    if (flag == "-snmp")
+        return QvSnmpAgentDn(system, name).to_string();
+    if (flag == "-rpc")
+        return QvRpcAgentDn(system, name).to_string();
+    return QvCmipAgentDn(system, name).to_string();
+}
+
+// What OK stored, one attribute for each protocol.
+std::pair<std::string, nlohmann::json> written(const std::string& flag)
+{
+    if (flag == "-snmp")
+        return {"transportAddress", "127.0.0.1:161"};
+    if (flag == "-rpc")
+        return {"schemas", nlohmann::json::parse(R"([{"name": "RPC Proxy - ping", "host": "localhost"}])")};
+    if (flag == "-cmip")
+        return {"agentAddressInfo", "{,,,}"};
+    return {"networkSap", "127.0.0.2:5555"};
 }
 
 class AgentModeEnding : public ToolTest, public testing::WithParamInterface<Ending> {};
@@ -73,30 +94,31 @@ TEST_P(AgentModeEnding, EndsWithStatusZeroHavingWrittenOnlyOnOk)
 {
     const Ending& e = GetParam();
     auto server = start_server(false);
-    const std::string flag = e.flag;
-    const std::string dn = flag == "-snmp" ? QvSnmpAgentDn(server->system_name(), "localhost").to_string()
-                                           : QvRpcAgentDn(server->system_name(), "localhost").to_string();
+    const std::string dn = agent_dn(e.flag, server->system_name(), e.name);
     EXPECT_EXIT(
         {
             report_exit_status();
-            start_tool({e.flag, "-name", "localhost"}, server.get());
+            start_tool({e.flag, "-name", e.name}, server.get());
             activate(find_widget_in(mode_dialog()->shell(), e.button));
         },
         testing::ExitedWithCode(0), "exit status 0");
     ASSERT_EQ(exists_on(*server, dn), e.stored);
-    if (!e.stored)
-        return;
-    if (flag == "-snmp") {
-        EXPECT_EQ(stored(*server, dn, "transportAddress"), "127.0.0.1:161");
-    } else {
-        EXPECT_EQ(stored(*server, dn, "schemas"),
-                  nlohmann::json::parse(R"([{"name": "RPC Proxy - ping", "host": "localhost"}])"));
+    if (e.stored) {
+        const auto [attribute, value] = written(e.flag);
+        EXPECT_EQ(stored(*server, dn, attribute), value);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SnmpAndRpc, AgentModeEnding,
-                         testing::Values(Ending{"-snmp", "ok_button", true}, Ending{"-snmp", "cancel_button", false},
-                                         Ending{"-rpc", "ok_button", true}, Ending{"-rpc", "cancel_button", false}),
+// A MIS on a host that resolves without a name service; a new CMIP entity.
+INSTANTIATE_TEST_SUITE_P(EachProtocol, AgentModeEnding,
+                         testing::Values(Ending{"-snmp", "localhost", "ok_button", true},
+                                         Ending{"-snmp", "localhost", "cancel_button", false},
+                                         Ending{"-rpc", "localhost", "ok_button", true},
+                                         Ending{"-rpc", "localhost", "cancel_button", false},
+                                         Ending{"-cmip", "osi-mode", "ok_button", true},
+                                         Ending{"-cmip", "osi-mode", "cancel_button", false},
+                                         Ending{"-mis", "127.0.0.2", "ok_button", true},
+                                         Ending{"-mis", "127.0.0.2", "cancel_button", false}),
                          [](const testing::TestParamInfo<Ending>& info) {
                              return std::string(info.param.flag + 1) + (info.param.stored ? "Ok" : "Cancel");
                          });

@@ -1,0 +1,97 @@
+// The MIS dialog opened from the agent page, against the fixture: the
+// server's own MIS is listed and never written, a MIS on another host is
+// created as a CMIP agent entity, a host that does not resolve keeps the
+// dialog open, and no default MIS is made while the server is edited.
+#include <gtest/gtest.h>
+
+#include <Xm/Xm.h>
+
+#include "driver/AgentDriver.hpp"
+#include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
+#include "driver/MainWindowDriver.hpp"
+#include "driver/PageDriver.hpp"
+#include "driver/ToolSession.hpp"
+#include "driver/ToolTest.hpp"
+#include "gui/Table.hpp"
+#include "platform/QvAgentDn.hpp"
+#include "process/RunState.hpp"
+#include "support/RunBinary.hpp"
+#include "ui/AgentPage.hpp"
+#include "ui/MisConfig.hpp"
+#include "ui/Windows.hpp"
+
+namespace qv::gui {
+namespace {
+
+using MisDialog = ToolTest;
+using nlohmann::json;
+
+// A host that resolves without any name service, and is not the server's.
+const std::string kRemote = "127.0.0.2";
+
+std::string entity_dn(const qv::test::TestServer& server, const std::string& host)
+{
+    return QvCmipAgentDn(server.system_name(), host).to_string();
+}
+
+void open_mis_dialog()
+{
+    show_page("agent_scroll");
+    choose_protocol("mis_agent_button");
+    open_dialog("add_button", mis_config_dialog);
+}
+
+TEST_F(MisDialog, ServersOwnMisIsListedUnwrittenAndAnotherHostsIsCreated)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "16"}, server.get());
+    open_mis_dialog();
+    Widget host = mis_config_dialog->combo().text_field();
+    EXPECT_EQ(text_of(in(mis_config_dialog, "mis_port_text")), "5555");
+
+    set_text(host, "localhost");
+    activate(mis_config_dialog->ok_button());
+    EXPECT_FALSE(is_viewable(mis_config_dialog->shell()));
+    ASSERT_EQ(agent_page->num_agents(), 1);
+    EXPECT_EQ(table_row(agent_table, 0), (std::vector<std::string>{"MIS", server_name(), "<Default>"}));
+    EXPECT_FALSE(exists_on(*server, entity_dn(*server, "localhost")));
+    EXPECT_FALSE(exists_on(*server, entity_dn(*server, server_name())));
+
+    // A host that does not resolve keeps the dialog; corrected, OK closes it.
+    open_dialog("add_button", mis_config_dialog);
+    set_text(host, "no-such-host.invalid");
+    activate(mis_config_dialog->ok_button());
+    EXPECT_EQ(error_messages(), (std::vector<std::string>{"Invalid host name."}));
+    EXPECT_TRUE(is_viewable(mis_config_dialog->shell()));
+    set_text(host, kRemote);
+    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/mis-dialog.png");
+    activate(mis_config_dialog->ok_button());
+    EXPECT_FALSE(is_viewable(mis_config_dialog->shell()));
+    EXPECT_EQ(error_messages().size(), 1u);
+
+    const std::string dn = entity_dn(*server, kRemote);
+    EXPECT_EQ(stored(*server, dn, "networkSap"), kRemote + ":5555");
+    EXPECT_EQ(stored(*server, dn, "agentAddressInfo"), "{,,," + kRemote + ":5555}");
+    EXPECT_EQ(stored(*server, dn, "managedObjects"), json::array({"/systemId=name:\"" + kRemote + "\""}));
+    // The dialog's agent is the row's: the row now names the new host.
+    ASSERT_EQ(agent_page->num_agents(), 1);
+    EXPECT_EQ(table_row(agent_table, 0)[1], kRemote);
+}
+
+TEST_F(MisDialog, NoDefaultMisWhileTheServerItselfIsEdited)
+{
+    auto server = start_server(false);
+    admin(*server, {"set", node_dn(*server, 17), "name", qv::test::local_host_name()});
+    answer_error_dialogs();
+    start_tool({"-id", "16", "17"}, server.get());
+    show_page("agent_scroll");
+    choose_protocol("mis_agent_button");
+    activate(page_widget("add_default_button"));
+    EXPECT_EQ(error_messages(), (std::vector<std::string>{"Cannot add default mis to " + server_name()}));
+    EXPECT_EQ(agent_page->num_agents(), 0);
+}
+
+}  // namespace
+}  // namespace qv::gui
