@@ -6,6 +6,7 @@
 #include <Xm/Hierarchy.h>
 #include <Xm/Xm.h>
 
+#include "gui/BusyCursor.hpp"
 #include "gui/XmStr.hpp"
 #include "process/Catalogue.hpp"
 #include "ui/Apply.hpp"
@@ -105,11 +106,13 @@ void node_state_cb(Widget, XtPointer, XtPointer call_data)
     object->node_state = kOutlineOpen;
     if (object->derive_state == 1)
         return;
-    if (object->derive_state == 0 && object->derive(0, nullptr) == 2)
-        return;
-    if (object->child_count <= 0)
-        return;
-    show_children(object);
+    // The server may take a while: the hourglass says so, and events go on
+    // being handled while the derivation waits.
+    set_busy_cursor(mw_navigator);
+    const bool abandoned = object->derive_state == 0 && object->derive(0, nullptr) == 2;
+    if (!abandoned && object->child_count > 0)
+        show_children(object);
+    reset_busy_cursor(mw_navigator);
 }
 
 void object_selected(const std::string& name)
