@@ -13,7 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from topology_doc import (ALL_RIGHTS, RPC_DOCUMENTS, cmip_entity, document,  # noqa: E402
+from topology_doc import (ALL_RIGHTS, RPC_DOCUMENTS, cmip_entity, document, host_subtree,  # noqa: E402
                           managed_object, mis_dn, mis_entity, osi_dn, quoted,
                           rpc_agent, rpc_dn, snmp_agent, snmp_dn, write)
 from topology_nodes import Topology  # noqa: E402
@@ -282,11 +282,11 @@ def agent_objects(t):
     objs = [snmp_agent(host, address, read, version, mibs, write)
             for _, host, address, read, write, version, mibs in SNMP_AGENTS]
     base = objs[0]["dn"]
-    objs += [managed_object(base + '/mibGroupId="system"', "snmpMibGroup", sysName="router-lon-1"),
-             managed_object(base + '/mibGroupId="interfaces"', "snmpMibGroup", ifNumber=3),
-             managed_object(base + '/mibGroupId="interfaces"/ifEntryId=1', "ifEntry", ifDescr="ge-0/0/0"),
-             managed_object(base + '/mibGroupId="interfaces"/ifEntryId=2', "ifEntry", ifDescr="ge-0/0/1"),
-             managed_object(base + '/mibGroupId="ip"', "snmpMibGroup"),
+    objs += host_subtree(base, "router-lon-1", ["ge-0/0/0", "ge-0/0/1", "ge-0/0/2", "lo0"],
+                         ["/", "/var", "/var/log", "/home"],
+                         [(1, "init"), (214, "syslogd"), (388, "snmpd"), (502, "sshd"), (1711, "bgpd"),
+                          (1712, "ospfd")])
+    objs += [managed_object(base + '/mibGroupId="ip"', "snmpMibGroup"),
              managed_object(objs[1]["dn"] + '/mibGroupId="interfaces"', "snmpMibGroup", ifNumber=48)]
     for nid in RPC_AGENTS:
         host = t.nodes[nid]["name"]

@@ -11,7 +11,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from topology_doc import (ALL_RIGHTS, RPC_DOCUMENTS, cmip_entity, document,  # noqa: E402
+from topology_doc import (ALL_RIGHTS, RPC_DOCUMENTS, cmip_entity, document, host_subtree,  # noqa: E402
                           managed_object, mis_dn, mis_entity, osi_dn, quoted,
                           rpc_agent, rpc_dn, snmp_agent, snmp_dn, write)
 from topology_nodes import Topology  # noqa: E402
@@ -75,10 +75,10 @@ def objects():
     snmp = snmp_agent("fx-router", "127.0.0.1")
     rpc = rpc_agent("fx-router", [("RPC Proxy - ping", "localhost"),
                                   ("RPC Agent - disk", "fx-router")])
-    return [snmp,
-            managed_object(snmp["dn"] + '/mibGroupId="system"', "snmpMibGroup"),
-            managed_object(snmp["dn"] + '/mibGroupId="interfaces"', "snmpMibGroup"),
-            managed_object(snmp["dn"] + '/mibGroupId="interfaces"/ifEntryId=1', "ifEntry"),
+    # Below the SNMP agent, a tree to browse: groups, entries, three levels.
+    subtree = host_subtree(snmp["dn"], "fx-router", ["eth0", "eth1", "lo"], ["/", "/var"],
+                           [(1, "init"), (412, "snmpd"), (977, "sshd")])
+    return [snmp] + subtree + [
             rpc,
             managed_object(rpc["dn"] + '/rpcServiceId="disk"', "rpcService"),
             cmip_entity("fx-osi-1", [osi_dn('managedElementId="fx-ne1"')],

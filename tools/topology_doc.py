@@ -90,6 +90,25 @@ def managed_object(dn, cls, **attrs):
     return {"dn": dn, "class": cls, "attrs": attrs}
 
 
+def host_subtree(base, sys_name, interfaces, storage, processes):
+    """Managed objects below an SNMP proxy agent, as a host's MIBs give them:
+    the system group, the interfaces with their entries, the file systems and
+    the running processes (pid, name), several levels to browse."""
+    objs = [managed_object(base + '/mibGroupId="system"', "snmpMibGroup", sysName=sys_name),
+            managed_object(base + '/mibGroupId="interfaces"', "snmpMibGroup", ifNumber=len(interfaces))]
+    objs += [managed_object(base + '/mibGroupId="interfaces"/ifEntryId=%d' % (i + 1), "ifEntry", ifDescr=name)
+             for i, name in enumerate(interfaces)]
+    objs.append(managed_object(base + '/mibGroupId="hrStorage"', "snmpMibGroup"))
+    objs += [managed_object(base + '/mibGroupId="hrStorage"/hrStorageEntryId=%d' % (i + 1), "hrStorageEntry",
+                            hrStorageDescr=mount)
+             for i, mount in enumerate(storage)]
+    objs.append(managed_object(base + '/mibGroupId="hrSWRun"', "snmpMibGroup"))
+    objs += [managed_object(base + '/mibGroupId="hrSWRun"/hrSWRunEntryId=%d' % pid, "hrSWRunEntry",
+                            hrSWRunName=name)
+             for pid, name in processes]
+    return objs
+
+
 def picture_size(stem):
     """Width and height of the background drawn for a map (tools/gen-maps.py)."""
     _, (west, south, east, north), _, _, _ = MAPS[stem]

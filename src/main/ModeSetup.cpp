@@ -38,5 +38,3 @@ void init_rpc_table()
     rpc_agent_table->set_visible_columns(kRpcColumns);
     rpc_agent_table->allow_select(1);
 }
-
-void init_member_drag_actions() {}

@@ -21,5 +21,3 @@ void init_book();
 void init_header(RWCString name, RWCString id, RWCString visible_children, RWCString bus_locations,
                  RWCString parent, RWCString link, RWCString type);
 
-// Drag and drop between the display page's member lists.
-void init_member_drag_actions();

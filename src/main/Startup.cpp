@@ -17,6 +17,7 @@
 #include "main/Usage.hpp"
 #include "process/ProgramExit.hpp"
 #include "process/RunState.hpp"
+#include "ui/DragDrop.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
 

@@ -1,8 +1,10 @@
 #include "ui/AgentConfigDialog.hpp"
 
+#include <Xm/TextF.h>
 #include <Xm/Xm.h>
 
 #include "agents/AgentContext.hpp"
+#include "gui/BusyCursor.hpp"
 #include "gui/MemberCallback.hpp"
 #include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
@@ -13,7 +15,10 @@
 #include "process/RunState.hpp"
 #include "ui/AgentPage.hpp"
 #include "ui/Apply.hpp"
+#include "ui/Browser.hpp"
+#include "ui/BrowserTree.hpp"
 #include "ui/ErrorDialog.hpp"
+#include "ui/ObjectBrowser.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
 #include "widgets/CaptionLayout.hpp"
@@ -85,6 +90,8 @@ void AgentConfigDialog::ok_button_cb(Widget, XtPointer)
 {
     if (!apply())
         return;
+    if (browser_kind() != 0 && browser_type == browser_kind())
+        destroy_tree();
     xd_hide();
     if (create_managed_obj)
         program_exit(0);
@@ -93,6 +100,9 @@ void AgentConfigDialog::ok_button_cb(Widget, XtPointer)
 void AgentConfigDialog::cancel_button_cb(Widget, XtPointer)
 {
     edit_agent_row = -1;
+    // The SNMP dialog's tree stays for its next " Browser... ".
+    if ((browser_kind() == 3 || browser_kind() == 2) && browser_type == browser_kind())
+        destroy_tree();
     xd_hide();
     if (create_managed_obj)
         program_exit(0);
@@ -139,12 +149,49 @@ bool AgentConfigDialog::apply_agent(AgentMo& agent, bool load_before_create)
     return static_cast<bool>(written);
 }
 
-void AgentConfigDialog::browse(const std::string& host)
+void AgentConfigDialog::show_object_path(const std::string& path)
+{
+    if (Widget field = object_path_field())
+        XmTextFieldSetString(field, const_cast<char*>(path.c_str()));
+}
+
+void AgentConfigDialog::browse(const std::string& host, AgentMo& agent, int type)
 {
     if (host.empty())
         return;
-    if (derive_in_progress)
+    // The server's own MIS system is always there.
+    const bool local_mis = type == 2 && host == server_connection()->system_name();
+    if (!local_mis && (!agent.exists() || agent.get_name() != host)) {
+        const unsigned char creating = create_managed_obj;
+        const int add_on_apply = agent.add_on_apply();
+        create_managed_obj = 0;
+        agent.set_add_on_apply(0);
+        const bool written = apply();
+        agent.set_add_on_apply(add_on_apply);
+        create_managed_obj = creating;
+        // Its message was shown; a browser on an agent that is not there
+        // would show nothing.
+        if (!written)
+            return;
+    }
+    if (derive_in_progress) {
         report(cat_text(kToolSet, 206, "Another derive in progress."));
+        return;
+    }
+    set_busy_cursor(shell());
+    const RWCString system = agent.system_name().empty() ? server_connection()->system_name() : agent.system_name();
+    RWCString root = agent.get_dn(system, first_object_name());
+    root.resize(root.size() - agent.get_dn().size());
+    if (root != browser_parent) {
+        destroy_tree();
+        browser_parent = root;
+        browser_type = type;
+        build_tree(root);
+        object_browser->xd_show();
+    } else if (type == 4) {
+        object_browser->xd_show();
+    }
+    reset_busy_cursor(shell());
 }
 
 Widget AgentConfigDialog::add_text_row(CaptionLayout& rows, const char* field_name, int number, const char* text,

@@ -54,6 +54,13 @@ public:
     // Shows a message in an error dialog over this dialog.
     void report(const std::string& message);
 
+    // The Object Path field the object browser's Add writes into (none for
+    // a dialog without one); it is also where browser nodes are dropped.
+    virtual Widget object_path_field() const { return nullptr; }
+    // The browser type this dialog receives Add as; 0 for none.
+    virtual int browser_kind() const { return 0; }
+    void show_object_path(const std::string& path);
+
     static const AgentDialogTexts kSnmp;
     static const AgentDialogTexts kRpc;
     static const AgentDialogTexts kCmip;
@@ -73,9 +80,11 @@ protected:
     static void main_ok_sensitive(bool sensitive);
     // What the agent's fields must satisfy before anything is written.
     virtual QvStatus check_fields(AgentMo&) { return QvStatus::success(); }
-    // " Browser... ": the object browser rooted at the agent; until it
-    // exists, only the refusal while it derives.
-    void browse(const std::string& host);
+    // " Browser... ": the object browser rooted at the agent named host,
+    // serving this dialog as browser type (4 SNMP, 3 RPC, 2 MIS). An agent
+    // the server does not hold yet is first written by a silent Apply that
+    // leaves the agent page's rows alone.
+    void browse(const std::string& host, AgentMo& agent, int type);
 
     // A labelled text field as a row of the dialog's aligner; the label is
     // returned through label.

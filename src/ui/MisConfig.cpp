@@ -11,6 +11,8 @@
 #include "process/ProgramExit.hpp"
 #include "process/RunState.hpp"
 #include "ui/AgentPage.hpp"
+#include "ui/Browser.hpp"
+#include "ui/BrowserTree.hpp"
 #include "ui/PageWidgets.hpp"
 #include "widgets/CaptionLayout.hpp"
 
@@ -48,12 +50,14 @@ void MisConfig::ok_button_cb(Widget, XtPointer)
     const bool exit_mis = apply();
     if (!exit_mis)
         return;
+    if (browser_type == browser_kind())
+        destroy_tree();
     xd_hide();
     if (create_managed_obj)
         program_exit(0);
 }
 
-void MisConfig::browser_cb(Widget, XtPointer) { browse(combo_.text()); }
+void MisConfig::browser_cb(Widget, XtPointer) { browse(combo_.text(), the_agent(), browser_kind()); }
 
 bool MisConfig::refused(MisAgent& agent)
 {

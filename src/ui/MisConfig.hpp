@@ -19,6 +19,8 @@ public:
     // unless Apply refused or failed.
     void ok_button_cb(Widget widget, XtPointer call_data) override;
     virtual void browser_cb(Widget widget, XtPointer call_data);
+    Widget object_path_field() const override { return path_field_; }
+    int browser_kind() const override { return 2; }
 
     // MisAgentView
     RWCString name_text() override { return combo_.text(); }

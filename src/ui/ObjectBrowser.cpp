@@ -7,6 +7,14 @@
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
 #include "process/Catalogue.hpp"
+#include "process/RunState.hpp"
+#include "ui/AgentConfigDialog.hpp"
+#include "ui/MisConfig.hpp"
+#include "ui/RpcConfig.hpp"
+#include "ui/SnmpConfig.hpp"
+#include "ui/Browser.hpp"
+#include "ui/BrowserTree.hpp"
+#include "ui/Windows.hpp"
 
 void ObjectBrowser::create(Widget parent, const char* name)
 {
@@ -24,6 +32,10 @@ void ObjectBrowser::create(Widget parent, const char* name)
         .add(XmNbottomAttachment, XmATTACH_FORM);
     navigator_window_ = make_widget(xmScrolledWindowWidgetClass, form, "mw_navigator_window", window_args);
 
+    // Escape closes, as Close does.
+    XtVaSetValues(box, XmNcancelButton, close, nullptr);
+    create_browser_window(navigator_window_);
+
     add_member_callback<ObjectBrowser, &ObjectBrowser::object_browser_add_cb>(add, XmNactivateCallback, this);
     add_member_callback<ObjectBrowser, &ObjectBrowser::object_browser_close_cb>(close, XmNactivateCallback, this);
     add_member_callback<ObjectBrowser, &ObjectBrowser::object_browser_help_cb>(help_button, XmNactivateCallback,
@@ -33,11 +45,28 @@ void ObjectBrowser::create(Widget parent, const char* name)
 void ObjectBrowser::object_browser_close_cb(Widget, XtPointer)
 {
     xd_hide();
-    destroy_tree();
+    ::destroy_tree();
 }
 
 void ObjectBrowser::object_browser_help_cb(Widget, XtPointer) { show_help_topic(help, kHelpTopic); }
 
-// What Add hands to the agent dialogs is the browser code's to decide; with no
-// tree there is nothing selected to add.
-void ObjectBrowser::object_browser_add_cb(Widget, XtPointer) {}
+void ObjectBrowser::object_browser_add_cb(Widget, XtPointer) { add_selected(); }
+
+void ObjectBrowser::add_selected()
+{
+    if (!current_selected)
+        return;
+    std::string name = current_selected->name;
+    if (name.find("/systemId") == std::string::npos)
+        name = "/systemId=name:\"" + server_name() + "\"/" + name;
+    const std::string relative = name.size() > browser_parent.size() ? name.substr(browser_parent.size()) : "";
+    AgentConfigDialog* receiver = nullptr;
+    if (browser_type == 4)
+        receiver = snmp_config_dialog;
+    else if (browser_type == 3)
+        receiver = rpc_config_dialog;
+    else if (browser_type == 2)
+        receiver = mis_config_dialog;
+    if (receiver)
+        receiver->show_object_path(relative);
+}

@@ -1,6 +1,7 @@
 // The object browser dialog "object_browser": an outline of the server's
-// containment tree in a scrolled window, with Add, Close and Help. The
-// outline and what Add does belong to the browser code built on it.
+// containment tree in a scrolled window, with Add, Close and Help. Add writes
+// the selected object's name, relative to the tree's root, into the Object
+// Path of the agent dialog the tree was opened for.
 #pragma once
 
 #include <X11/Intrinsic.h>
@@ -20,11 +21,10 @@ public:
     // The scrolled window the outline is created in.
     Widget navigator_window() const { return navigator_window_; }
 
-    static constexpr int kHelpTopic = 1140;
+    // What Add does, also for a browser node dropped on an agent dialog.
+    static void add_selected();
 
-protected:
-    // Where the browser's tree is dropped when the dialog closes.
-    virtual void destroy_tree() {}
+    static constexpr int kHelpTopic = 1140;
 
 private:
     Widget navigator_window_ = nullptr;

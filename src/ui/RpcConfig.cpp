@@ -109,7 +109,12 @@ void RpcConfig::delete_agent_cb(Widget, XtPointer)
     rpc_agent_table->delete_selected();
 }
 
-void RpcConfig::browser_cb(Widget, XtPointer) { browse(field_text(host_field_)); }
+void RpcConfig::browser_cb(Widget, XtPointer)
+{
+    if (!rpc_agent)
+        rpc_agent = std::make_shared<RpcAgent>();
+    browse(field_text(host_field_), *rpc_agent, 3);
+}
 
 bool RpcConfig::apply()
 {

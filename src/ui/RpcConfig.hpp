@@ -29,6 +29,8 @@ public:
     // "Delete": the selected schemas leave the agent and the table.
     virtual void delete_agent_cb(Widget widget, XtPointer call_data);
     virtual void browser_cb(Widget widget, XtPointer call_data);
+    Widget object_path_field() const override { return path_field_; }
+    int browser_kind() const override { return 3; }
 
     // RpcAgentView
     void set_writable(bool writable) override;

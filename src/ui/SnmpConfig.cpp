@@ -150,7 +150,12 @@ void SnmpConfig::delete_mib_cb(Widget, XtPointer)
         XmListDeletePos(mib_list_, *it);
 }
 
-void SnmpConfig::browser_cb(Widget, XtPointer) { browse(field_text(host_field_)); }
+void SnmpConfig::browser_cb(Widget, XtPointer)
+{
+    if (!snmp_agent)
+        snmp_agent = std::make_shared<SnmpAgent>();
+    browse(field_text(host_field_), *snmp_agent, 4);
+}
 
 bool SnmpConfig::apply()
 {

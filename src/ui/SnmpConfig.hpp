@@ -24,6 +24,8 @@ public:
     // "Delete": the selected MIBs leave the list.
     virtual void delete_mib_cb(Widget widget, XtPointer call_data);
     virtual void browser_cb(Widget widget, XtPointer call_data);
+    Widget object_path_field() const override { return path_field_; }
+    int browser_kind() const override { return 4; }
 
     // SnmpAgentView
     void set_writable(bool writable) override;

@@ -1,0 +1,22 @@
+// Drag and drop with mouse button 2: members of a monitor and children of an
+// array between their hidden and shown lists, and object browser nodes onto
+// the SNMP, RPC and MIS dialogs' Object Path. Each kind of drag has its own
+// target type, so a drop site takes only what belongs on it.
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+// The "start_drag" action on button 2 of the display page's four lists.
+void init_member_drag_actions();
+// The same for one browser node.
+void init_browser_drag_actions(Widget node);
+
+void register_member_hide_drop_site(Widget list);
+void register_member_show_drop_site(Widget list);
+void register_array_hide_drop_site(Widget list);
+void register_array_show_drop_site(Widget list);
+// Replaces any drop site of the widget by one for browser nodes.
+void register_config_drop_site(Widget field);
+
+// A 1-bit pixmap from the glyph directory, for a drag icon.
+Pixmap get_icon(Widget widget, const char* file);
