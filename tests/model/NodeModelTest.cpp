@@ -157,7 +157,7 @@ TEST_F(ModelFixture, EachObjectShowsTheDisplaySectionsOfItsOwnKind)
     header.type = "Monitor";
     monitor.get_display_status();
     EXPECT_FALSE(display.array_section);
-    EXPECT_TRUE(display.view_controls);
+    EXPECT_FALSE(display.view_controls);  // background and map are a view's only
 }
 
 TEST_F(ModelFixture, ArrayMembersOfOneNameMapToDistinctObjects)
