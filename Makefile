@@ -8,6 +8,7 @@
 #   make test-sanitize   the tests again under AddressSanitizer + UBSan
 #   make fuzz-smoke      a short libFuzzer run of each fuzz target
 #   make bench           benchmark figures
+#   make screenshots     pictures of the windows, for a person to look at
 
 BUILD        ?= build
 BUILD_TYPE   ?= RelWithDebInfo
@@ -18,13 +19,13 @@ JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS  ?=
 
 DEB_PACKAGES := build-essential cmake pkg-config \
-	libmotif-dev libxbae-dev libxpm-dev libxt-dev libx11-dev libxext-dev \
+	libmotif-dev libxbae-dev libxpm-dev libxt-dev libx11-dev libxext-dev libxfixes-dev \
 	libsqlite3-dev sqlite3 libasio-dev nlohmann-json3-dev libsodium-dev \
 	libgtest-dev googletest \
 	xvfb xauth xdotool x11-utils x11-apps imagemagick \
 	libsnmp-base python3 clang libclang-rt-14-dev ccache
 
-.PHONY: all deps configure build test demo install clean test-sanitize fuzz-smoke bench
+.PHONY: all deps configure build test demo install clean test-sanitize fuzz-smoke bench screenshots
 
 all: build
 
@@ -67,6 +68,9 @@ fuzz-smoke: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQV_FUZZ=ON -DQV_BUILD_GUI=OFF $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	tests/fuzz/run-smoke.sh $(FUZZ_BUILD)
+
+screenshots: build
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target qv_bench

@@ -42,7 +42,6 @@ TEST_F(CoordinatesPage, ShowsTheRouterAndWritesTypedValues)
     EXPECT_EQ(field("ewdd"), "0");
     EXPECT_EQ(field("ewmm"), "7");
     EXPECT_TRUE(is_set(page_widget("westbutton")));
-    page_screenshot("coord_scroll", std::string(QV_GUI_TEST_OUTPUT_DIR) + "/coord-page.png");
 
     set_text(page_widget("xvaltextfield"), "120");
     set_text(page_widget("yvaltextfield"), "75");

@@ -15,6 +15,7 @@
 #include "driver/MainWindowDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
+#include "gui/XtGlobals.hpp"
 #include "model/ModelContext.hpp"
 #include "model/NodeList.hpp"
 #include "support/TempDir.hpp"
@@ -108,6 +109,32 @@ TEST_F(HeaderTypes, LegalChangeRebuildsTheStoredDataAndApplyStoresTheType)
     EXPECT_EQ(stored(*server, "16", "typeName"), "Switch");
     EXPECT_EQ(header->type_changed(), 0);
     EXPECT_EQ(exit_tolvar, 1);
+}
+
+// Clicks the middle of widget through the X server.
+void click(Widget widget)
+{
+    Dimension width = 0, height = 0;
+    XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
+    Position x = 0, y = 0;
+    XtTranslateCoords(widget, static_cast<Position>(width / 2), static_cast<Position>(height / 2), &x, &y);
+    xdotool({"mousemove", std::to_string(x), std::to_string(y), "click", "1"});
+}
+
+TEST_F(HeaderTypes, ClicksOpenTheMenuAndPickATypeWhoseGlyphIsDrawn)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+    ASSERT_TRUE(pump_until([] { return is_viewable(root_widget); }));
+    Widget glyph = object_config_tool->type_frame().type_pixmap();
+    const std::vector<unsigned long> router_glyph = pixels_of(glyph);
+
+    click(object_config_tool->type_frame().type_menu_cascade());
+    ASSERT_TRUE(pump_until([] { return is_viewable(object_config_tool->type_frame().type_pulldown()); }, 10));
+    click(type_button("Switch"));
+    EXPECT_EQ(type_label(), "Switch");
+    EXPECT_EQ(header->type_changed(), 1);
+    EXPECT_NE(pixels_of(glyph), router_glyph);
 }
 
 TEST_F(HeaderTypes, PickingTheCurrentTypeAgainKeepsTheStoredDataAsEdited)
