@@ -62,6 +62,25 @@ TEST_F(DisplayPageTest, FullMonitorRefusesAnotherShownMember)
     EXPECT_TRUE(display_page->changed());
 }
 
+// Picking objects in the list shows each one's own rows: the background and
+// map are a view's only, not a monitor's.
+TEST_F(DisplayPageTest, SelectingAMonitorAfterAViewHidesTheViewRows)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "2 20"}, server.get());
+    select_position(name_list(), 1);
+    EXPECT_TRUE(XtIsManaged(page_widget("bg_bitmap_form")));
+    EXPECT_TRUE(XtIsManaged(page_widget("bg_geo_label")));
+    select_position(name_list(), 2);
+    EXPECT_TRUE(XtIsManaged(page_widget("monitor_form")));
+    EXPECT_FALSE(XtIsManaged(page_widget("bg_bitmap_form")));
+    EXPECT_FALSE(XtIsManaged(page_widget("bg_geo_label")));
+    select_position(name_list(), 1);
+    EXPECT_TRUE(XtIsManaged(page_widget("bg_geo_form")));
+    EXPECT_TRUE(error_messages().empty());
+}
+
 TEST_F(DisplayPageTest, MonitorMembersMoveAndApplyStoresTheOrder)
 {
     auto server = start_server(false);
