@@ -16,7 +16,31 @@
 namespace qv::gui {
 namespace {
 
-using LoginDialog = ToolTest;
+// Escape typed into the focused dialog, through the X server.
+void press_escape(Widget box)
+{
+    give_focus(XtParent(box));
+    xdotool({"key", "Escape"});
+}
+
+class LoginDialog : public ToolTest {
+protected:
+    // The login dialog answered by answer gives up: status 0, no retry dialog.
+    static void expect_login_given_up(const qv::test::TestServer& server, void (*answer)(Widget))
+    {
+        EXPECT_EXIT(
+            {
+                report_exit_status();
+                on_widget("template", answer);
+                on_widget("ErrorDialog", [](Widget box) {
+                    ++dialogs_seen;
+                    press_box_button(box, XmDIALOG_CANCEL_BUTTON);
+                });
+                start_tool({}, &server);
+            },
+            testing::ExitedWithCode(0), "exit status 0, dialogs seen 0");
+    }
+};
 
 TEST_F(LoginDialog, RightPasswordConnectsAndOpensTheMainWindow)
 {
@@ -109,35 +133,32 @@ TEST_F(LoginDialog, WrongPasswordOffersRetryWhichAsksAgain)
 TEST_F(LoginDialog, CancelEndsWithStatusZeroAndNoRetryDialog)
 {
     auto server = start_server(true);
-    EXPECT_EXIT(
-        {
-            report_exit_status();
-            on_widget("template", [](Widget box) { activate(find_widget_in(box, "cancel_button")); });
-            on_widget("ErrorDialog", [](Widget box) {
-                ++dialogs_seen;
-                press_box_button(box, XmDIALOG_CANCEL_BUTTON);
-            });
-            start_tool({}, server.get());
-        },
-        testing::ExitedWithCode(0), "exit status 0, dialogs seen 0");
+    expect_login_given_up(*server, [](Widget box) { activate(find_widget_in(box, "cancel_button")); });
+}
+
+TEST_F(LoginDialog, EscapeGivesUpAsCancelDoes)
+{
+    auto server = start_server(true);
+    expect_login_given_up(*server, press_escape);
 }
 
 using RetryDialog = ToolTest;
 
-TEST_F(RetryDialog, CancelAfterARefusedConnectionEndsWithStatusZero)
+TEST_F(RetryDialog, CancelOrEscapeAfterARefusedConnectionEndsWithStatusZero)
 {
     const std::string port = std::to_string(unused_port());
-    EXPECT_EXIT(
-        {
-            report_exit_status();
-            on_widget("ErrorDialog", [](Widget box) {
-                ++dialogs_seen;
-                if (shell_title(box) == "Error: Connection failed" && !message_of(box).empty())
-                    press_box_button(box, XmDIALOG_CANCEL_BUTTON);
-            });
-            start_tool({}, nullptr, {{"QV_PORT", port}, {"QV_SERVER", "localhost"}});
-        },
-        testing::ExitedWithCode(0), "exit status 0, dialogs seen 1");
+    for (void (*answer)(Widget) : {+[](Widget box) { press_box_button(box, XmDIALOG_CANCEL_BUTTON); }, press_escape})
+        EXPECT_EXIT(
+            {
+                report_exit_status();
+                on_widget("ErrorDialog", [answer](Widget box) {
+                    ++dialogs_seen;
+                    if (shell_title(box) == "Error: Connection failed" && !message_of(box).empty())
+                        answer(box);
+                });
+                start_tool({}, nullptr, {{"QV_PORT", port}, {"QV_SERVER", "localhost"}});
+            },
+            testing::ExitedWithCode(0), "exit status 0, dialogs seen 1");
 }
 
 TEST_F(RetryDialog, RetryAfterTheFifthFailureGivesUp)
