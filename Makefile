@@ -7,7 +7,8 @@
 #   make install PREFIX=/opt/qv
 #   make test-sanitize   the tests again under AddressSanitizer + UBSan
 #   make fuzz-smoke      a short libFuzzer run of each fuzz target
-#   make bench           benchmark figures
+#   make bench           benchmark figures (a few minutes)
+#   make bench-million   the same on 1,000,000 objects (longer)
 #   make screenshots     pictures of the windows, for a person to look at
 
 BUILD        ?= build
@@ -20,12 +21,12 @@ CMAKE_FLAGS  ?=
 
 DEB_PACKAGES := build-essential cmake pkg-config \
 	libmotif-dev libxbae-dev libxpm-dev libxt-dev libx11-dev libxext-dev libxfixes-dev \
-	libsqlite3-dev sqlite3 libasio-dev nlohmann-json3-dev libsodium-dev \
+	libsqlite3-dev sqlite3 libasio-dev nlohmann-json3-dev libsodium-dev libssl-dev \
 	libgtest-dev googletest \
 	xvfb xauth xdotool x11-utils x11-apps imagemagick \
 	libsnmp-base python3 clang libclang-rt-14-dev ccache
 
-.PHONY: all deps configure build test demo install clean test-sanitize fuzz-smoke bench screenshots
+.PHONY: all deps configure build test demo install clean test-sanitize fuzz-smoke bench bench-million screenshots
 
 all: build
 
@@ -75,6 +76,11 @@ screenshots: build
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target qv_bench
 	$(BUILD)/bin/qv_bench
+	$(BUILD)/bin/qv_startup_bench
+
+bench-million: build
+	cmake --build $(BUILD) -j $(JOBS) --target qv_bench
+	$(BUILD)/bin/qv_bench --million
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -1,14 +1,21 @@
-// qv_bench: figures for the client library and qv_server on a large
-// topology. It prints measurements; nothing passes or fails.
-#include <atomic>
+// qv_bench: figures for the client library and qv_server, each beside a
+// baseline taken in the same run. It prints measurements; nothing passes or
+// fails.
+//
+//   qv_bench             fairness, request rates, a 100,000-object load,
+//                        1,000,000 audit entries queried by DN
+//   qv_bench --million   a 1,000,000-object load and requests on it
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <iostream>
-#include <thread>
-#include <vector>
 
+#include "AuditFigures.hpp"
 #include "BenchDocument.hpp"
+#include "Fairness.hpp"
+#include "LoadFigures.hpp"
+#include "ServerFigures.hpp"
 #include "platform/Image.hpp"
 #include "platform/QvTopoNode.hpp"
 #include "platform/QvTopoPlatform.hpp"
@@ -18,14 +25,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kObjects = 100000;
-constexpr int kClients = 20;
-
-double seconds_since(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 // Runs fn n times and prints the mean time per run.
 void measure(const char* what, int n, const std::function<bool(int)>& fn)
 {
@@ -33,9 +32,9 @@ void measure(const char* what, int n, const std::function<bool(int)>& fn)
     int failures = 0;
     for (int i = 0; i < n; ++i)
         failures += fn(i) ? 0 : 1;
-    const double mean_ms = seconds_since(start) * 1000.0 / n;
-    std::printf("%-40s %9.3f ms  (mean of %d%s)\n", what, mean_ms, n,
-                failures ? (", " + std::to_string(failures) + " FAILED").c_str() : "");
+    const double mean_ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count() / n;
+    print_figure(what, format("%.3f ms", mean_ms),
+                 "mean of " + std::to_string(n) + (failures ? ", " + std::to_string(failures) + " FAILED" : ""));
 }
 
 std::unique_ptr<Platform> connect(int port)
@@ -47,55 +46,9 @@ std::unique_ptr<Platform> connect(int port)
     return p;
 }
 
-void requests_per_second(const qv::test::TestServer& server, int nodes)
+void request_figures(const qv::test::TestServer& server, int nodes)
 {
-    std::atomic<long> done{0};
-    std::atomic<bool> stop{false};
-    std::vector<std::thread> clients;
-    for (int c = 0; c < kClients; ++c)
-        clients.emplace_back([&, c] {
-            auto p = connect(server.port());
-            long mine = 0;
-            for (int i = 0; !stop; ++i) {
-                const long id = 101 + (c * 7919L + i * 104729L) % (nodes - 101);
-                nlohmann::json r;
-                if (p->request("get", {{"dn", QvTopoNodeDn(server.system_name(), id).to_string()}}, r))
-                    ++mine;
-            }
-            done += mine;
-        });
-    const auto start = Clock::now();
-    std::this_thread::sleep_for(std::chrono::seconds(5));
-    stop = true;
-    for (auto& t : clients)
-        t.join();
-    std::printf("%-40s %9.0f requests/s  (%d clients, \"get\" of one node)\n", "server throughput",
-                done / seconds_since(start), kClients);
-}
-
-}  // namespace
-
-int main()
-{
-    std::printf("qv_bench: %d objects\n", kObjects);
-    auto start = Clock::now();
-    const nlohmann::json doc = BenchDocument::generate(kObjects);
-    const int nodes = static_cast<int>(doc["nodes"].size());
-    const std::string text = doc.dump();
-    std::printf("%-40s %9.3f s   (%d nodes, %d scope children, %.1f MB)\n", "generate the document",
-                seconds_since(start), nodes, BenchDocument::kScopeChildren, text.size() / 1e6);
-
-    qv::test::TestServer server;
     auto admin = connect(server.port());
-    start = Clock::now();
-    nlohmann::json result;
-    const QvStatus loaded = admin->request("admin.load", {{"document", doc}}, result, 3600.0);
-    if (!loaded) {
-        std::cerr << "qv_bench: loading failed: " << loaded << '\n';
-        return 1;
-    }
-    std::printf("%-40s %9.3f s\n", "load it into the server", seconds_since(start));
-
     const QvTopoNodeDn probe(server.system_name(), nodes / 2);
     measure("connect and load one node", 100, [&](int) {
         auto p = connect(server.port());
@@ -103,10 +56,15 @@ int main()
         node.set_dn(probe);
         return bool(node.load_all_attributes());
     });
+    measure("get one node", 2000, [&](int i) {
+        nlohmann::json r;
+        return bool(admin->request(
+            "get", {{"dn", QvTopoNodeDn(server.system_name(), 101 + (i * 7919L) % (nodes - 101)).to_string()}}, r));
+    });
     QvTopoNode node(admin.get());
     node.set_dn(probe);
     node.load_all_attributes();
-    measure("store one node", 500, [&](int i) {
+    measure("store one node", 200, [&](int i) {
         node.set_name(BenchDocument::host_name(probe.id()) + (i % 2 ? "-x" : ""));
         return bool(node.store_all_attributes());
     });
@@ -122,6 +80,38 @@ int main()
         album.set_derivation(std::string(BenchDocument::kScopeRdn) + "/*");
         return album.derive(300.0) && album.num_images() == BenchDocument::kScopeChildren;
     });
-    requests_per_second(server, nodes);
+}
+
+// A server holding a generated topology of total_objects: where the tool's
+// start-up on a large database is to be measured.
+std::unique_ptr<qv::test::TestServer> loaded_server(int total_objects)
+{
+    qv::test::ServerOptions options;
+    options.extra_args = {"--max-connections", "1000", "--max-connections-per-address", "1000"};
+    auto server = std::make_unique<qv::test::TestServer>(options);
+    load_figures(*server, total_objects);
+    return server;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const bool million = argc > 1 && std::strcmp(argv[1], "--million") == 0;
+    const int objects = million ? 1000000 : 100000;
+    const int nodes = BenchDocument::nodes_for(objects);
+    std::printf("qv_bench: %d objects (%d nodes)\n", objects, nodes);
+    try {
+        auto server = loaded_server(objects);
+        request_figures(*server, nodes);
+        if (!million) {
+            throughput_figures(*server, nodes);
+            fairness_figures(*server);
+            audit_figures(*server, nodes, 1000000);
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "qv_bench: " << e.what() << '\n';
+        return 1;
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "platform/AlbumState.hpp"
 #include "platform/EventRouter.hpp"
 #include "platform/Image.hpp"
+#include "platform/ReplyReader.hpp"
 
 namespace {
 
@@ -101,10 +102,19 @@ int Album::derive(double timeout)
         "derive", {{"derivation", s->derivation}, {"album", s->number}, {"track", s->tracking()}}, result,
         timeout);
     if (s->status) {
-        s->tracked_on_server = s->tracking();
-        s->images.clear();
-        for (const auto& image : result.value("images", nlohmann::json::array()))
-            s->images.push_back(AlbumEntry{image.value("dn", std::string()), image.value("class", std::string())});
+        ReplyReader reply(result, "the derive reply");
+        std::vector<AlbumEntry> images;
+        for (const auto& image : reply.array("images")) {
+            ReplyReader entry = reply.item(image, "an image");
+            std::string dn = entry.text("dn");
+            images.push_back(AlbumEntry{std::move(dn), entry.text("class")});
+        }
+        if (reply.ok()) {
+            s->tracked_on_server = s->tracking();
+            s->images = std::move(images);
+        } else {
+            s->status = platform.reject_reply(reply);
+        }
     }
     if (platform.events().deliver_pending() > 0)
         advance_cookie();

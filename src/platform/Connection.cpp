@@ -1,5 +1,11 @@
 #include "platform/Connection.hpp"
 
+#include <cerrno>
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/ReplyReader.hpp"
+
 namespace {
 
 QvStatus timed_out(const Deadline& deadline)
@@ -8,16 +14,9 @@ QvStatus timed_out(const Deadline& deadline)
                              "Timed out after " + deadline.describe() + " waiting for the server");
 }
 
-QvStatus reply_status(const nlohmann::json& reply)
-{
-    if (reply.value("ok", false))
-        return QvStatus::success();
-    const int code = reply.value("code", static_cast<int>(QvStatus::ServerError));
-    std::string text = reply.value("error", std::string());
-    if (text.empty())
-        text = "The server refused the request (code " + std::to_string(code) + ")";
-    return QvStatus::failure(code, text);
-}
+// The server's own error codes; the library's start at 20.
+constexpr std::int64_t kServerCodeMin = 1;
+constexpr std::int64_t kServerCodeMax = 19;
 
 }  // namespace
 
@@ -27,19 +26,37 @@ Connection::Connection(EventSink on_event, LossHandler on_lost)
 }
 
 QvStatus Connection::open(const std::string& host, int port, const nlohmann::json& client_hello,
-                          double timeout_seconds, nlohmann::json& hello)
+                          double timeout_seconds, ServerHello& hello)
 {
     close();
     peer_ = host + ":" + std::to_string(port);
-    loss_reason_.clear();
-    decoder_ = qv::proto::FrameDecoder(kMaxIncomingFrame);
     const Deadline deadline(timeout_seconds);
     std::vector<SocketAddress> addresses;
     QvStatus st = HostResolver::resolve(host, port, addresses);
     if (st)
         st = socket_.connect_any(addresses, peer_, deadline);
-    if (st)
-        st = socket_.send_all(qv::proto::encode_frame(client_hello), deadline);
+    // With a certificate authority named, the server must prove who it is.
+    const char* ca_file = std::getenv("QV_TLS_CA");
+    if (st && ca_file && *ca_file)
+        st = socket_.start_tls(ca_file, host, peer_, deadline);
+    return st ? handshake(client_hello, deadline, hello) : st;
+}
+
+QvStatus Connection::open_socket(int fd, const std::string& peer, const nlohmann::json& client_hello,
+                                 double timeout_seconds, ServerHello& hello)
+{
+    close();
+    peer_ = peer;
+    socket_.adopt(fd);
+    return handshake(client_hello, Deadline(timeout_seconds), hello);
+}
+
+QvStatus Connection::handshake(const nlohmann::json& client_hello, const Deadline& deadline, ServerHello& hello)
+{
+    loss_ = QvStatus::success();
+    malformed_ = false;
+    decoder_ = qv::proto::FrameDecoder(kMaxIncomingFrame);
+    QvStatus st = socket_.send_all(qv::proto::encode_frame(client_hello), deadline);
     if (st)
         st = read_hello(deadline, hello);
     if (!st)
@@ -47,7 +64,7 @@ QvStatus Connection::open(const std::string& host, int port, const nlohmann::jso
     return st;
 }
 
-QvStatus Connection::read_hello(const Deadline& deadline, nlohmann::json& hello)
+QvStatus Connection::read_hello(const Deadline& deadline, ServerHello& hello)
 {
     for (;;) {
         if (auto body = decoder_.next()) {
@@ -55,13 +72,7 @@ QvStatus Connection::read_hello(const Deadline& deadline, nlohmann::json& hello)
             auto j = qv::proto::parse_body(*body, &why);
             if (!j)
                 return QvStatus::failure(QvStatus::BadRequest, "The server at " + peer_ + " sent " + why);
-            if (j->value("type", std::string()) == "hello") {
-                hello = std::move(*j);
-                return QvStatus::success();
-            }
-            const std::string text = j->value("error", std::string("an unexpected first message"));
-            return QvStatus::failure(j->value("code", static_cast<int>(QvStatus::BadRequest)),
-                                     "The server at " + peer_ + " refused the connection: " + text);
+            return take_hello(*j, hello);
         }
         if (decoder_.failed())
             return QvStatus::failure(QvStatus::BadRequest,
@@ -77,6 +88,58 @@ QvStatus Connection::read_hello(const Deadline& deadline, nlohmann::json& hello)
     }
 }
 
+QvStatus Connection::take_hello(const nlohmann::json& frame, ServerHello& hello)
+{
+    ReplyReader r(frame, "the hello");
+    if (r.text("type") != "hello" && r.ok()) {
+        // A refusal: {"type": "error", "code": 1, "error": "expected a hello"}.
+        ReplyReader refusal(frame, "the server's refusal");
+        const auto code = refusal.integer_or("code", QvStatus::BadRequest, kServerCodeMin, kServerCodeMax);
+        const std::string text = refusal.text_or("error", "an unexpected first message");
+        if (!refusal.ok())
+            return malformed(refusal.problem());
+        return QvStatus::failure(static_cast<int>(code), "The server at " + peer_ + " refused the connection: " + text);
+    }
+    const auto protocol = r.integer("protocol");
+    hello.server = r.text_or("server", "");
+    hello.system = r.text_or("system", "");
+    const std::string login = r.text_or("login", "none");
+    if (login != "required" && login != "none")
+        r.fail("field 'login' of the hello is " + ReplyReader::quoted(login) + ", expected \"required\" or \"none\"");
+    hello.login_required = login == "required";
+    if (!r.ok())
+        return malformed(r.problem());
+    if (protocol != qv::proto::kProtocolVersion)
+        return QvStatus::failure(QvStatus::BadRequest, "The server at " + peer_ + " speaks protocol version " +
+                                                           std::to_string(protocol) + "; this client speaks " +
+                                                           std::to_string(qv::proto::kProtocolVersion));
+    return QvStatus::success();
+}
+
+QvStatus Connection::malformed(const std::string& problem)
+{
+    if (!malformed_)
+        std::cerr << program_invocation_short_name << ": malformed reply from the server: " << problem << " ("
+                  << peer_ << ")" << std::endl;
+    malformed_ = true;
+    return QvStatus::failure(QvStatus::MalformedReply,
+                             "Malformed reply from the server at " + peer_ + ": " + problem);
+}
+
+QvStatus Connection::reject_reply(const std::string& problem)
+{
+    const bool first = !malformed_;
+    QvStatus st = malformed(problem);
+    if (first)
+        loss_ = st;
+    if (socket_.is_open()) {
+        socket_.close();
+        if (on_lost_)
+            on_lost_();
+    }
+    return st;
+}
+
 void Connection::close()
 {
     socket_.close();
@@ -84,8 +147,8 @@ void Connection::close()
 
 QvStatus Connection::lost_status() const
 {
-    if (!loss_reason_.empty())
-        return QvStatus::failure(QvStatus::ConnectionLost, loss_reason_);
+    if (!loss_)
+        return loss_;
     return QvStatus::failure(QvStatus::NotConnected, "Not connected to the server");
 }
 
@@ -94,7 +157,7 @@ void Connection::lose(const std::string& why)
     if (!socket_.is_open())
         return;
     socket_.close();
-    loss_reason_ = "Connection to " + peer_ + " lost: " + why;
+    loss_ = QvStatus::failure(QvStatus::ConnectionLost, "Connection to " + peer_ + " lost: " + why);
     if (on_lost_)
         on_lost_();
 }
@@ -119,19 +182,34 @@ bool Connection::read_into_decoder()
     }
 }
 
-bool Connection::take_frame(long wanted_id, nlohmann::json& reply)
+bool Connection::take_frame(std::int64_t wanted_id, nlohmann::json& reply)
 {
-    while (auto body = decoder_.next()) {
-        auto j = qv::proto::parse_body(*body);
-        if (!j)
-            continue;  // nothing to route it to; the next frame is still in step
+    // After a malformed frame nothing later in the stream is read: the
+    // connection is gone, even when the server's close came first.
+    while (!malformed_) {
+        auto body = decoder_.next();
+        if (!body)
+            break;
+        std::string why;
+        auto j = qv::proto::parse_body(*body, &why);
+        if (!j) {
+            reject_reply(why);
+            return false;
+        }
         if (j->contains("event")) {
-            if (on_event_)
-                on_event_(std::move(*j));
+            const std::string problem = on_event_ ? on_event_(std::move(*j)) : std::string();
+            if (!problem.empty())
+                reject_reply(problem);
             continue;
         }
-        const long id = j->value("id", 0L);
-        if (id == wanted_id || (id == 0 && !j->value("ok", true))) {
+        ReplyReader r(*j, "the reply");
+        const std::int64_t id = r.integer("id", 0);
+        const bool ok = r.flag("ok");
+        if (!r.ok()) {
+            reject_reply(r.problem());
+            return false;
+        }
+        if (id == wanted_id || (id == 0 && !ok)) {
             reply = std::move(*j);
             return true;
         }
@@ -142,13 +220,31 @@ bool Connection::take_frame(long wanted_id, nlohmann::json& reply)
     return false;
 }
 
+QvStatus Connection::take_result(nlohmann::json& reply, nlohmann::json& result)
+{
+    if (reply["ok"].get<bool>()) {  // its type was read in take_frame
+        reply.erase("id");
+        reply.erase("ok");
+        result = std::move(reply);
+        return QvStatus::success();
+    }
+    ReplyReader r(reply, "the error reply");
+    const auto code = r.integer("code", kServerCodeMin, kServerCodeMax);
+    std::string text = r.text("error");
+    if (!r.ok())
+        return reject_reply(r.problem());
+    if (text.empty())
+        text = "The server refused the request (code " + std::to_string(code) + ")";
+    return QvStatus::failure(static_cast<int>(code), text);
+}
+
 QvStatus Connection::request(const std::string& op, nlohmann::json params, nlohmann::json& result,
                              double timeout_seconds)
 {
     if (!socket_.is_open())
         return lost_status();
     const Deadline deadline(timeout_seconds);
-    const long id = next_id_++;
+    const std::int64_t id = next_id_++;
     if (!params.is_object())
         params = nlohmann::json::object();
     params["id"] = id;
@@ -174,20 +270,14 @@ QvStatus Connection::request(const std::string& op, nlohmann::json params, nlohm
             return timed_out(deadline);
         read_into_decoder();
     }
-    st = reply_status(reply);
-    if (st) {
-        reply.erase("id");
-        reply.erase("ok");
-        result = std::move(reply);
-    }
-    return st;
+    return take_result(reply, result);
 }
 
 void Connection::send_only(const std::string& op, nlohmann::json params)
 {
     if (!socket_.is_open())
         return;
-    const long id = next_id_++;
+    const std::int64_t id = next_id_++;
     params["id"] = id;
     params["op"] = op;
     socket_.send_all(qv::proto::encode_frame(params), Deadline(5.0));

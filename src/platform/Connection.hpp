@@ -1,8 +1,11 @@
 // The client side of docs/protocol.md on one TCP connection: hellos, request
 // ids, blocking request/reply bounded by a time-out. Events that arrive while
-// a request waits go to the event sink; the caller delivers them later.
+// a request waits go to the event sink; the caller delivers them later. A
+// frame of another shape than the protocol's closes the connection: the
+// stream can no longer be trusted.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -12,9 +15,17 @@
 #include "platform/TcpSocket.hpp"
 #include "protocol/Frame.hpp"
 
+// What the server said of itself in its hello.
+struct ServerHello {
+    std::string server;  // "qv_server 4.0"
+    std::string system;  // empty when the server named none
+    bool login_required = false;
+};
+
 class Connection {
 public:
-    using EventSink = std::function<void(nlohmann::json event)>;
+    // Takes an event frame; returns why it is malformed, empty when it is not.
+    using EventSink = std::function<std::string(nlohmann::json event)>;
     using LossHandler = std::function<void()>;
 
     // A server reply may be far larger than a request (a dump of everything).
@@ -26,7 +37,11 @@ public:
 
     // Opens TCP to host:port and exchanges hellos; hello receives the server's.
     QvStatus open(const std::string& host, int port, const nlohmann::json& client_hello, double timeout_seconds,
-                  nlohmann::json& hello);
+                  ServerHello& hello);
+    // The same over a socket already connected (a socketpair in tests and
+    // fuzzing); the connection owns fd from now on.
+    QvStatus open_socket(int fd, const std::string& peer, const nlohmann::json& client_hello,
+                         double timeout_seconds, ServerHello& hello);
     // Closes without telling the loss handler: the caller asked for it.
     void close();
     bool is_open() const { return socket_.is_open(); }
@@ -42,19 +57,30 @@ public:
     // Waits up to timeout_seconds for input, then reads it; false when none came.
     bool wait_and_read(double timeout_seconds);
 
+    // A reply or event of another shape than documented: the problem goes to
+    // standard error (once a connection) and the connection is dropped as if
+    // lost, so the loss handler runs. Returns the status the caller fails with.
+    QvStatus reject_reply(const std::string& problem);
+    // Why the connection went away; NotConnected when it never opened.
+    QvStatus lost_status() const;
+
 private:
     // One reply or nothing; events go to the sink on the way.
-    bool take_frame(long wanted_id, nlohmann::json& reply);
+    bool take_frame(std::int64_t wanted_id, nlohmann::json& reply);
+    QvStatus take_result(nlohmann::json& reply, nlohmann::json& result);
     bool read_into_decoder();
     void lose(const std::string& why);
-    QvStatus lost_status() const;
-    QvStatus read_hello(const Deadline& deadline, nlohmann::json& hello);
+    QvStatus handshake(const nlohmann::json& client_hello, const Deadline& deadline, ServerHello& hello);
+    QvStatus read_hello(const Deadline& deadline, ServerHello& hello);
+    QvStatus take_hello(const nlohmann::json& frame, ServerHello& hello);
+    QvStatus malformed(const std::string& problem);
 
     EventSink on_event_;
     LossHandler on_lost_;
     TcpSocket socket_;
     qv::proto::FrameDecoder decoder_{kMaxIncomingFrame};
     std::string peer_;
-    std::string loss_reason_;
-    long next_id_ = 1;
+    QvStatus loss_;  // success while open or never opened
+    bool malformed_ = false;  // a malformed frame was reported on this connection
+    std::int64_t next_id_ = 1;
 };

@@ -12,7 +12,7 @@
 
 class Error {
 public:
-    enum Type { None = 0, Connection = 1, Server = 2, Timeout = 3, Usage = 4 };
+    enum Type { None = 0, Connection = 1, Server = 2, Timeout = 3, Usage = 4, Protocol = 5 };
 
     DataUnit get_error_string() const { return error_string_; }
     int get_error_type() const { return error_type_; }

@@ -1,7 +1,10 @@
 #include "platform/EventRouter.hpp"
 
+#include <optional>
+
 #include "platform/AlbumState.hpp"
 #include "platform/EventLoop.hpp"
+#include "platform/ReplyReader.hpp"
 
 namespace {
 
@@ -15,6 +18,35 @@ std::string notification_event_name(const std::string& type)
     if (type == "attributeValueChange")
         return "ATTRIBUTE_CHANGED";
     return type;
+}
+
+// Reads an event frame; nothing for a kind this client does not know (a
+// newer server's), and a problem for a known kind of another shape.
+std::optional<ServerEvent> read_event(const nlohmann::json& frame, std::string& problem)
+{
+    ReplyReader r(frame, "the event");
+    const std::string kind = r.text("event");
+    ServerEvent e;
+    if (kind == "notification") {
+        ReplyReader n(frame, "the notification");
+        e.type = n.text("type");
+        e.dn = n.text("dn");
+        e.objclass = n.text_or("class", "");
+        n.texts_or_empty("attributes");
+        problem = n.problem();
+    } else if (kind == "album") {
+        ReplyReader a(frame, "the album event");
+        e.kind = ServerEvent::AlbumChange;
+        e.album = static_cast<int>(a.integer("album", ReplyReader::kInt32Min, ReplyReader::kInt32Max));
+        e.type = a.text("type");
+        e.dn = a.text("dn");
+        e.objclass = a.text_or("class", "");
+        problem = a.problem();
+    } else {
+        problem = r.problem();
+        return std::nullopt;
+    }
+    return problem.empty() ? std::optional<ServerEvent>(std::move(e)) : std::nullopt;
 }
 
 }  // namespace
@@ -58,26 +90,25 @@ void EventRouter::reset(EventLoop* loop)
     disconnect_reported_ = false;
 }
 
-bool EventRouter::wanted(const nlohmann::json& event) const
+bool EventRouter::wanted(const ServerEvent& event) const
 {
-    const std::string kind = event.value("event", std::string());
-    if (kind == "notification")
-        return callbacks_.count(notification_event_name(event.value("type", std::string()))) > 0;
-    if (kind == "album") {
-        auto it = albums_.find(event.value("album", 0));
-        return it != albums_.end() && !it->second.expired();
-    }
-    return false;
+    if (event.kind == ServerEvent::Notification)
+        return callbacks_.count(notification_event_name(event.type)) > 0;
+    auto it = albums_.find(event.album);
+    return it != albums_.end() && !it->second.expired();
 }
 
-void EventRouter::push(nlohmann::json event)
+std::string EventRouter::push(const nlohmann::json& frame)
 {
+    std::string problem;
+    std::optional<ServerEvent> event = read_event(frame, problem);
     // A client that never asked for an event (qv_admin, a tool without a
     // loop) must not pile up the server's notifications.
-    if (!wanted(event))
-        return;
-    pending_.push_back(std::move(event));
-    schedule();
+    if (event && wanted(*event)) {
+        pending_.push_back(std::move(*event));
+        schedule();
+    }
+    return problem;
 }
 
 void EventRouter::push_disconnected()
@@ -85,7 +116,9 @@ void EventRouter::push_disconnected()
     if (disconnect_reported_)
         return;
     disconnect_reported_ = true;
-    pending_.push_back({{"event", "DISCONNECTED"}});
+    ServerEvent e;
+    e.kind = ServerEvent::Disconnected;
+    pending_.push_back(std::move(e));
     schedule();
 }
 
@@ -109,7 +142,7 @@ int EventRouter::deliver_pending()
     // A callback may make requests that queue further events: take one at a
     // time so nested deliveries keep the order.
     while (!pending_.empty()) {
-        nlohmann::json event = std::move(pending_.front());
+        ServerEvent event = std::move(pending_.front());
         pending_.pop_front();
         deliver(event);
         ++delivered;
@@ -117,31 +150,28 @@ int EventRouter::deliver_pending()
     return delivered;
 }
 
-void EventRouter::deliver(const nlohmann::json& event)
+void EventRouter::deliver(const ServerEvent& event)
 {
-    const std::string kind = event.value("event", std::string());
-    if (kind == "notification")
-        deliver_notification(event);
-    else if (kind == "album")
+    switch (event.kind) {
+    case ServerEvent::Notification:
+        fire(notification_event_name(event.type), event.dn, event.objclass);
+        break;
+    case ServerEvent::AlbumChange:
         deliver_album_event(event);
-    else if (kind == "DISCONNECTED")
+        break;
+    case ServerEvent::Disconnected:
         fire("DISCONNECTED", "", "");
+        break;
+    }
 }
 
-void EventRouter::deliver_notification(const nlohmann::json& event)
+void EventRouter::deliver_album_event(const ServerEvent& event)
 {
-    fire(notification_event_name(event.value("type", std::string())), event.value("dn", std::string()),
-         event.value("class", std::string()));
-}
-
-void EventRouter::deliver_album_event(const nlohmann::json& event)
-{
-    auto it = albums_.find(event.value("album", 0));
+    auto it = albums_.find(event.album);
     if (it == albums_.end())
         return;
     if (auto album = it->second.lock())
-        album->apply(event.value("type", std::string()), event.value("dn", std::string()),
-                     event.value("class", std::string()));
+        album->apply(event.type, event.dn, event.objclass);
 }
 
 void EventRouter::fire(const std::string& name, const std::string& dn, const std::string& objclass)

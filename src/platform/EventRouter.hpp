@@ -16,6 +16,16 @@
 
 struct AlbumState;
 
+// An event as read from the server's frame (or the connection's loss).
+struct ServerEvent {
+    enum Kind { Notification, AlbumChange, Disconnected };
+    Kind kind = Notification;
+    std::string type;  // the notification type, or the album event's
+    std::string dn;
+    std::string objclass;
+    int album = 0;
+};
+
 class EventRouter : public std::enable_shared_from_this<EventRouter> {
 public:
     explicit EventRouter(Platform& platform) : platform_(platform) {}
@@ -30,8 +40,9 @@ public:
     void detach_albums();
 
     // A frame with "event" from the connection; dropped at once when no
-    // callback or album could take it.
-    void push(nlohmann::json event);
+    // callback or album could take it. Returns why the event does not have
+    // its documented shape; empty when it does.
+    std::string push(const nlohmann::json& event);
     // The connection was lost: "DISCONNECTED" follows once.
     void push_disconnected();
     // A new connection: a later loss is reported again.
@@ -42,11 +53,10 @@ public:
     int deliver_pending();
 
 private:
-    bool wanted(const nlohmann::json& event) const;
+    bool wanted(const ServerEvent& event) const;
     void schedule();
-    void deliver(const nlohmann::json& event);
-    void deliver_notification(const nlohmann::json& event);
-    void deliver_album_event(const nlohmann::json& event);
+    void deliver(const ServerEvent& event);
+    void deliver_album_event(const ServerEvent& event);
     void fire(const std::string& name, const std::string& dn, const std::string& objclass);
 
     Platform& platform_;
@@ -54,7 +64,7 @@ private:
     std::map<std::string, std::vector<Callback>> callbacks_;
     std::map<int, std::weak_ptr<AlbumState>> albums_;
     int next_album_ = 1;
-    std::deque<nlohmann::json> pending_;
+    std::deque<ServerEvent> pending_;
     bool scheduled_ = false;
     bool disconnect_reported_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/AlbumState.hpp"
 #include "platform/EventRouter.hpp"
+#include "platform/ReplyReader.hpp"
 
 struct ImageState {
     std::string dn;
@@ -36,8 +37,16 @@ int Image::boot(double timeout)
     s.status = s.platform->request("get", {{"dn", s.dn}}, result, timeout);
     if (!s.status)
         return 0;
-    s.objclass = result.value("class", s.objclass);
-    s.attrs = result.value("attrs", nlohmann::json::object());
+    ReplyReader reply(result, "the get reply");
+    reply.text("dn");
+    std::string objclass = reply.text("class");
+    const nlohmann::json& attrs = reply.object("attrs");
+    if (!reply.ok()) {
+        s.status = s.platform->reject_reply(reply);
+        return 0;
+    }
+    s.objclass = std::move(objclass);
+    s.attrs = attrs;
     s.booted = true;
     return 1;
 }
@@ -64,8 +73,13 @@ DataUnit Image::call(const DataUnit& action, const DataUnit& argument, double ti
                                    result, timeout);
     if (!s.status)
         return DataUnit();
-    const auto reply = result.value("reply", nlohmann::json());
-    return reply.is_string() ? reply.get<std::string>() : reply.dump();
+    ReplyReader reply(result, "the action reply");
+    std::string text = reply.text("reply");
+    if (!reply.ok()) {
+        s.status = s.platform->reject_reply(reply);
+        return DataUnit();
+    }
+    return DataUnit(std::move(text));
 }
 
 std::vector<Album> Image::albums() const

@@ -13,6 +13,7 @@
 #include "platform/Deadline.hpp"
 #include "platform/EventLoop.hpp"
 #include "platform/EventRouter.hpp"
+#include "platform/ReplyReader.hpp"
 #include "platform/SyntaxCache.hpp"
 
 namespace {
@@ -31,6 +32,8 @@ int error_type_for(const QvStatus& status)
         return Error::Connection;
     case QvStatus::BadArgument:
         return Error::Usage;
+    case QvStatus::MalformedReply:
+        return Error::Protocol;
     default:
         return Error::Server;
     }
@@ -61,7 +64,7 @@ RWCString get_local_host()
 
 Platform::Platform(const DataUnit& /*type*/, const DataUnit& /*name*/)
     : events_(std::make_shared<EventRouter>(*this)),
-      connection_(std::make_unique<::Connection>([this](nlohmann::json e) { events_->push(std::move(e)); },
+      connection_(std::make_unique<::Connection>([this](nlohmann::json e) { return events_->push(std::move(e)); },
                                                  [this] { connection_lost(); })),
       syntaxes_(std::make_unique<SyntaxCache>())
 {
@@ -113,26 +116,47 @@ int Platform::fail_connect(const QvStatus& status)
     return 0;
 }
 
+nlohmann::json Platform::client_hello(const DataUnit& application)
+{
+    user_name_ = login_name();
+    return {{"type", "hello"},
+            {"protocol", qv::proto::kProtocolVersion},
+            {"application", application.str()},
+            {"user", user_name_}};
+}
+
 int Platform::connect(const DataUnit& server, const DataUnit& application, double timeout)
 {
     disconnect();
     const double seconds = Deadline::effective(timeout);
     server_name_ = server.str();
-    user_name_ = login_name();
-    const nlohmann::json hello_out = {{"type", "hello"},
-                                      {"protocol", qv::proto::kProtocolVersion},
-                                      {"application", application.str()},
-                                      {"user", user_name_}};
-    nlohmann::json hello;
-    const QvStatus st = connection_->open(server_name_, resolve_port(), hello_out, seconds, hello);
-    if (!st)
-        return fail_connect(st);
-    system_name_ = hello.value("system", server_name_);
-    if (hello.value("login", std::string()) == "required" && !log_in(seconds))
+    ServerHello hello;
+    const QvStatus st =
+        connection_->open(server_name_, resolve_port(), client_hello(application), seconds, hello);
+    return finish_connect(st, hello, seconds);
+}
+
+int Platform::connect_socket(int fd, const DataUnit& server, const DataUnit& application, double timeout)
+{
+    disconnect();
+    const double seconds = Deadline::effective(timeout);
+    server_name_ = server.str();
+    ServerHello hello;
+    const QvStatus st = connection_->open_socket(fd, server_name_, client_hello(application), seconds, hello);
+    return finish_connect(st, hello, seconds);
+}
+
+int Platform::finish_connect(const QvStatus& opened, const ServerHello& hello, double seconds)
+{
+    if (!opened)
+        return fail_connect(opened);
+    system_name_ = hello.system.empty() ? server_name_ : hello.system;
+    if (hello.login_required && !log_in(seconds))
         return 0;
     syntaxes_->clear();
     loop_ = current_event_loop();
     events_->reset(loop_);
+    established_ = true;
     watch_connection();
     return 1;
 }
@@ -157,12 +181,17 @@ int Platform::log_in(double timeout)
     std::fill(password.begin(), password.end(), '\0');
     if (!st)
         return fail_connect(st);
-    user_name_ = result.value("user", user);
+    ReplyReader reply(result, "the login reply");
+    const std::string logged_in = reply.text("user");
+    if (!reply.ok())
+        return fail_connect(reject_reply(reply));
+    user_name_ = logged_in;
     return 1;
 }
 
 void Platform::disconnect()
 {
+    established_ = false;
     unwatch_connection();
     connection_->close();
 }
@@ -189,8 +218,12 @@ void Platform::unwatch_connection()
 void Platform::connection_lost()
 {
     unwatch_connection();
-    set_error(Error::Connection, "Connection to " + connection_->peer() + " lost");
-    events_->push_disconnected();
+    const QvStatus why = connection_->lost_status();
+    set_error(error_type_for(why), why.text());
+    // A connection lost while connect still runs is that call's failure.
+    if (established_)
+        events_->push_disconnected();
+    established_ = false;
 }
 
 void Platform::when(const DataUnit& event, const Callback& callback) { events_->when(event.str(), callback); }
@@ -200,6 +233,13 @@ QvStatus Platform::request(const std::string& op, nlohmann::json params, nlohman
     const QvStatus st = connection_->request(op, std::move(params), result, Deadline::effective(timeout));
     if (!st)
         set_error(error_type_for(st), st.text());
+    return st;
+}
+
+QvStatus Platform::reject_reply(const ReplyReader& reply)
+{
+    const QvStatus st = connection_->reject_reply(reply.problem());
+    set_error(error_type_for(st), st.text());
     return st;
 }
 
@@ -219,11 +259,14 @@ int Platform::get_authorized_features(AuthFeatures& features, void*, void*)
     nlohmann::json result;
     if (!request("rights", nlohmann::json::object(), result))
         return 0;
-    std::set<std::string> rights;
-    for (const auto& r : result.value("rights", nlohmann::json::array()))
-        if (r.is_string())
-            rights.insert(r.get<std::string>());
-    features.assign(result.value("user", user_name_), std::move(rights));
+    ReplyReader reply(result, "the rights reply");
+    std::string user = reply.text("user");
+    const std::vector<std::string> rights = reply.texts("rights");
+    if (!reply.ok()) {
+        reject_reply(reply);
+        return 0;
+    }
+    features.assign(std::move(user), std::set<std::string>(rights.begin(), rights.end()));
     return 1;
 }
 

@@ -16,6 +16,8 @@
 
 class Connection;
 class EventLoop;
+class ReplyReader;
+struct ServerHello;
 class EventRouter;
 class Platform;
 class SyntaxCache;
@@ -127,6 +129,10 @@ public:
     // PasswordTty::current() is asked for it.
     int connect(const DataUnit& server, const DataUnit& application,
                 double timeout = kDefaultTimeoutRequest);
+    // The same over a socket connected elsewhere (a socketpair in tests and
+    // fuzzing); server names the peer in texts. The Platform owns fd.
+    int connect_socket(int fd, const DataUnit& server, const DataUnit& application,
+                       double timeout = kDefaultTimeoutRequest);
     // Closes the connection; no "DISCONNECTED" callback, the caller knows.
     void disconnect();
     bool is_connected() const;
@@ -153,6 +159,10 @@ public:
     // One request of docs/protocol.md. result receives the reply's fields.
     QvStatus request(const std::string& op, nlohmann::json params, nlohmann::json& result,
                      double timeout = kDefaultTimeoutRequest);
+    // A reply whose reader found a problem: the connection is closed as if
+    // lost ("DISCONNECTED" follows) and the problem written to standard
+    // error. Returns the failure for the caller to pass on.
+    QvStatus reject_reply(const ReplyReader& reply);
 
     // Delivers the events that have arrived, waiting up to timeout seconds for
     // the first (0: only what is there). For callers without an EventLoop.
@@ -169,6 +179,8 @@ public:
 
 private:
     int resolve_port() const;
+    nlohmann::json client_hello(const DataUnit& application);
+    int finish_connect(const QvStatus& opened, const ServerHello& hello, double seconds);
     int log_in(double timeout);
     int fail_connect(const QvStatus& status);
     void connection_lost();
@@ -184,6 +196,7 @@ private:
     int port_ = 0;
     EventLoop* loop_ = nullptr;
     int watched_fd_ = -1;
+    bool established_ = false;  // connect succeeded and the connection was not closed since
 };
 
 // Changes when events were delivered inside a waiting call (Album::derive),

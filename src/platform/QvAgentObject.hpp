@@ -14,6 +14,8 @@ public:
 
 protected:
     QvAgentObject(const char* objclass, const QvAgentDn& dn, Platform* platform);
+    // The attributes of the three agent classes (their names do not clash).
+    void check_reply_attributes(ReplyReader& attrs) const override;
     QvStatus put(const char* attribute, nlohmann::json value)
     {
         set_attribute(attribute, std::move(value));

@@ -1,16 +1,30 @@
 #include "platform/QvCmipAgent.hpp"
 
+#include "platform/ReplyReader.hpp"
+
+void QvCmipAgent::read_mpa_address_info(ReplyReader& v, RWCString& host, long& port, int& use_default)
+{
+    host = v.text_or("host", "");
+    port = static_cast<long>(v.integer_or("port", 0, 0, 65535));
+    use_default = v.flag_or("default", true) ? 1 : 0;
+}
+
 QvStatus QvCmipAgent::get_mpa_address_info(RWCString& host, long& port, int& use_default) const
 {
     nlohmann::json v;
     QvStatus st = get_attribute("mpaAddressInfo", v);
     if (!st)
         return st;
-    if (!v.is_object())
-        return QvStatus::failure(QvStatus::InvalidValue, "The MPA address is not a record");
-    host = v.value("host", std::string());
-    port = v.value("port", 0L);
-    use_default = v.value("default", true) ? 1 : 0;
+    ReplyReader reader(v, "the MPA address");
+    RWCString h;
+    long p = 0;
+    int d = 0;
+    read_mpa_address_info(reader, h, p, d);
+    if (!reader.ok())
+        return QvStatus::failure(QvStatus::InvalidValue, reader.problem());
+    host = h;
+    port = p;
+    use_default = d;
     return st;
 }
 

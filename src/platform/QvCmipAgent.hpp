@@ -17,6 +17,8 @@ public:
     // The management protocol adapter; with use_default set host and port
     // are not used.
     QvStatus get_mpa_address_info(RWCString& host, long& port, int& use_default) const;
+    // The members of an mpaAddressInfo record ({"host", "port", "default"}).
+    static void read_mpa_address_info(ReplyReader& record, RWCString& host, long& port, int& use_default);
     QvStatus set_mpa_address_info(const RWCString& host, long port, int use_default);
 
     QvStatus get_managed_objects(RWTValSlist<RWCString>& dns) const { return get_strings("managedObjects", dns); }

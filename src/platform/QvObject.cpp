@@ -1,5 +1,9 @@
 #include "platform/QvObject.hpp"
 
+#include <cmath>
+
+#include "platform/ReplyReader.hpp"
+
 namespace {
 
 QvStatus no_platform()
@@ -16,6 +20,7 @@ QvObject::QvObject(std::string objclass, Platform* platform)
 
 void QvObject::set_dn_text(std::string dn)
 {
+    has_read_by_exists_ = false;
     if (dn != dn_)
         clear_cache();
     dn_ = std::move(dn);
@@ -27,7 +32,7 @@ void QvObject::clear_cache()
     dirty_.clear();
 }
 
-void QvObject::adopt(std::string dn, std::string objclass, nlohmann::json attrs)
+void QvObject::adopt(std::string dn, std::string objclass, const nlohmann::json& attrs)
 {
     dn_ = std::move(dn);
     if (!objclass.empty())
@@ -45,12 +50,18 @@ QvStatus QvObject::exists()
         return no_platform();
     if (dn_.empty())
         return QvStatus::failure(QvStatus::BadArgument, "The object has no name");
+    // A get answers whether the object is there and what it holds: callers
+    // that find it go on to load it.
+    has_read_by_exists_ = false;
     nlohmann::json result;
-    QvStatus st = platform_->request("exists", {{"dn", dn_}}, result);
-    if (!st)
+    QvStatus st = platform_->request("get", {{"dn", dn_}}, result);
+    if (!st) {
+        if (st.code() == QvStatus::NoSuchObject)
+            return QvStatus::failure(QvStatus::NoSuchObject, "No object " + dn_);
         return st;
-    if (!result.value("exists", false))
-        return QvStatus::failure(QvStatus::NoSuchObject, "No object " + dn_);
+    }
+    read_by_exists_ = std::move(result);
+    has_read_by_exists_ = true;
     return QvStatus::success();
 }
 
@@ -58,24 +69,49 @@ QvStatus QvObject::load_all_attributes()
 {
     if (!platform_)
         return no_platform();
+    if (has_read_by_exists_) {
+        has_read_by_exists_ = false;
+        return adopt_get_reply(read_by_exists_);
+    }
     nlohmann::json result;
     QvStatus st = platform_->request("get", {{"dn", dn_}}, result);
-    if (st)
-        adopt(result.value("dn", dn_), result.value("class", class_),
-              result.value("attrs", nlohmann::json::object()));
-    return st;
+    if (!st)
+        return st;
+    return adopt_get_reply(result);
+}
+
+QvStatus QvObject::adopt_get_reply(const nlohmann::json& result)
+{
+    ReplyReader reply(result, "the get reply");
+    std::string dn = reply.text("dn");
+    std::string objclass = reply.text("class");
+    const nlohmann::json& attrs = reply.object("attrs");
+    ReplyReader attrs_reader = reply.item(attrs, "the attributes");
+    check_reply_attributes(attrs_reader);
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
+    adopt(std::move(dn), std::move(objclass), attrs);
+    return QvStatus::success();
 }
 
 QvStatus QvObject::load_attributes(const std::set<std::string>& names)
 {
+    has_read_by_exists_ = false;
     if (!platform_)
         return no_platform();
     nlohmann::json result;
     QvStatus st = platform_->request("get", {{"dn", dn_}, {"attrs", names}}, result);
     if (!st)
         return st;
-    class_ = result.value("class", class_);
-    const auto attrs = result.value("attrs", nlohmann::json::object());
+    ReplyReader reply(result, "the get reply");
+    reply.text("dn");
+    std::string objclass = reply.text("class");
+    const nlohmann::json& attrs = reply.object("attrs");
+    ReplyReader attrs_reader = reply.item(attrs, "the attributes");
+    check_reply_attributes(attrs_reader);
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
+    class_ = std::move(objclass);
     for (const std::string& name : names) {
         dirty_.erase(name);
         auto it = attrs.find(name);
@@ -89,6 +125,7 @@ QvStatus QvObject::load_attributes(const std::set<std::string>& names)
 
 QvStatus QvObject::store_all_attributes()
 {
+    has_read_by_exists_ = false;
     if (!platform_)
         return no_platform();
     if (dn_.empty())
@@ -115,6 +152,7 @@ nlohmann::json QvObject::all_attributes_json() const
 
 QvStatus QvObject::create_with_all_attributes()
 {
+    has_read_by_exists_ = false;
     if (!platform_)
         return no_platform();
     if (dn_.empty())
@@ -122,19 +160,29 @@ QvStatus QvObject::create_with_all_attributes()
     nlohmann::json result;
     QvStatus st =
         platform_->request("create", {{"dn", dn_}, {"class", class_}, {"attrs", all_attributes_json()}}, result);
-    if (st) {
-        dn_ = result.value("dn", dn_);
-        dirty_.clear();
-    }
+    if (!st)
+        return st;
+    ReplyReader reply(result, "the create reply");
+    std::string dn = reply.text("dn");
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
+    dn_ = std::move(dn);
+    dirty_.clear();
     return st;
 }
 
 QvStatus QvObject::destroy()
 {
+    has_read_by_exists_ = false;
     if (!platform_)
         return no_platform();
     nlohmann::json result;
-    return platform_->request("delete", {{"dn", dn_}}, result);
+    QvStatus st = platform_->request("delete", {{"dn", dn_}}, result);
+    if (!st)
+        return st;
+    ReplyReader reply(result, "the delete reply");
+    reply.texts("deleted");
+    return reply.ok() ? st : platform_->reject_reply(reply);
 }
 
 QvStatus QvObject::get_attribute(const std::string& name, nlohmann::json& value) const
@@ -176,8 +224,10 @@ QvStatus QvObject::get_long(const std::string& name, long& out) const
         return st;
     if (v.is_boolean())
         out = v.get<bool>() ? 1 : 0;
-    else if (v.is_number())
+    else if (v.is_number_integer())
         out = v.get<long>();
+    else if (v.is_number_float() && std::fabs(v.get<double>()) < 9.2e18)  // beyond, the cast is undefined
+        out = static_cast<long>(v.get<double>());
     else
         return QvStatus::failure(QvStatus::InvalidValue, "The attribute " + name + " is not a number");
     return st;

@@ -1,5 +1,7 @@
 #include "platform/QvRpcAgent.hpp"
 
+#include "platform/ReplyReader.hpp"
+
 QvStatus QvRpcAgent::get_schemas(RWTValSlist<Schema>& schemas) const
 {
     nlohmann::json v;
@@ -8,10 +10,17 @@ QvStatus QvRpcAgent::get_schemas(RWTValSlist<Schema>& schemas) const
         return st;
     if (!v.is_array())
         return QvStatus::failure(QvStatus::InvalidValue, "The schemas attribute is not a list");
-    schemas.clear();
-    for (const auto& s : v)
-        if (s.is_object())
-            schemas.emplace_back(s.value("name", std::string()), s.value("host", std::string()));
+    const nlohmann::json none = nlohmann::json::object();
+    ReplyReader reader(none, "the schemas");
+    RWTValSlist<Schema> read;
+    for (const auto& s : v) {
+        ReplyReader schema = reader.item(s, "a schema");
+        std::string name = schema.text("name");
+        read.emplace_back(std::move(name), schema.text("host"));
+    }
+    if (!reader.ok())
+        return QvStatus::failure(QvStatus::InvalidValue, reader.problem());
+    schemas = std::move(read);
     return st;
 }
 

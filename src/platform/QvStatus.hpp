@@ -31,6 +31,7 @@ public:
         ConnectionLost = 22,
         NotLoaded = 23,  // an attribute asked for was never loaded or set
         BadArgument = 24,
+        MalformedReply = 25,  // the server's reply or event had another shape; the connection was closed
     };
 
     QvStatus() = default;  // success

@@ -1,6 +1,7 @@
 #include "platform/QvTopoNode.hpp"
 
 #include "platform/QvTopoPlatform.hpp"
+#include "platform/ReplyReader.hpp"
 #include "platform/TopoJson.hpp"
 
 namespace {
@@ -44,6 +45,18 @@ std::string short_name(const std::string& name)
     return colon == std::string::npos ? name : name.substr(colon + 1);
 }
 
+// The attribute name of a userData entry; empty for an entry of another shape.
+std::string datum_name(const nlohmann::json& entry)
+{
+    auto it = entry.is_object() ? entry.find("name") : entry.end();
+    return entry.is_object() && it != entry.end() && it->is_string() ? it->get<std::string>() : std::string();
+}
+
+QvStatus invalid(const ReplyReader& reader)
+{
+    return QvStatus::failure(QvStatus::InvalidValue, reader.problem());
+}
+
 }  // namespace
 
 QvTopoNode::AttributeSet QvTopoNode::get_valid_attributes(int, int names_only)
@@ -64,6 +77,8 @@ const char* QvTopoNode::attribute_name(int attribute)
 }
 
 QvTopoNode::QvTopoNode(Platform* platform) : QvObject("topoNode", platform) {}
+
+void QvTopoNode::check_reply_attributes(ReplyReader& attrs) const { topo_json::check_attributes(attrs); }
 
 QvStatus QvTopoNode::set_dn(const QvTopoNodeDn& dn)
 {
@@ -96,8 +111,13 @@ QvStatus QvTopoNode::create_with_all_attributes()
         params["system"] = dn.system_name();
     nlohmann::json result;
     QvStatus st = platform()->request("create", params, result);
-    if (st)
-        adopt(result.value("dn", std::string()), "topoNode", all_attributes_json());
+    if (!st)
+        return st;
+    ReplyReader reply(result, "the create reply");
+    std::string created = reply.text("dn");
+    if (!reply.ok())
+        return platform()->reject_reply(reply);
+    adopt(std::move(created), "topoNode", all_attributes_json());
     return st;
 }
 
@@ -144,11 +164,17 @@ QvStatus QvTopoNode::get_logical_location(const QvTopoNodeDn& parent, Location& 
     QvStatus st = get_attribute("logicalLocations", v);
     if (!st)
         return st;
-    for (const auto& entry : v)
-        if (entry.is_object() && topo_json::same_node(entry.value("parent", std::string()), parent.to_string())) {
-            location = topo_json::to_location(entry);
-            return st;
+    const nlohmann::json holder = {{"logicalLocations", v}};
+    ReplyReader reader(holder, "the node");
+    for (const auto& entry : reader.array("logicalLocations")) {
+        ReplyReader e = reader.item(entry, "a logical location");
+        if (topo_json::same_node(e.text("parent"), parent.to_string())) {
+            location = topo_json::to_location(e);
+            return reader.ok() ? st : invalid(reader);
         }
+    }
+    if (!reader.ok())
+        return invalid(reader);
     return QvStatus::failure(QvStatus::NoSuchObject, "The object has no location in " + parent.to_string());
 }
 
@@ -161,8 +187,11 @@ QvStatus QvTopoNode::set_logical_location(const QvTopoNodeDn& parent, const Loca
     nlohmann::json entry = topo_json::from_location(location);
     entry["parent"] = parent.to_string();
     bool replaced = false;
+    if (!v.is_array())
+        v = nlohmann::json::array();
     for (auto& e : v)
-        if (e.is_object() && topo_json::same_node(e.value("parent", std::string()), parent.to_string())) {
+        if (e.is_object() && e.contains("parent") && e["parent"].is_string() &&
+            topo_json::same_node(e["parent"].get<std::string>(), parent.to_string())) {
             e = entry;
             replaced = true;
         }
@@ -178,10 +207,11 @@ QvStatus QvTopoNode::get_geographical_location(GeoLocation& location, int& flags
     QvStatus st = get_attribute("geoLocation", v);
     if (!st)
         return st;
-    if (!v.is_object())
-        return QvStatus::failure(QvStatus::InvalidValue, "The geographical location is not a record");
-    location.longitude = v.value("longitude", 0.0);
-    location.latitude = v.value("latitude", 0.0);
+    ReplyReader reader(v, "the geographical location");
+    const GeoLocation read{reader.number_or("longitude", 0.0), reader.number_or("latitude", 0.0)};
+    if (!reader.ok())
+        return invalid(reader);
+    location = read;
     flags = 0;
     return st;
 }
@@ -296,10 +326,13 @@ QvStatus QvTopoNode::get_array_cell_size(ArrayCellSize& size) const
     QvStatus st = get_attribute("arrayCellSize", v);
     if (!st)
         return st;
-    if (!v.is_object())
-        return QvStatus::failure(QvStatus::InvalidValue, "The array cell size is not a record");
-    size.width = v.value("width", 0UL);
-    size.height = v.value("height", 25UL);
+    ReplyReader reader(v, "the array cell size");
+    const auto width = reader.integer_or("width", 0, 0);
+    const auto height = reader.integer_or("height", 25, 0);
+    if (!reader.ok())
+        return invalid(reader);
+    size.width = static_cast<unsigned long>(width);
+    size.height = static_cast<unsigned long>(height);
     return st;
 }
 QvStatus QvTopoNode::set_array_cell_size(const ArrayCellSize& size)
@@ -330,12 +363,18 @@ QvStatus QvTopoNode::get_user_data(RWTValSlist<UserDatum>& data) const
     QvStatus st = get_attribute("userData", v);
     if (!st)
         return st;
+    const nlohmann::json holder = {{"userData", v}};
+    ReplyReader reader(holder, "the node");
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const auto& entry : reader.array("userData")) {
+        ReplyReader e = reader.item(entry, "a userData entry");
+        std::string name = e.text("name");
+        entries.emplace_back(std::move(name), e.text("value"));
+    }
+    if (!reader.ok())
+        return invalid(reader);
     data.clear();
-    for (const auto& entry : v) {
-        if (!entry.is_object())
-            continue;
-        const std::string name = entry.value("name", std::string());
-        const std::string text = entry.value("value", std::string());
+    for (const auto& [name, text] : entries) {
         const Syntax syntax = platform() ? Syntax(DataUnit(name), *platform()) : Syntax();
         data.push_back(UserDatum{name, Morf(syntax, DataUnit(text))});
     }
@@ -346,6 +385,8 @@ QvStatus QvTopoNode::set_user_data(const RWTValSlist<UserDatum>& data)
 {
     nlohmann::json stored = nlohmann::json::array();
     get_attribute("userData", stored);
+    if (!stored.is_array())
+        stored = nlohmann::json::array();
     // Values of attributes not named in data stay as they are: the caller
     // leaves out what it could not encode, which must not erase it.
     nlohmann::json written = nlohmann::json::array();
@@ -356,8 +397,8 @@ QvStatus QvTopoNode::set_user_data(const RWTValSlist<UserDatum>& data)
                                      "Invalid value for " + d.name + ": " + d.value.error().str());
         std::string name = d.name;
         for (const auto& e : stored)  // keep the stored spelling of the name
-            if (short_name(e.value("name", std::string())) == short_name(name))
-                name = e.value("name", name);
+            if (!datum_name(e).empty() && short_name(datum_name(e)) == short_name(name))
+                name = datum_name(e);
         if (name == d.name && name.find(':') == std::string::npos)
             if (QvTopoPlatform* topo = QvTopoPlatform::instance())
                 name = topo->full_attribute_name(name);
@@ -367,7 +408,7 @@ QvStatus QvTopoNode::set_user_data(const RWTValSlist<UserDatum>& data)
     nlohmann::json merged = nlohmann::json::array();
     bool written_out = false;
     for (const auto& e : stored) {
-        if (!replaced.count(e.value("name", std::string()))) {
+        if (!replaced.count(datum_name(e))) {
             merged.push_back(e);
         } else if (!written_out) {
             for (const auto& w : written)
@@ -419,9 +460,10 @@ QvStatus QvTopoNode::get_topology_pathnames(RWTValSlist<RWCString>& pathnames) c
     QvStatus st = platform()->request("topo.pathnames", {{"dn", dn_text()}}, result);
     if (!st)
         return st;
-    pathnames.clear();
-    for (const auto& p : result.value("pathnames", nlohmann::json::array()))
-        if (p.is_string())
-            pathnames.push_back(p.get<std::string>());
+    ReplyReader reply(result, "the topo.pathnames reply");
+    std::vector<std::string> read = reply.texts("pathnames");
+    if (!reply.ok())
+        return platform()->reject_reply(reply);
+    pathnames.assign(read.begin(), read.end());
     return st;
 }

@@ -140,4 +140,7 @@ public:
 
     // Asks the server; one name per path from a root view, "World/Europe/x".
     QvStatus get_topology_pathnames(RWTValSlist<RWCString>& pathnames) const;
+
+protected:
+    void check_reply_attributes(ReplyReader& attrs) const override;
 };

@@ -3,20 +3,12 @@
 #include <memory>
 
 #include "platform/QvAgents.hpp"
+#include "platform/ReplyReader.hpp"
 
 namespace {
 
 std::unique_ptr<QvTopoPlatform> g_instance;
 
-RWTValSlist<RWCString> strings_of(const nlohmann::json& value)
-{
-    RWTValSlist<RWCString> out;
-    if (value.is_array())
-        for (const auto& item : value)
-            if (item.is_string())
-                out.push_back(item.get<std::string>());
-    return out;
-}
 
 }  // namespace
 
@@ -34,22 +26,33 @@ QvStatus QvTopoPlatform::read_types(RWTValSlist<QvTopoTypeDn>* types)
     QvStatus st = platform_->request("topo.types", nlohmann::json::object(), result);
     if (!st)
         return st;
-    types_read_ = true;
-    kinds_.clear();
-    attribute_by_short_name_.clear();
-    for (const auto& t : result.value("types", nlohmann::json::array())) {
-        const std::string name = t.value("name", std::string());
-        kinds_[name] = strings_of(t.value("kinds", nlohmann::json::array()));
-        for (const RWCString& attribute : strings_of(t.value("attributes", nlohmann::json::array()))) {
+    ReplyReader reply(result, "the topo.types reply");
+    std::map<RWCString, RWTValSlist<RWCString>> kinds;
+    std::map<RWCString, RWTValSlist<RWCString>> attributes;
+    std::map<RWCString, RWCString> attribute_by_short_name;
+    RWTValSlist<QvTopoTypeDn> dns;
+    for (const auto& t : reply.array("types")) {
+        ReplyReader type = reply.item(t, "a type");
+        const std::string dn_text = type.text("dn");
+        const std::string name = type.text("name");
+        kinds[name] = type.texts("kinds");
+        attributes[name] = type.texts("attributes");
+        for (const RWCString& attribute : attributes[name]) {
             const auto colon = attribute.rfind(':');
             if (colon != std::string::npos)
-                attribute_by_short_name_.emplace(attribute.substr(colon + 1), attribute);
+                attribute_by_short_name.emplace(attribute.substr(colon + 1), attribute);
         }
-        if (types) {
-            QvTopoTypeDn dn = QvTopoTypeDn::from_string(t.value("dn", std::string()));
-            types->push_back(dn.unique_name().empty() ? QvTopoTypeDn(local_system_name(), name) : dn);
-        }
+        const QvTopoTypeDn dn = QvTopoTypeDn::from_string(dn_text);
+        dns.push_back(dn.unique_name().empty() ? QvTopoTypeDn(local_system_name(), name) : dn);
     }
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
+    types_read_ = true;
+    kinds_ = std::move(kinds);
+    attributes_ = std::move(attributes);
+    attribute_by_short_name_ = std::move(attribute_by_short_name);
+    if (types)
+        *types = std::move(dns);
     return st;
 }
 
@@ -69,12 +72,17 @@ QvStatus QvTopoPlatform::find_nodes_by_name(const RWCString& name, const RWTValS
     QvStatus st = platform_->request("topo.find_by_name", params, result);
     if (!st)
         return st;
-    nodes.clear();
-    for (const RWCString& dn : strings_of(result.value("nodes", nlohmann::json::array()))) {
-        const QvTopoNodeDn node = QvTopoNodeDn::from_string(dn);
-        if (node.valid())
-            nodes.push_back(node);
+    ReplyReader reply(result, "the topo.find_by_name reply");
+    RWTValSlist<QvTopoNodeDn> found;
+    for (const RWCString& dn : reply.texts("nodes")) {
+        found.push_back(QvTopoNodeDn::from_string(dn));
+        if (!found.back().valid())
+            reply.fail("field 'nodes' of the topo.find_by_name reply holds " + ReplyReader::quoted(dn) +
+                       ", expected topology node names");
     }
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
+    nodes = std::move(found);
     return st;
 }
 
@@ -85,7 +93,13 @@ RWTValSlist<RWCString> QvTopoPlatform::system_names()
     nlohmann::json result;
     if (!platform_->request("topo.system_names", nlohmann::json::object(), result))
         return {local_system_name()};
-    return strings_of(result.value("systems", nlohmann::json::array()));
+    ReplyReader reply(result, "the topo.system_names reply");
+    std::vector<std::string> systems = reply.texts("systems");
+    if (!reply.ok()) {
+        platform_->reject_reply(reply);
+        return {local_system_name()};
+    }
+    return systems;
 }
 
 QvStatus QvTopoPlatform::managed_object_to_cmip_agent(const RWCString& dn, QvCmipAgentDn& agent)
@@ -94,10 +108,14 @@ QvStatus QvTopoPlatform::managed_object_to_cmip_agent(const RWCString& dn, QvCmi
     QvStatus st = platform_->request("topo.cmip_agent_for", {{"dn", dn}}, result);
     if (!st)
         return st;
-    const std::string text = result.value("agent", std::string());
+    ReplyReader reply(result, "the topo.cmip_agent_for reply");
+    const std::string text = reply.text("agent");
     QvCmipAgentDn found = QvCmipAgentDn::from_string(text);
-    if (!found.valid())
-        return QvStatus::failure(QvStatus::InvalidName, "The server named no CMIP agent entity: " + text);
+    if (reply.ok() && !found.valid())
+        reply.fail("field 'agent' of the topo.cmip_agent_for reply is " + ReplyReader::quoted(text) +
+                   ", expected the name of a CMIP agent entity");
+    if (!reply.ok())
+        return platform_->reject_reply(reply);
     agent = found;
     return st;
 }
@@ -116,6 +134,13 @@ const RWTValSlist<RWCString>& QvTopoPlatform::kinds_of(const RWCString& type_nam
     static const RWTValSlist<RWCString> none;
     auto it = kinds_.find(type_name);
     return it == kinds_.end() ? none : it->second;
+}
+
+const RWTValSlist<RWCString>* QvTopoPlatform::attributes_of(const RWCString& type_name) const
+{
+    ensure_types();
+    auto it = attributes_.find(type_name);
+    return it == attributes_.end() ? nullptr : &it->second;
 }
 
 RWCString QvTopoPlatform::full_attribute_name(const RWCString& short_name) const

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/QvTopoPlatform.hpp"
+#include "platform/ReplyReader.hpp"
 
 namespace {
 
@@ -20,6 +21,13 @@ bool has_kind(const RWCString& type_name, const char* kind)
 QvTopoType::QvTopoType(const QvTopoTypeDn& dn, Platform* platform) : QvObject("topoType", platform)
 {
     set_dn_text(dn.to_string());
+}
+
+void QvTopoType::check_reply_attributes(ReplyReader& attrs) const
+{
+    attrs.text_or("name", "");
+    attrs.texts_or_empty("kinds");
+    attrs.texts_or_empty("attributes");
 }
 
 QvStatus QvTopoType::get_user_data_attribute_names(RWTValSlist<RWCString>& names) const

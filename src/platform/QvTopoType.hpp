@@ -20,4 +20,7 @@ public:
     static bool is_link(const RWCString& type_name);
     static bool is_bus(const RWCString& type_name);
     static bool is_container(const RWCString& type_name);
+
+protected:
+    void check_reply_attributes(ReplyReader& attrs) const override;
 };

@@ -1,5 +1,6 @@
 // A non-blocking TCP socket whose blocking operations are bounded by a
-// Deadline, so no call of the library can hang on a silent peer.
+// Deadline, so no call of the library can hang on a silent peer. It may
+// carry TLS (OpenSSL) once connected.
 #pragma once
 
 #include <string>
@@ -8,6 +9,9 @@
 #include "platform/Deadline.hpp"
 #include "platform/HostResolver.hpp"
 #include "platform/QvStatus.hpp"
+
+struct ssl_ctx_st;
+struct ssl_st;
 
 class TcpSocket {
 public:
@@ -19,6 +23,10 @@ public:
     // Tries the addresses in order; peer ("vm:5555") names the server in texts.
     QvStatus connect_any(const std::vector<SocketAddress>& addresses, const std::string& peer,
                          const Deadline& deadline);
+    // Speaks TLS from now on: the server's certificate must be signed by the
+    // authority of ca_file and name host (a DNS name or an IP address).
+    QvStatus start_tls(const std::string& ca_file, const std::string& host, const std::string& peer,
+                       const Deadline& deadline);
     QvStatus send_all(const std::string& bytes, const Deadline& deadline);
 
     enum class ReadResult { Data, WouldBlock, Closed, Failed };
@@ -27,6 +35,8 @@ public:
     // Waits for input; false when the deadline passed first.
     bool wait_readable(const Deadline& deadline) const;
 
+    // A socket connected elsewhere; it is made non-blocking and owned from now on.
+    void adopt(int fd);
     void close();
     bool is_open() const { return fd_ >= 0; }
     int fd() const { return fd_; }
@@ -34,6 +44,11 @@ public:
 
 private:
     QvStatus connect_one(const SocketAddress& address, const std::string& peer, const Deadline& deadline);
+    // Waits for what OpenSSL asked for after a call that returned rc; false
+    // when the deadline passed or the error is not a wait.
+    bool wait_for_tls(int rc, const Deadline& deadline);
     int fd_ = -1;
+    ssl_ctx_st* tls_context_ = nullptr;
+    ssl_st* tls_ = nullptr;
     std::string last_error_;
 };

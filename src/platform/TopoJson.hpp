@@ -7,13 +7,20 @@
 #include "platform/QvStatus.hpp"
 #include "platform/QvTopoNode.hpp"
 
+class ReplyReader;
+
 namespace topo_json {
+
+// Reads every attribute of a node in a get reply as documented, so that a
+// value of another shape is a problem of the reply.
+void check_attributes(ReplyReader& attrs);
 
 nlohmann::json from_dns(const RWTValSlist<QvTopoNodeDn>& dns);
 QvStatus to_dns(const nlohmann::json& value, RWTValSlist<QvTopoNodeDn>& dns);
 
 nlohmann::json from_location(const QvTopoNode::Location& location);
-QvTopoNode::Location to_location(const nlohmann::json& value);
+// A location record: {"x", "y", "z"}, with "parent" in logicalLocations.
+QvTopoNode::Location to_location(ReplyReader& value);
 
 nlohmann::json from_locations(const RWTValSlist<QvTopoNode::Location>& points);
 QvStatus to_locations(const nlohmann::json& value, RWTValSlist<QvTopoNode::Location>& points);

@@ -1,13 +1,38 @@
 #include "server/AdminOps.hpp"
 
+#include <malloc.h>
+
+#include <algorithm>
+
 #include "server/Log.hpp"
 #include "server/Params.hpp"
 #include "server/Rights.hpp"
 #include "server/Session.hpp"
 
 namespace qv::server {
+namespace {
 
 using nlohmann::json;
+
+// A document or a part of one: a JSON object, or its text.
+std::shared_ptr<json> document_param(Call& call, const char* name)
+{
+    Params p(call.params());
+    if (!p.has(name))
+        throw RequestError(ErrorCode::Malformed, std::string("the parameter \"") + name + "\" is missing");
+    auto document = std::make_shared<json>(call.take(name));
+    if (document->is_string()) {
+        *document = json::parse(document->get<std::string>(), nullptr, false);
+        if (document->is_discarded())
+            throw RequestError(ErrorCode::Malformed, std::string(name) + ": not valid JSON");
+    }
+    return document;
+}
+
+// A dump page holds about this much, far below any frame limit.
+constexpr std::size_t kDumpPageBytes = 4u * 1024u * 1024u;
+
+}  // namespace
 
 void require_admin(Call& call, const std::string& what)
 {
@@ -17,51 +42,122 @@ void require_admin(Call& call, const std::string& what)
 void AdminOps::register_in(Dispatcher& dispatcher)
 {
     dispatcher.add_async("admin.load", [this](const CallPtr& call) { load(call); });
+    dispatcher.add_async("admin.load_part", [this](const CallPtr& call) { load_part(call); });
     dispatcher.add("admin.dump", [this](Call& call) { return dump(call); });
 }
 
 void AdminOps::load(const CallPtr& call)
 {
     require_admin(*call, "admin.load");
-    Params p(call->params());
-    if (!p.has("document"))
-        throw RequestError(ErrorCode::Malformed, "the parameter \"document\" is missing");
-    auto document = std::make_shared<json>(call->params()["document"]);
-    if (document->is_string()) {
-        *document = json::parse(document->get<std::string>(), nullptr, false);
-        if (document->is_discarded())
-            throw RequestError(ErrorCode::Malformed, "document: not valid JSON");
+    auto document = document_param(*call, "document");
+    if (job_)
+        throw RequestError(ErrorCode::Conflict, "another topology load is under way; try again when it is done");
+    job_ = std::make_unique<LoadJob>(config_.db_path, config_.local_system, config_.mib_roots,
+                                     call->session().actor());
+    owner_ = call->session().number();
+    store_part(call, std::move(document), true);
+}
+
+void AdminOps::load_part(const CallPtr& call)
+{
+    require_admin(*call, "admin.load_part");
+    auto part = document_param(*call, "part");
+    const bool last = Params(call->params()).flag_or("last", false);
+    if (job_ && owner_ != call->session().number())
+        throw RequestError(ErrorCode::Conflict, "another topology load is under way; try again when it is done");
+    if (!job_) {
+        job_ = std::make_unique<LoadJob>(config_.db_path, config_.local_system, config_.mib_roots,
+                                         call->session().actor());
+        owner_ = call->session().number();
+        log_line("#" + std::to_string(owner_) + " began a topology load");
     }
-    auto plan = std::make_shared<LoadPlan>();
-    offload_.run(
-        call, [document, plan, system = local_system_] { *plan = read_topology_document(*document, system); },
-        [this, call, plan] {
-            json counts = writes_.run([&](ChangeSet& changes) { return loader_.apply(*plan, changes); });
-            log_line("#" + std::to_string(call->session().number()) + " loaded a topology: " + counts.dump());
-            return counts;
+    store_part(call, std::move(part), last);
+}
+
+void AdminOps::store_part(const CallPtr& call, std::shared_ptr<json> part, bool last)
+{
+    writes_.hold("a topology load is under way; nothing was changed, try again when it is done");
+    storing_ = true;
+    auto counts = std::make_shared<json>(json::object());
+    auto failure = std::make_shared<std::exception_ptr>();
+    offload_.run_then(
+        call,
+        [job = job_.get(), part, last, counts, failure] {
+            try {
+                job->add(*part);
+                if (last)
+                    *counts = job->commit();
+            } catch (...) {
+                *failure = std::current_exception();
+            }
+        },
+        [this, call, last, counts, failure] {
+            storing_ = false;
+            const std::string who = "#" + std::to_string(owner_);
+            if (*failure) {
+                abandon("refused");
+                std::rethrow_exception(*failure);
+            }
+            if (call->session().closed()) {
+                abandon("its connection closed");
+                return;
+            }
+            if (!last) {
+                call->reply();
+                return;
+            }
+            std::unique_ptr<LoadJob> done = std::move(job_);
+            writes_.release();
+            log_line(who + " loaded a topology: " + counts->dump() +
+                     (done->changes_dropped() ? " (too many changes to announce one by one)" : ""));
+            writes_.publish(done->changes());
+            done.reset();
+            // The load's buffers and its connection's cache are free now: give them back.
+            malloc_trim(0);
+            call->reply(*counts);
         });
+}
+
+void AdminOps::abandon(const std::string& why)
+{
+    if (!job_)
+        return;
+    log_line("#" + std::to_string(owner_) + " topology load rolled back: " + why);
+    job_.reset();
+    writes_.release();
+}
+
+void AdminOps::connection_closed(std::uint64_t number)
+{
+    if (job_ && owner_ == number && !storing_)
+        abandon("its connection closed");
 }
 
 json AdminOps::dump(Call& call)
 {
     require_admin(call, "admin.dump");
     Params p(call.params());
-    json objects = json::array();
-    auto add = [&](const StoredObject& o) {
-        objects.push_back(json{{"dn", o.dn}, {"class", o.cls}, {"attrs", o.attrs}});
-    };
+    std::string below;
     if (p.has("dn")) {
-        const std::string dn = p.dn("dn");
-        if (!store_.exists(dn))
-            throw RequestError(ErrorCode::NoSuchObject, "no such object: " + dn);
-        for (const auto& ref : store_.subtree(dn))
-            if (auto o = store_.find(ref.dn))
-                add(*o);
-        return json{{"objects", objects}};
+        below = p.dn("dn");
+        if (!store_.exists(below))
+            throw RequestError(ErrorCode::NoSuchObject, "no such object: " + below);
     }
-    for (const auto& o : store_.all())
-        add(o);
-    return json{{"objects", objects}, {"syntaxes", syntaxes_.all()}};
+    // With "after", one page at a time, each well inside a frame; without,
+    // everything in one reply (or "ask for less").
+    const bool paged = p.has("after");
+    const std::int64_t after = paged ? p.integer("after") : 0;
+    const std::size_t page_bytes = paged ? std::min<std::size_t>(kDumpPageBytes, config_.max_frame / 2) : SIZE_MAX;
+    json objects = json::array();
+    const std::int64_t next = store_.page(below, after, page_bytes, [&](StoredObject&& o) {
+        objects.push_back(json{{"dn", std::move(o.dn)}, {"class", std::move(o.cls)}, {"attrs", std::move(o.attrs)}});
+    });
+    json result{{"objects", std::move(objects)}};
+    if (next > 0)
+        result["next"] = next;
+    if (below.empty() && after == 0)
+        result["syntaxes"] = syntaxes_.all();
+    return result;
 }
 
 }  // namespace qv::server

@@ -1,9 +1,5 @@
 #include "server/Backend.hpp"
 
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
-
 #include "protocol/Dn.hpp"
 
 namespace qv::server {
@@ -11,6 +7,7 @@ namespace qv::server {
 Backend::Backend(const std::string& db_path, const std::string& system_name)
     : system_name_(system_name),
       db(db_path),
+      audit(db),
       objects(db),
       index(db),
       syntaxes(db),
@@ -20,7 +17,7 @@ Backend::Backend(const std::string& db_path, const std::string& system_name)
       class_schema(syntaxes),
       nodes(objects, index, node_schema, types),
       service(objects, class_schema, nodes, system_name),
-      loader(service, nodes, objects, syntaxes, users),
+      loader(service, nodes, node_schema, objects, index, syntaxes, users),
       queries(objects, index, system_name)
 {
     create_fixed_objects();
@@ -41,20 +38,12 @@ void Backend::create_fixed_objects()
     t.commit();
 }
 
-nlohmann::json Backend::load_file(const std::string& path)
+nlohmann::json Backend::load_file(const std::string& path, const std::vector<std::string>& mib_roots)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    auto document = nlohmann::json::parse(text.str(), nullptr, false);
-    if (document.is_discarded())
-        throw std::runtime_error(path + " is not valid JSON");
-    const LoadPlan plan = read_topology_document(document, system_name_);
     ChangeSet changes;
     Transaction t(db);
-    auto counts = loader.apply(plan, changes);
+    auto counts = load_document_file(path, system_name_, mib_roots, loader, changes);
+    audit.record_load(Actor{"(start-up)", "qv_server", ""}, counts, path);
     t.commit();
     return counts;
 }

@@ -24,12 +24,18 @@ public:
     std::int64_t id() const { return id_; }
     const std::string& op() const { return request_["op"].get_ref<const std::string&>(); }
     const nlohmann::json& params() const { return request_; }
+    // Moves a parameter out of the request (a large document, read once).
+    nlohmann::json take(const std::string& name)
+    {
+        auto it = request_.find(name);
+        return it == request_.end() ? nlohmann::json() : std::move(*it);
+    }
     Session& session() const { return *session_; }
     std::shared_ptr<Session> session_ptr() const { return session_; }
     bool answered() const { return answered_; }
 
     // {"id", "ok": true, ...result}
-    void reply(const nlohmann::json& result = nlohmann::json::object());
+    void reply(nlohmann::json result = nlohmann::json::object());
     // {"id", "ok": false, "code", "error"}
     void fail(ErrorCode code, const std::string& text);
 

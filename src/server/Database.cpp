@@ -51,6 +51,51 @@ CREATE TABLE counters(
 ) WITHOUT ROWID;
 )sql";
 
+// Version 2: users get an id that is never handed out again, so that a
+// session stays bound to the account it logged in to, not to its name.
+const char* const kUsersV2 = R"sql(
+CREATE TABLE users_v2(
+  id     INTEGER PRIMARY KEY AUTOINCREMENT,
+  name   TEXT NOT NULL UNIQUE,
+  hash   TEXT NOT NULL,
+  rights TEXT NOT NULL
+);
+INSERT INTO users_v2(name, hash, rights) SELECT name, hash, rights FROM users ORDER BY name;
+DROP TABLE users;
+ALTER TABLE users_v2 RENAME TO users;
+)sql";
+
+// Version 3: the audit trail. audit_scopes lists each entry under its DN and
+// every DN above it but the root, so that the entries of a subtree are one
+// index walk, newest first; audit_anchor holds where the hash chain begins
+// once retention has dropped its oldest entries.
+const char* const kAuditV3 = R"sql(
+CREATE TABLE audit(
+  id        INTEGER PRIMARY KEY AUTOINCREMENT,
+  time_ms   INTEGER NOT NULL,
+  latest_ms INTEGER NOT NULL,
+  username  TEXT NOT NULL,
+  program   TEXT NOT NULL,
+  address   TEXT NOT NULL,
+  operation TEXT NOT NULL,
+  dn        TEXT NOT NULL,
+  account   TEXT NOT NULL,
+  detail    TEXT NOT NULL,
+  hash      TEXT NOT NULL
+);
+CREATE INDEX audit_by_user ON audit(username);
+CREATE TABLE audit_scopes(
+  scope TEXT NOT NULL,
+  entry INTEGER NOT NULL,
+  PRIMARY KEY(scope, entry)
+) WITHOUT ROWID;
+CREATE TABLE audit_anchor(
+  one  INTEGER PRIMARY KEY CHECK(one = 1),
+  id   INTEGER NOT NULL,
+  hash TEXT NOT NULL
+);
+)sql";
+
 }  // namespace
 
 Database::Database(const std::string& path) : path_(path)
@@ -90,6 +135,9 @@ void Database::configure()
     exec("PRAGMA synchronous=FULL");
     exec("PRAGMA foreign_keys=OFF");
     exec("PRAGMA cache_size=-32768");
+    // Reads of a large database from the mapped file, without a system call
+    // per page.
+    exec("PRAGMA mmap_size=1073741824");
 }
 
 void Database::migrate()
@@ -101,7 +149,12 @@ void Database::migrate()
         throw StoreError("its schema version " + std::to_string(version) + " is newer than this server's (" +
                          std::to_string(kSchemaVersion) + ")");
     Transaction t(*this);
-    exec(kSchemaV1);
+    if (version < 1)
+        exec(kSchemaV1);
+    if (version < 2)
+        exec(kUsersV2);
+    if (version < 3)
+        exec(kAuditV3);
     exec("PRAGMA user_version=" + std::to_string(kSchemaVersion));
     t.commit();
 }

@@ -19,6 +19,7 @@ const char* notification_type(Change::Kind kind)
     case Change::Kind::Deleted:
         return "objectDeletion";
     case Change::Kind::AttributesChanged:
+    case Change::Kind::Account:
         break;
     }
     return "attributeValueChange";
@@ -28,7 +29,30 @@ const char* notification_type(Change::Kind kind)
 
 void EventHub::add(const std::shared_ptr<Session>& session) { sessions_[session->number()] = session; }
 
-void EventHub::remove(std::uint64_t number) { sessions_.erase(number); }
+void EventHub::remove(std::uint64_t number)
+{
+    if (sessions_.erase(number) && on_remove_)
+        on_remove_(number);
+}
+
+std::size_t EventHub::count_from(const std::string& address) const
+{
+    std::size_t n = 0;
+    for (const auto& [number, weak] : sessions_)
+        if (auto s = weak.lock(); s && s->address() == address)
+            ++n;
+    return n;
+}
+
+void EventHub::for_each(const std::function<void(Session&)>& fn) const
+{
+    std::vector<std::shared_ptr<Session>> live;
+    for (const auto& [number, weak] : sessions_)
+        if (auto s = weak.lock())
+            live.push_back(std::move(s));
+    for (const auto& s : live)
+        fn(*s);
+}
 
 void EventHub::publish(const ChangeSet& changes)
 {
@@ -39,6 +63,8 @@ void EventHub::publish(const ChangeSet& changes)
         if (auto s = weak.lock(); s && !s->closed())
             live.push_back(std::move(s));
     for (const auto& change : changes) {
+        if (change.kind == Change::Kind::Account)
+            continue;  // accounts are no managed objects
         const char* type = notification_type(change.kind);
         json note{{"event", "notification"}, {"type", type}, {"dn", change.dn}, {"class", change.cls}};
         if (change.kind == Change::Kind::AttributesChanged)

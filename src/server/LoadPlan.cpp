@@ -17,7 +17,7 @@ using nlohmann::json;
 
 // Runs fn for each element of document[member], naming the entry in any error.
 template <typename Fn>
-void each_entry(const json& document, const char* member, Fn fn)
+void each_entry(const json& document, const char* member, std::size_t offset, Fn fn)
 {
     auto list = document.find(member);
     if (list == document.end())
@@ -27,7 +27,7 @@ void each_entry(const json& document, const char* member, Fn fn)
         try {
             fn((*list)[i]);
         } catch (const RequestError& e) {
-            throw RequestError(e.code(), std::string(member) + "[" + std::to_string(i) + "]: " + e.what());
+            throw RequestError(e.code(), std::string(member) + "[" + std::to_string(offset + i) + "]: " + e.what());
         }
     }
 }
@@ -88,7 +88,8 @@ void add_documents(std::vector<std::string>& documents, const std::vector<std::s
 
 }  // namespace
 
-LoadPlan read_topology_document(const json& document, const std::string& system)
+LoadPlan read_topology_document(const json& document, const std::string& system,
+                                const std::vector<std::string>& mib_roots, const EntryOffsets& offsets)
 {
     check::object(document, "document", ErrorCode::Malformed);
     if (document.value("format", json()) != "qv-topology")
@@ -101,9 +102,10 @@ LoadPlan read_topology_document(const json& document, const std::string& system)
                         "document");
     LoadPlan plan;
     read_syntaxes(document, plan);
-    each_entry(document, "types", [&](const json& t) { plan.types.push_back(read_type(t, system)); });
-    each_entry(document, "nodes", [&](const json& n) { plan.nodes.push_back(read_node_entry(n, system)); });
-    each_entry(document, "objects", [&](const json& o) {
+    each_entry(document, "types", offsets.types, [&](const json& t) { plan.types.push_back(read_type(t, system)); });
+    each_entry(document, "nodes", offsets.nodes,
+               [&](const json& n) { plan.nodes.push_back(read_node_entry(n, system)); });
+    each_entry(document, "objects", offsets.objects, [&](const json& o) {
         check::object(o, "object");
         check::only_members(o, {"dn", "class", "attrs"}, "object");
         json attrs = check::object(o.value("attrs", json::object()), "attrs");
@@ -117,14 +119,14 @@ LoadPlan read_topology_document(const json& document, const std::string& system)
     });
     add_documents(plan.documents, check::strings(document.value("documents", json::array()), "documents"));
     for (const auto& dir : check::strings(document.value("mib_directories", json::array()), "mib_directories"))
-        add_documents(plan.documents, mib_modules(dir));
-    each_entry(document, "systems", [&](const json& s) {
+        add_documents(plan.documents, mib_modules(dir, mib_roots));
+    each_entry(document, "systems", 0, [&](const json& s) {
         const std::string& name = check::string(s, "system");
         if (name.empty())
             check::fail("system", "a system name");
         plan.systems.push_back(name);
     });
-    each_entry(document, "users", [&](const json& u) { plan.users.push_back(read_user(u)); });
+    each_entry(document, "users", offsets.users, [&](const json& u) { plan.users.push_back(read_user(u)); });
     return plan;
 }
 

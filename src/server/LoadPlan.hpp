@@ -35,9 +35,19 @@ struct LoadPlan {
     std::vector<UserEntry> users;
 };
 
-// Reads a document for the server whose system is system. Slow (password
-// hashes, files) and touches no shared state: run it off the network
-// thread. RequestError naming the entry at fault.
-LoadPlan read_topology_document(const nlohmann::json& document, const std::string& system);
+// How many entries of each list earlier parts of a document held: a part's
+// entries are named by their place in the whole document.
+struct EntryOffsets {
+    std::size_t types = 0;
+    std::size_t nodes = 0;
+    std::size_t objects = 0;
+    std::size_t users = 0;
+};
+
+// Reads a document (or a part of one, see DocumentParts) for the server whose
+// system is system. Slow (password hashes, files) and touches no shared
+// state: run it off the network thread. RequestError naming the entry at fault.
+LoadPlan read_topology_document(const nlohmann::json& document, const std::string& system,
+                                const std::vector<std::string>& mib_roots, const EntryOffsets& offsets = {});
 
 }  // namespace qv::server

@@ -28,3 +28,19 @@ void log_line(const std::string& text)
 }
 
 }  // namespace qv::server
+
+namespace qv::server {
+
+void ThrottledLog::log(const std::string& text)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (last_ != std::chrono::steady_clock::time_point{} && now - last_ < std::chrono::seconds(1)) {
+        ++left_out_;
+        return;
+    }
+    last_ = now;
+    log_line(left_out_ ? text + " (and " + std::to_string(left_out_) + " more like it)" : text);
+    left_out_ = 0;
+}
+
+}  // namespace qv::server

@@ -10,11 +10,15 @@ using nlohmann::json;
 
 constexpr std::int64_t kMaxId = 999999999999999LL;
 
-json id_list(const json& ids, const std::string& system, const std::string& what)
+json id_list(const json& ids, const std::string& system, const char* attr, const std::string& what,
+            NodeEntry& e)
 {
     json out = json::array();
-    for (const auto& id : check::array(ids, what))
-        out.push_back(node_dn(system, check::integer(id, what, 1, kMaxId)));
+    for (const auto& id : check::array(ids, what)) {
+        const std::int64_t n = check::integer(id, what, 1, kMaxId);
+        e.targets.emplace_back(attr, n);
+        out.push_back(node_dn(system, n));
+    }
     return out;
 }
 
@@ -27,9 +31,11 @@ void read_monitor(const json& m, const std::string& system, NodeEntry& e)
     if (m.contains("rotation"))
         e.plain["monitorRotation"] = m["rotation"];
     if (m.contains("visible"))
-        e.references["monitorVisibleChildren"] = id_list(m["visible"], system, "monitor.visible");
+        e.references["monitorVisibleChildren"] =
+            id_list(m["visible"], system, "monitorVisibleChildren", "monitor.visible", e);
     if (m.contains("hidden"))
-        e.references["monitorHiddenChildren"] = id_list(m["hidden"], system, "monitor.hidden");
+        e.references["monitorHiddenChildren"] =
+            id_list(m["hidden"], system, "monitorHiddenChildren", "monitor.hidden", e);
 }
 
 void read_array(const json& a, const std::string& system, NodeEntry& e)
@@ -37,9 +43,11 @@ void read_array(const json& a, const std::string& system, NodeEntry& e)
     check::object(a, "array");
     check::only_members(a, {"visible", "hidden", "orientation", "columns", "cell_width", "cell_height"}, "array");
     if (a.contains("visible"))
-        e.references["arrayVisibleChildren"] = id_list(a["visible"], system, "array.visible");
+        e.references["arrayVisibleChildren"] =
+            id_list(a["visible"], system, "arrayVisibleChildren", "array.visible", e);
     if (a.contains("hidden"))
-        e.references["arrayHiddenChildren"] = id_list(a["hidden"], system, "array.hidden");
+        e.references["arrayHiddenChildren"] =
+            id_list(a["hidden"], system, "arrayHiddenChildren", "array.hidden", e);
     if (a.contains("orientation")) {
         const std::string& o = check::string(a["orientation"], "array.orientation");
         if (o != "horizontal" && o != "vertical")
@@ -53,14 +61,16 @@ void read_array(const json& a, const std::string& system, NodeEntry& e)
                                         {"height", a.value("cell_height", json(25))}};
 }
 
-json locations(const json& list, const std::string& system)
+json locations(const json& list, const std::string& system, NodeEntry& e)
 {
     json out = json::array();
     for (const auto& item : check::array(list, "locations")) {
         check::object(item, "locations");
         json loc = item;
-        loc["parent"] = node_dn(system, check::integer(check::member(item, "parent", "locations"),
-                                                       "locations.parent", 1, kMaxId));
+        const std::int64_t n =
+            check::integer(check::member(item, "parent", "locations"), "locations.parent", 1, kMaxId);
+        e.targets.emplace_back("logicalLocations", n);
+        loc["parent"] = node_dn(system, n);
         out.push_back(loc);
     }
     return out;
@@ -80,7 +90,14 @@ json agent_dns(const json& list, const std::string& system)
 
 std::string node_dn(const std::string& system, std::int64_t id)
 {
-    return qv::dn::format(qv::dn::system_dn(system)) + "/topoNodeId=" + std::to_string(id);
+    // Called for every node and every reference of a document: the system's
+    // DN is spelt once.
+    thread_local std::string last_system, prefix;
+    if (prefix.empty() || system != last_system) {
+        last_system = system;
+        prefix = qv::dn::format(qv::dn::system_dn(system)) + "/topoNodeId=";
+    }
+    return prefix + std::to_string(id);
 }
 
 NodeEntry read_node_entry(const json& entry, const std::string& system)
@@ -104,11 +121,11 @@ NodeEntry read_node_entry(const json& entry, const std::string& system)
     if (entry.contains("agents"))
         e.plain["managedObjects"] = agent_dns(entry["agents"], system);
     if (entry.contains("parents"))
-        e.references["parents"] = id_list(entry["parents"], system, "parents");
+        e.references["parents"] = id_list(entry["parents"], system, "parents", "parents", e);
     if (entry.contains("links"))
-        e.references["links"] = id_list(entry["links"], system, "links");
+        e.references["links"] = id_list(entry["links"], system, "links", "links", e);
     if (entry.contains("locations"))
-        e.references["logicalLocations"] = locations(entry["locations"], system);
+        e.references["logicalLocations"] = locations(entry["locations"], system, e);
     if (entry.contains("monitor"))
         read_monitor(entry["monitor"], system, e);
     if (entry.contains("array"))

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -13,6 +15,10 @@ struct NodeEntry {
     std::string dn;
     nlohmann::json plain = nlohmann::json::object();       // attributes naming no other node
     nlohmann::json references = nlohmann::json::object();  // parents, locations, members, links
+    // Every node number those name, with the attribute naming it: the loader
+    // checks them once the whole document is in, as a node may name one
+    // that comes later.
+    std::vector<std::pair<const char*, std::int64_t>> targets;
 };
 
 // Reads one entry; the system holds the nodes its ids name. RequestError

@@ -98,12 +98,12 @@ json NodeSchema::default_value(const std::string& attr)
     return json::array();
 }
 
-json NodeSchema::with_defaults(const json& stored)
+json NodeSchema::with_defaults(json stored)
 {
     json out = json::object();
     for (const auto& attr : attribute_names()) {
         auto it = stored.find(attr);
-        out[attr] = it != stored.end() ? *it : default_value(attr);
+        out[attr] = it != stored.end() ? std::move(*it) : default_value(attr);
     }
     return out;
 }
@@ -114,8 +114,12 @@ json NodeSchema::normalize(const std::string& attr, const json& value)
         return node_name(value);
     if (attr == "typeName") {
         const std::string& type = check::string(value, attr);
+        if (loading_ && known_types_.count(type))
+            return type;
         if (!types_.find(type))
             throw RequestError(ErrorCode::InvalidValue, "typeName: there is no topology type \"" + type + "\"");
+        if (loading_)
+            known_types_.insert(type);
         return type;
     }
     if (std::find(kNodeLists.begin(), kNodeLists.end(), attr) != kNodeLists.end())
@@ -155,6 +159,9 @@ json NodeSchema::normalize(const std::string& attr, const json& value)
 
 std::string NodeSchema::node_dn(const json& value, const std::string& what)
 {
+    // A loaded document's references were spelt canonically by the loader.
+    if (loading_ && value.is_string())
+        return value.get<std::string>();
     std::string dn = check::dn(value, what);
     if (!index_.node(dn))
         throw RequestError(ErrorCode::InvalidValue, what + ": there is no topology node " + dn);

@@ -3,6 +3,7 @@
 // canonical form stored, so that an unchanged value written back compares equal.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,12 +27,21 @@ public:
     // The value of an attribute a node never had set.
     static nlohmann::json default_value(const std::string& attr);
     // Stored attributes completed with the defaults of the missing ones.
-    static nlohmann::json with_defaults(const nlohmann::json& stored);
+    static nlohmann::json with_defaults(nlohmann::json stored);
 
     // The canonical form of a value; RequestError when it is not acceptable.
     nlohmann::json normalize(const std::string& attr, const nlohmann::json& value);
     // Every node the attributes refer to, for the reference index.
     static std::vector<NodeReference> references(const nlohmann::json& attrs);
+
+    // For the loader, which holds the only write transaction: referenced
+    // nodes are not looked up (it checks them once the document is in), and
+    // the types found stay known for the rest of the load.
+    void set_loading(bool loading)
+    {
+        loading_ = loading;
+        known_types_.clear();
+    }
 
 private:
     nlohmann::json node_list(const std::string& attr, const nlohmann::json& value);
@@ -42,6 +52,8 @@ private:
     TopoIndex& index_;
     SyntaxStore& syntaxes_;
     TypeCatalog& types_;
+    bool loading_ = false;
+    std::set<std::string> known_types_;
 };
 
 }  // namespace qv::server

@@ -93,7 +93,7 @@ std::string NodeWriter::create(const RightSet& held, const std::string& dn, cons
     const std::string parent = qv::dn::format(qv::dn::parent(*qv::dn::parse(node_dn)));
     objects_.insert(StoredObject{node_dn, parent, "topoNode", values});
     store(node_dn, values, true);
-    changes.push_back({Change::Kind::Created, node_dn, "topoNode", parent, {}});
+    changes.push_back({Change::Kind::Created, node_dn, "topoNode", parent, {}, json::object(), values});
     return node_dn;
 }
 
@@ -119,11 +119,17 @@ void NodeWriter::set(const RightSet& held, const StoredObject& node, const json&
         references_changed = references_changed || NodeSchema::is_reference_attribute(attr);
     }
     json stored = node.attrs;
-    for (const auto& attr : changed)
+    json before = json::object();
+    json after = json::object();
+    for (const auto& attr : changed) {
         stored[attr] = values[attr];
+        before[attr] = old[attr];
+        after[attr] = values[attr];
+    }
     objects_.update_attrs(node.dn, stored);
     store(node.dn, stored, references_changed);
-    changes.push_back({Change::Kind::AttributesChanged, node.dn, "topoNode", node.parent, changed});
+    changes.push_back({Change::Kind::AttributesChanged, node.dn, "topoNode", node.parent, changed, std::move(before),
+                       std::move(after)});
 }
 
 void NodeWriter::replace(const std::string& dn, const json& attrs, ChangeSet& changes)
@@ -149,6 +155,34 @@ void NodeWriter::replace(const std::string& dn, const json& attrs, ChangeSet& ch
     store(dn, values, true);
 }
 
+void NodeWriter::load(const NodeEntry& entry, const std::string& system, ChangeSet* changes)
+{
+    json values = json::object();
+    for (const json* part : {&entry.plain, &entry.references})
+        for (auto it = part->begin(); it != part->end(); ++it)
+            values[it.key()] = schema_.normalize(it.key(), it.value());
+    if (!values.contains("name"))
+        values["name"] = "";
+    const std::string parent = entry.dn.substr(0, entry.dn.rfind("/topoNodeId="));
+    // Most nodes of a load are new: one insert finds out.
+    const bool existed = !objects_.insert_new(StoredObject{entry.dn, parent, "topoNode", values});
+    if (existed) {
+        if (objects_.class_of(entry.dn) != std::optional<std::string>("topoNode"))
+            throw RequestError(ErrorCode::Conflict, entry.dn + " exists and is not a topology node");
+        objects_.update_attrs(entry.dn, values);
+    }
+    if (changes && existed) {
+        std::vector<std::string> names;
+        for (auto it = values.begin(); it != values.end(); ++it)
+            names.push_back(it.key());
+        changes->push_back({Change::Kind::AttributesChanged, entry.dn, "topoNode", parent, std::move(names)});
+    } else if (changes) {
+        changes->push_back({Change::Kind::Created, entry.dn, "topoNode", parent, {}});
+    }
+    index_.put_node(NodeRow{entry.dn, system, entry.id, string_attr(values, "name"), string_attr(values, "typeName")});
+    index_.put_references(entry.dn, NodeSchema::references(values), !existed);
+}
+
 void NodeWriter::forget(const std::string& dn, ChangeSet& changes)
 {
     for (const auto& referrer : index_.referrers(dn)) {
@@ -158,11 +192,15 @@ void NodeWriter::forget(const std::string& dn, ChangeSet& changes)
         if (!node)
             continue;
         std::vector<std::string> changed;
+        json before = json::object();
+        json after = json::object();
         for (auto it = node->attrs.begin(); it != node->attrs.end(); ++it) {
             if (!NodeSchema::is_reference_attribute(it.key()) || !it->is_array())
                 continue;
             json kept = without(*it, dn);
             if (kept.size() != it->size()) {
+                before[it.key()] = std::move(*it);
+                after[it.key()] = kept;
                 *it = std::move(kept);
                 changed.push_back(it.key());
             }
@@ -170,7 +208,8 @@ void NodeWriter::forget(const std::string& dn, ChangeSet& changes)
         objects_.update_attrs(referrer, node->attrs);
         store(referrer, node->attrs, true);
         if (!changed.empty())
-            changes.push_back({Change::Kind::AttributesChanged, referrer, "topoNode", node->parent, changed});
+            changes.push_back({Change::Kind::AttributesChanged, referrer, "topoNode", node->parent, changed,
+                               std::move(before), std::move(after)});
     }
     index_.remove_node(dn);
 }

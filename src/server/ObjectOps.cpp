@@ -15,7 +15,7 @@ void ObjectOps::register_in(Dispatcher& dispatcher)
     dispatcher.add("set", [this](Call& call) {
         const std::string dn = target(call);
         const json& attrs = Params(call.params()).object("attrs");
-        return writes_.run([&](ChangeSet& changes) {
+        return writes_.run(call.session().actor(), "set", [&](ChangeSet& changes) {
             objects_.set(call.session().rights(), dn, attrs, changes);
             return json::object();
         });
@@ -23,7 +23,7 @@ void ObjectOps::register_in(Dispatcher& dispatcher)
     dispatcher.add("create", [this](Call& call) { return create(call); });
     dispatcher.add("delete", [this](Call& call) {
         const std::string dn = target(call);
-        return writes_.run([&](ChangeSet& changes) {
+        return writes_.run(call.session().actor(), "delete", [&](ChangeSet& changes) {
             return json{{"deleted", objects_.remove(call.session().rights(), dn, changes)}};
         });
     });
@@ -44,14 +44,18 @@ json ObjectOps::get(Call& call)
 {
     StoredObject object = objects_.get(target(call));
     Params p(call.params());
-    json attrs = object.attrs;
+    json result = json::object();
     if (p.has("attrs")) {
-        attrs = json::object();
+        json& attrs = result["attrs"] = json::object();
         for (const auto& name : p.strings("attrs"))
-            if (object.attrs.contains(name))
-                attrs[name] = object.attrs[name];
+            if (auto it = object.attrs.find(name); it != object.attrs.end())
+                attrs[name] = std::move(*it);
+    } else {
+        result["attrs"] = std::move(object.attrs);
     }
-    return json{{"dn", object.dn}, {"class", object.cls}, {"attrs", attrs}};
+    result["dn"] = std::move(object.dn);
+    result["class"] = std::move(object.cls);
+    return result;
 }
 
 json ObjectOps::create(Call& call)
@@ -61,7 +65,7 @@ json ObjectOps::create(Call& call)
     const std::string dn = p.has("dn") ? target(call) : std::string();
     const std::string system = p.text_or("system", {});
     const json& attrs = p.object_or_empty("attrs");
-    return writes_.run([&](ChangeSet& changes) {
+    return writes_.run(call.session().actor(), "create", [&](ChangeSet& changes) {
         return json{{"dn", objects_.create(call.session().rights(), dn, cls, attrs, system, changes)}};
     });
 }

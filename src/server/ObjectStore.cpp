@@ -1,5 +1,7 @@
 #include "server/ObjectStore.hpp"
 
+#include <sqlite3.h>
+
 namespace qv::server {
 namespace {
 
@@ -45,6 +47,15 @@ void ObjectStore::insert(const StoredObject& object)
     StatementUse s(db_.prepare("INSERT INTO objects(dn, parent, class, attrs) VALUES(?1, ?2, ?3, ?4)"));
     s->bind(1, object.dn).bind(2, object.parent).bind(3, object.cls).bind(4, dump_attrs(object.attrs));
     s->run();
+}
+
+bool ObjectStore::insert_new(const StoredObject& object)
+{
+    StatementUse s(db_.prepare(
+        "INSERT INTO objects(dn, parent, class, attrs) VALUES(?1, ?2, ?3, ?4) ON CONFLICT(dn) DO NOTHING"));
+    s->bind(1, object.dn).bind(2, object.parent).bind(3, object.cls).bind(4, dump_attrs(object.attrs));
+    s->run();
+    return sqlite3_changes(db_.handle()) > 0;
 }
 
 void ObjectStore::update_attrs(const std::string& dn, const nlohmann::json& attrs)
@@ -114,6 +125,28 @@ std::vector<StoredObject> ObjectStore::all()
     while (s->step())
         out.push_back(read_object(*s));
     return out;
+}
+
+std::int64_t ObjectStore::page(const std::string& below, std::int64_t after, std::size_t max_bytes,
+                               const std::function<void(StoredObject&&)>& take)
+{
+    // Creation order puts parents first; a subtree is its root and the
+    // names that begin with the root's and a "/" (the next character is "0").
+    StatementUse s(db_.prepare(below.empty() ? "SELECT dn, parent, class, attrs, rowid FROM objects "
+                                               "WHERE rowid > ?1 ORDER BY rowid"
+                                             : "SELECT dn, parent, class, attrs, rowid FROM objects WHERE rowid > ?1 "
+                                               "AND (dn = ?2 OR (dn > ?3 AND dn < ?4)) ORDER BY rowid"));
+    s->bind(1, after);
+    if (!below.empty())
+        s->bind(2, below).bind(3, below + "/").bind(4, below + "0");
+    std::size_t bytes = 0;
+    while (s->step()) {
+        if (bytes >= max_bytes)
+            return s->integer(4) - 1;
+        bytes += s->text(0).size() + s->text(3).size() + 64;
+        take(read_object(*s));
+    }
+    return 0;
 }
 
 }  // namespace qv::server

@@ -2,6 +2,8 @@
 // its containment parent for derivations and subtree deletion.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +35,8 @@ public:
     bool exists(const std::string& dn) { return class_of(dn).has_value(); }
 
     void insert(const StoredObject& object);
+    // Inserts the object unless one of its DN exists; false then.
+    bool insert_new(const StoredObject& object);
     void update_attrs(const std::string& dn, const nlohmann::json& attrs);
     void remove(const std::string& dn);
 
@@ -44,6 +48,12 @@ public:
     std::vector<StoredObject> of_class(const std::string& cls);
     // Every object, parents before children.
     std::vector<StoredObject> all();
+    // The objects (below and including the object below, or all when it is
+    // empty) after position after, parents before children, given to take
+    // until about max_bytes of them went; the position to go on from, 0 at
+    // the end.
+    std::int64_t page(const std::string& below, std::int64_t after, std::size_t max_bytes,
+                      const std::function<void(StoredObject&&)>& take);
 
 private:
     Database& db_;

@@ -21,6 +21,8 @@ public:
     // finish runs on the network thread and gives the call's result. A
     // failure thrown by either becomes the call's error reply.
     void run(const CallPtr& call, std::function<void()> work, std::function<nlohmann::json()> finish);
+    // The same, but then answers the call itself, now or later.
+    void run_then(const CallPtr& call, std::function<void()> work, std::function<void()> then);
 
 private:
     asio::io_context& io_;

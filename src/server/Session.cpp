@@ -1,5 +1,8 @@
 #include "server/Session.hpp"
 
+#include <cstdio>
+
+#include "server/BufferBudget.hpp"
 #include "server/Dispatcher.hpp"
 #include "server/EventHub.hpp"
 #include "server/Log.hpp"
@@ -20,18 +23,16 @@ json error_frame(std::int64_t id, ErrorCode code, const std::string& text)
 
 }  // namespace
 
-void Call::reply(const json& result)
+void Call::reply(json result)
 {
     if (answered_)
         return;
     answered_ = true;
-    json frame = json::object();
-    frame["id"] = id_;
-    frame["ok"] = true;
-    if (result.is_object())
-        for (auto it = result.begin(); it != result.end(); ++it)
-            frame[it.key()] = it.value();
-    session_->send(frame);
+    if (!result.is_object())
+        result = json::object();
+    result["id"] = id_;
+    result["ok"] = true;
+    session_->send(result);
     session_->finish_call();
 }
 
@@ -47,41 +48,125 @@ void Call::fail(ErrorCode code, const std::string& text)
     session_->finish_call();
 }
 
-Session::Session(asio::ip::tcp::socket socket, const SessionConfig& config, Dispatcher& dispatcher, EventHub& hub,
+Session::Session(asio::ip::tcp::socket socket, const SessionConfig& config, const SessionServices& services,
                  std::uint64_t number)
-    : socket_(std::move(socket)),
-      linger_(socket_.get_executor()),
+    : stream_(std::move(socket)),
+      linger_(stream_.tcp().get_executor()),
       config_(config),
-      dispatcher_(dispatcher),
-      hub_(hub),
+      services_(services),
       number_(number),
-      decoder_(config.max_frame)
+      decoder_(config.max_frame),
+      started_(Clock::now()),
+      last_activity_(started_)
 {
     asio::error_code ec;
-    const auto ep = socket_.remote_endpoint(ec);
-    peer_ = ec ? std::string("unknown peer") : ep.address().to_string() + ":" + std::to_string(ep.port());
-    socket_.set_option(asio::ip::tcp::no_delay(true), ec);
+    const auto ep = stream_.tcp().remote_endpoint(ec);
+    address_ = ec ? std::string("unknown") : ep.address().to_string();
+    peer_ = ec ? std::string("unknown peer") : address_ + ":" + std::to_string(ep.port());
+    stream_.tcp().set_option(asio::ip::tcp::no_delay(true), ec);
+    // A peer that vanished without a word (cable, crash) is found out.
+    stream_.tcp().set_option(asio::socket_base::keep_alive(true), ec);
+}
+
+void Session::log(const std::string& text) const
+{
+    if (!quiet_)
+        log_line("#" + std::to_string(number_) + " " + text);
 }
 
 void Session::start()
 {
-    log_line("#" + std::to_string(number_) + " connection from " + peer_);
-    read();
+    log("connection from " + peer_);
+    if (config_.tls)
+        choose_stream();
+    else
+        read();
 }
 
-void Session::set_user(std::string user, RightSet rights)
+void Session::choose_stream()
+{
+    stream_.async_sniff([self = shared_from_this()](const asio::error_code& ec, bool tls) {
+        if (self->closed_ || self->closing_)
+            return;
+        if (ec) {
+            self->close(ec.message());
+            return;
+        }
+        if (tls) {
+            self->stream_.async_start_tls(*self->config_.tls, [self](const asio::error_code& handshake_ec) {
+                if (self->closed_ || self->closing_)
+                    return;
+                if (handshake_ec) {
+                    self->close("TLS handshake failed: " + handshake_ec.message());
+                    return;
+                }
+                self->log("TLS " + std::string(SSL_get_version(self->stream_.ssl())));
+                self->read();
+            });
+            return;
+        }
+        const bool this_machine = self->address_ == "127.0.0.1" || self->address_ == "::1";
+        if (self->config_.require_login && !this_machine) {
+            const std::string text =
+                "this server takes logins from other machines only over TLS: "
+                "set QV_TLS_CA to the file of the certificate authority that signed its certificate";
+            self->send_and_close(json{{"type", "error"}, {"code", 1}, {"error", text}},
+                                 "plain text from " + self->address_);
+            return;
+        }
+        self->read();
+    });
+}
+
+void Session::refuse(const std::string& text)
+{
+    quiet_ = true;
+    send_and_close(json{{"type", "error"}, {"code", 1}, {"error", text}}, text);
+}
+
+void Session::set_user(std::string user, std::int64_t user_id, RightSet rights)
 {
     user_ = std::move(user);
+    user_id_ = user_id;
     rights_ = std::move(rights);
     logged_in_ = true;
 }
 
+void Session::check_time_limits(Clock::time_point now)
+{
+    if (closed_ || closing_)
+        return;
+    const Limits& limits = config_.limits;
+    auto passed = [&](Clock::time_point since, double limit) {
+        return limit > 0 && now - since > std::chrono::duration<double>(limit);
+    };
+    auto seconds = [](double s) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", s);
+        return std::string(text);
+    };
+    if (!hello_done_ && passed(started_, limits.hello_timeout)) {
+        const std::string text = "no hello within " + seconds(limits.hello_timeout) + " s";
+        send_and_close(json{{"type", "error"}, {"code", 1}, {"error", text}}, text);
+    } else if (reading_ && partial_since_ != Clock::time_point{} && passed(partial_since_, limits.frame_timeout)) {
+        const std::string text = "a frame was not completed within " + seconds(limits.frame_timeout) + " s";
+        send_and_close(error_frame(0, ErrorCode::Malformed, text), text);
+    } else if (!busy_ && passed(last_activity_, limits.idle_timeout)) {
+        close("idle for " + seconds(limits.idle_timeout) + " s");
+    }
+}
+
 void Session::read()
 {
-    if (reading_ || closing_ || closed_ || busy_)
+    if (reading_ || closing_ || closed_ || busy_ || scheduled_ || output_full())
         return;
+    // Everything still buffered here is the start of a frame not yet whole.
+    if (decoder_.buffered() == 0)
+        partial_since_ = {};
+    else if (partial_since_ == Clock::time_point{})
+        partial_since_ = Clock::now();
     reading_ = true;
-    socket_.async_read_some(asio::buffer(in_buf_),
+    stream_.async_read_some(asio::buffer(in_buf_),
                             [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
                                 self->on_read(ec, n);
                             });
@@ -93,35 +178,81 @@ void Session::on_read(const asio::error_code& ec, std::size_t n)
     if (closed_)
         return;
     if (ec) {
-        close(ec == asio::error::eof ? "client closed the connection" : ec.message());
+        const bool ended = ec == asio::error::eof || ec == asio::ssl::error::stream_truncated;
+        close(ended ? "client closed the connection" : ec.message());
         return;
     }
+    last_activity_ = Clock::now();
     decoder_.feed(in_buf_.data(), n);
-    process();
+    if (account())
+        process();
+}
+
+void Session::schedule()
+{
+    if (scheduled_ || closed_)
+        return;
+    scheduled_ = true;
+    asio::post(linger_.get_executor(), [self = shared_from_this()] {
+        self->scheduled_ = false;
+        self->process();
+    });
 }
 
 void Session::process()
 {
-    if (processing_)
+    if (processing_ || scheduled_)
         return;
     processing_ = true;
-    while (!busy_ && !closing_ && !closed_) {
+    int handled = 0;
+    std::size_t taken = 0;
+    const std::size_t output_before = out_bytes_;
+    auto turn_over = [&] { return handled == kFramesPerTurn || out_bytes_ >= output_before + kTurnOutput; };
+    while (!busy_ && !closing_ && !closed_ && !output_full() && !turn_over()) {
         auto body = decoder_.next();
         if (!body)
             break;
+        ++handled;
+        taken += body->size();
+        partial_since_ = {};
         handle_frame(*body);
     }
     processing_ = false;
-    if (closed_ || closing_)
+    // The turn's replies leave in one gathered write.
+    write();
+    if (taken >= BufferBudget::kFreePerConnection && decoder_.buffered() == 0) {
+        // Let the decoder's grown buffer go with the large frame it held.
+        decoder_ = qv::proto::FrameDecoder(config_.max_frame);
+        services_.budget.released(taken);
+    }
+    if (closed_ || closing_ || !account())
         return;
     if (decoder_.failed()) {
         // Framing cannot be resynchronised: say why and hang up.
         send_and_close(error_frame(0, ErrorCode::Malformed, decoder_.error()), decoder_.error());
         return;
     }
-    read();
+    if (turn_over())
+        schedule();  // the others first; then the rest of this client's frames
+    else
+        read();
 }
 
+bool Session::account()
+{
+    const std::size_t held = decoder_.buffered() + out_bytes_;
+    const std::size_t want = held > BufferBudget::kFreePerConnection ? held - BufferBudget::kFreePerConnection : 0;
+    if (want > charged_ && !services_.budget.take(want - charged_)) {
+        close("the server's buffer memory is used up (" + std::to_string(services_.budget.used() >> 20) + " of " +
+              std::to_string(services_.budget.limit() >> 20) + " MiB); this client would hold " +
+              std::to_string(held) + " bytes");
+        return false;
+    }
+    if (want < charged_)
+        services_.budget.give(charged_ - want);
+    charged_ = want;
+    return true;
+}
 void Session::handle_frame(const std::string& body)
 {
     std::string why;
@@ -159,9 +290,8 @@ void Session::handle_hello(const json& hello)
     const std::string proposed = text_of("user");
     hello_done_ = true;
     if (!config_.require_login)
-        set_user(proposed, RightSet(rights::all().begin(), rights::all().end()));
-    log_line("#" + std::to_string(number_) + " hello from " + (application_.empty() ? "?" : application_) +
-             ", user " + (proposed.empty() ? "?" : proposed));
+        set_user(proposed, 0, RightSet(rights::all().begin(), rights::all().end()));
+    log("hello from " + (application_.empty() ? "?" : application_) + ", user " + (proposed.empty() ? "?" : proposed));
     send(json{{"type", "hello"},
               {"protocol", kProtocolVersion},
               {"server", kServerVersion},
@@ -181,7 +311,7 @@ void Session::handle_request(json request)
         return;
     }
     busy_ = true;
-    dispatcher_.dispatch(std::make_shared<Call>(shared_from_this(), number, std::move(request)));
+    services_.dispatcher.dispatch(std::make_shared<Call>(shared_from_this(), number, std::move(request)));
 }
 
 void Session::finish_call()
@@ -190,7 +320,7 @@ void Session::finish_call()
     if (processing_ || closed_)
         return;
     // Answered later by another job: go on with what the client sent meanwhile.
-    asio::post(socket_.get_executor(), [self = shared_from_this()] { self->process(); });
+    schedule();
 }
 
 void Session::send(const json& message)
@@ -200,7 +330,7 @@ void Session::send(const json& message)
     std::string frame = qv::proto::encode_frame(message, config_.max_frame);
     if (frame.empty()) {
         if (!message.contains("id")) {
-            log_line("#" + std::to_string(number_) + " event dropped: larger than the frame limit");
+            log("event dropped: larger than the frame limit");
             return;
         }
         frame = qv::proto::encode_frame(error_frame(message["id"].get<std::int64_t>(), ErrorCode::ServerError,
@@ -214,7 +344,11 @@ void Session::send(const json& message)
         close("client does not read: " + std::to_string(out_bytes_) + " bytes of output waiting");
         return;
     }
-    write();
+    if (!account())
+        return;
+    // Inside a turn the replies wait for its end, to leave together.
+    if (!processing_)
+        write();
 }
 
 void Session::send_and_close(const json& message, const std::string& reason)
@@ -230,9 +364,9 @@ void Session::close_after_output(const std::string& reason)
     if (closing_ || closed_)
         return;
     closing_ = true;
-    log_line("#" + std::to_string(number_) + " refused: " + reason);
+    log("refused: " + reason);
     // A client that will not take the last frame is cut off all the same.
-    linger_.expires_after(std::chrono::seconds(5));
+    linger_.expires_after(std::chrono::seconds(quiet_ ? 1 : 5));
     linger_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
         if (!ec)
             self->close("closed after an error");
@@ -243,7 +377,7 @@ void Session::close_after_output(const std::string& reason)
 
 void Session::write()
 {
-    if (writing_count_ > 0 || out_.empty() || closed_)
+    if (writing_count_ > 0 || out_.empty() || closed_ || processing_)
         return;
     std::vector<asio::const_buffer> buffers;
     for (const auto& frame : out_) {
@@ -252,7 +386,7 @@ void Session::write()
             break;
     }
     writing_count_ = buffers.size();
-    asio::async_write(socket_, buffers, [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
+    stream_.async_write(buffers, [self = shared_from_this()](const asio::error_code& ec, std::size_t n) {
         self->on_written(ec, n);
     });
 }
@@ -265,6 +399,8 @@ void Session::on_written(const asio::error_code& ec, std::size_t n)
         close(ec.message());
         return;
     }
+    last_activity_ = Clock::now();
+    const bool was_full = output_full();
     for (std::size_t i = 0; i < writing_count_; ++i) {
         out_bytes_ -= out_.front().size();
         out_.pop_front();
@@ -274,7 +410,13 @@ void Session::on_written(const asio::error_code& ec, std::size_t n)
         close("closed after an error");
         return;
     }
+    if (n >= BufferBudget::kFreePerConnection)
+        services_.budget.released(n);
+    account();
     write();
+    // The client read enough: its waiting requests go on.
+    if (was_full && !output_full())
+        schedule();
 }
 
 void Session::close(const std::string& reason)
@@ -282,14 +424,15 @@ void Session::close(const std::string& reason)
     if (closed_)
         return;
     closed_ = true;
-    log_line("#" + std::to_string(number_) + " closed: " + reason);
-    asio::error_code ignored;
+    log("closed: " + reason);
+    services_.budget.give(charged_);
+    services_.budget.released(charged_ + decoder_.buffered());
+    charged_ = 0;
     linger_.cancel();
-    socket_.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
-    socket_.close(ignored);
+    stream_.close();
     // The queued frames stay until the session goes: a cancelled write may
     // still refer to them.
-    hub_.remove(number_);
+    services_.hub.remove(number_);
 }
 
 }  // namespace qv::server

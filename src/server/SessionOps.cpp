@@ -1,5 +1,7 @@
 #include "server/SessionOps.hpp"
 
+#include <cstdio>
+
 #include <sodium.h>
 
 #include "server/Log.hpp"
@@ -22,15 +24,16 @@ void SessionOps::register_in(Dispatcher& dispatcher)
 }
 
 // Rights are read again at every request, so that a right revoked (or a user
-// removed) takes effect at once, not at the user's next login.
+// removed) takes effect at once, not at the user's next login. The session
+// is bound to the account's id: a new account of the same name is another user.
 void SessionOps::refresh_rights(Session& session)
 {
     if (!session.config().require_login || !session.logged_in())
         return;
-    auto record = users_.find(session.user());
+    auto record = users_.find(session.user_id());
     if (!record)
         throw RequestError(ErrorCode::Login, "Login incorrect: the user " + session.user() + " no longer exists");
-    session.set_user(session.user(), record->rights);
+    session.set_rights(record->rights);
 }
 
 void SessionOps::login(const CallPtr& call)
@@ -38,32 +41,56 @@ void SessionOps::login(const CallPtr& call)
     Params p(call->params());
     const std::string user = p.text("user");
     auto password = std::make_shared<std::string>(p.text("password"));
-    auto record = users_.find(user);
-    auto hash = std::make_shared<std::string>(record ? record->hash : std::string());
-    auto rights = std::make_shared<RightSet>(record ? record->rights : RightSet());
+    const std::string address = call->session().address();
+    if (!throttle_.enqueue(address, [this, call, user, password] { check_password(call, user, password); })) {
+        sodium_memzero(password->data(), password->size());
+        log_line("#" + std::to_string(call->session().number()) + " login " + user + ": refused unchecked, " +
+                 std::to_string(LoginThrottle::kMaxWaiting) + " logins from " + address + " wait already");
+        throw RequestError(ErrorCode::Login,
+                           "Login refused: too many logins from " + address + " at once; try again later");
+    }
+}
+
+void SessionOps::check_password(const CallPtr& call, const std::string& user,
+                                const std::shared_ptr<std::string>& password)
+{
+    const std::string address = call->session().address();
+    if (call->session().closed()) {
+        throttle_.pass(address);
+        return;
+    }
+    // Read when its turn comes: what waited may be out of date.
+    auto record = std::make_shared<std::optional<UserRecord>>(users_.find(user));
     auto matched = std::make_shared<bool>(false);
-    offload_.run(
+    offload_.run_then(
         call,
-        [password, hash, matched] {
-            *matched = password::verify(*hash, *password);
+        [password, record, matched] {
+            try {
+                *matched = record->has_value() && password::verify((*record)->hash, *password);
+            } catch (...) {
+                *matched = false;  // the throttle's line must move on whatever happens
+            }
             sodium_memzero(password->data(), password->size());
         },
-        [call, user, rights, matched]() -> json {
-            Session& session = call->session();
-            const std::string who = "#" + std::to_string(session.number()) + " login " + user;
-            if (*matched) {
-                log_line(who + ": accepted");
-                session.set_user(user, *rights);
-                return json{{"user", user}};
-            }
-            const int failures = session.count_login_failure();
-            log_line(who + ": refused (" + std::to_string(failures) + ")");
-            if (failures >= kMaxLoginFailures) {
+        [this, call, user, address, record, matched] {
+            throttle_.finish(address, user, *matched, [call, user, record, matched](double delay) {
+                Session& session = call->session();
+                const std::string who = "#" + std::to_string(session.number()) + " login " + user;
+                if (*matched) {
+                    log_line(who + ": accepted");
+                    session.set_user(user, (*record)->id, (*record)->rights);
+                    call->reply(json{{"user", user}});
+                    return;
+                }
+                const int failures = session.count_login_failure();
+                char slowed[64] = "";
+                if (delay > 0)
+                    std::snprintf(slowed, sizeof slowed, ", answered after %.2f s", delay);
+                log_line(who + ": refused (" + std::to_string(failures) + ") from " + session.address() + slowed);
                 call->fail(ErrorCode::Login, "Login incorrect");
-                session.close_after_output("too many refused logins");
-                return json::object();
-            }
-            throw RequestError(ErrorCode::Login, "Login incorrect");
+                if (failures >= kMaxLoginFailures)
+                    session.close_after_output("too many refused logins");
+            });
         });
 }
 

@@ -73,9 +73,9 @@ std::int64_t TopoIndex::allocate_number(const std::string& system)
     return next;
 }
 
-void TopoIndex::put_references(const std::string& source, const std::vector<NodeReference>& refs)
+void TopoIndex::put_references(const std::string& source, const std::vector<NodeReference>& refs, bool is_new)
 {
-    {
+    if (!is_new) {
         StatementUse s(db_.prepare("DELETE FROM topo_refs WHERE source = ?1"));
         s->bind(1, source);
         s->run();

@@ -40,8 +40,9 @@ public:
     // A number never handed out before in that system.
     std::int64_t allocate_number(const std::string& system);
 
-    // Replaces the references a node makes.
-    void put_references(const std::string& source, const std::vector<NodeReference>& refs);
+    // Replaces the references a node makes (adds them to a node new to the
+    // table, which has none yet).
+    void put_references(const std::string& source, const std::vector<NodeReference>& refs, bool is_new = false);
     std::vector<std::string> parents(const std::string& node);
     // The nodes that refer to target in any attribute.
     std::vector<std::string> referrers(const std::string& target);

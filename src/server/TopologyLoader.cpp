@@ -3,62 +3,73 @@
 #include <algorithm>
 
 #include "protocol/Dn.hpp"
+#include "protocol/DocumentParts.hpp"
 #include "server/RequestError.hpp"
-#include "server/Rights.hpp"
 
 namespace qv::server {
 namespace {
 
 using nlohmann::json;
 
-template <typename Fn>
-void naming(const std::string& entry, Fn fn)
+// Runs fn; a refusal it throws names the entry (the name made only then).
+template <typename Name, typename Fn>
+void naming(const Name& entry, Fn fn)
 {
     try {
         fn();
     } catch (const RequestError& e) {
-        throw RequestError(e.code(), entry + ": " + e.what());
+        throw RequestError(e.code(), entry() + ": " + e.what());
     }
 }
 
 }  // namespace
 
-json TopologyLoader::apply(const LoadPlan& plan, ChangeSet& changes)
+void TopologyLoader::apply(const LoadPlan& plan, LoadProgress& progress, ChangeSet& changes)
 {
+    // Node references wait for the end; types found stay known meanwhile.
+    struct Loading {
+        NodeSchema& schema;
+        explicit Loading(NodeSchema& s) : schema(s) { schema.set_loading(true); }
+        ~Loading() { schema.set_loading(false); }
+    } loading(schema_);
+    EntryOffsets& seen = progress.seen;
     for (const auto& [name, syntax] : plan.syntaxes)
         syntaxes_.put(name, syntax);
     add_systems(plan.systems, changes);
     for (std::size_t i = 0; i < plan.types.size(); ++i)
-        naming("types[" + std::to_string(i) + "] (" + plan.types[i].attrs["name"].get<std::string>() + ")",
+        naming([&] {
+            const std::string& name = plan.types[i].attrs["name"].get_ref<const std::string&>();
+            return "types[" + std::to_string(seen.types + i) + "] (" + name + ")";
+        },
                [&] { objects_.replace(plan.types[i].dn, "topoType", plan.types[i].attrs, changes); });
-    put_nodes(plan, changes);
+    seen.types += plan.types.size();
+    put_nodes(plan, progress, changes);
     for (std::size_t i = 0; i < plan.objects.size(); ++i)
-        naming("objects[" + std::to_string(i) + "] (" + plan.objects[i].dn + ")",
+        naming([&] { return "objects[" + std::to_string(seen.objects + i) + "] (" + plan.objects[i].dn + ")"; },
                [&] { objects_.replace(plan.objects[i].dn, plan.objects[i].cls, plan.objects[i].attrs, changes); });
+    seen.objects += plan.objects.size();
     add_documents(plan.documents, changes);
     for (const auto& user : plan.users)
-        users_.put(UserRecord{user.name, user.hash, user.rights});
-    return json{{"nodes", plan.nodes.size()},
-                {"types", plan.types.size()},
-                {"objects", plan.objects.size()},
-                {"users", plan.users.size()}};
+        users_.put(UserRecord{0, user.name, user.hash, user.rights});
+    seen.users += plan.users.size();
 }
 
-void TopologyLoader::put_nodes(const LoadPlan& plan, ChangeSet& changes)
+json TopologyLoader::finish(const LoadProgress& progress)
 {
-    // Every node first, then what names other nodes: an entry may refer to
-    // nodes later in the document.
-    for (std::size_t i = 0; i < plan.nodes.size(); ++i)
-        naming("nodes[" + std::to_string(i) + "] (id " + std::to_string(plan.nodes[i].id) + ")",
-               [&] { nodes_.replace(plan.nodes[i].dn, plan.nodes[i].plain, changes); });
-    const RightSet all(rights::all().begin(), rights::all().end());
-    for (std::size_t i = 0; i < plan.nodes.size(); ++i) {
-        if (plan.nodes[i].references.empty())
-            continue;
-        naming("nodes[" + std::to_string(i) + "] (id " + std::to_string(plan.nodes[i].id) + ")", [&] {
-            auto node = store_.find(plan.nodes[i].dn);
-            nodes_.set(all, *node, plan.nodes[i].references, changes);
-        });
+    progress.checks.verify(index_, objects_.local_system());
+    const EntryOffsets& seen = progress.seen;
+    return json{{"nodes", seen.nodes}, {"types", seen.types}, {"objects", seen.objects}, {"users", seen.users}};
+}
+
+void TopologyLoader::put_nodes(const LoadPlan& plan, LoadProgress& progress, ChangeSet& changes)
+{
+    const std::string& system = objects_.local_system();
+    ChangeSet* recorded = progress.record_node_changes ? &changes : nullptr;
+    for (const auto& node : plan.nodes) {
+        const std::size_t entry = progress.seen.nodes++;
+        naming([&] { return "nodes[" + std::to_string(entry) + "] (id " + std::to_string(node.id) + ")"; },
+               [&] { nodes_.load(node, system, recorded); });
+        progress.checks.add(entry, node);
     }
 }
 
@@ -88,6 +99,21 @@ void TopologyLoader::add_documents(const std::vector<std::string>& documents, Ch
     object->attrs["documents"] = list;
     store_.update_attrs(mdr, object->attrs);
     changes.push_back({Change::Kind::AttributesChanged, mdr, "mdr", object->parent, {"documents"}});
+}
+
+}  // namespace qv::server
+
+namespace qv::server {
+
+json load_document_file(const std::string& path, const std::string& system, const std::vector<std::string>& mib_roots,
+                        TopologyLoader& loader, ChangeSet& changes)
+{
+    LoadProgress progress;
+    qv::proto::DocumentParts::split_file(path, [&](json part) {
+        const LoadPlan plan = read_topology_document(part, system, mib_roots, progress.seen);
+        loader.apply(plan, progress, changes);
+    });
+    return loader.finish(progress);
 }
 
 }  // namespace qv::server

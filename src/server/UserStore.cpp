@@ -17,14 +17,23 @@ std::set<std::string> parse_rights(const std::string& text)
     return out;
 }
 
-UserRecord read_user(Statement& s) { return {s.text(0), s.text(1), parse_rights(s.text(2))}; }
+UserRecord read_user(Statement& s) { return {s.integer(3), s.text(0), s.text(1), parse_rights(s.text(2))}; }
 
 }  // namespace
 
 std::optional<UserRecord> UserStore::find(const std::string& name)
 {
-    StatementUse s(db_.prepare("SELECT name, hash, rights FROM users WHERE name = ?1"));
+    StatementUse s(db_.prepare("SELECT name, hash, rights, id FROM users WHERE name = ?1"));
     s->bind(1, name);
+    if (!s->step())
+        return std::nullopt;
+    return read_user(*s);
+}
+
+std::optional<UserRecord> UserStore::find(std::int64_t id)
+{
+    StatementUse s(db_.prepare("SELECT name, hash, rights, id FROM users WHERE id = ?1"));
+    s->bind(1, id);
     if (!s->step())
         return std::nullopt;
     return read_user(*s);
@@ -32,7 +41,8 @@ std::optional<UserRecord> UserStore::find(const std::string& name)
 
 void UserStore::put(const UserRecord& user)
 {
-    StatementUse s(db_.prepare("INSERT OR REPLACE INTO users(name, hash, rights) VALUES(?1, ?2, ?3)"));
+    StatementUse s(db_.prepare("INSERT INTO users(name, hash, rights) VALUES(?1, ?2, ?3) "
+                               "ON CONFLICT(name) DO UPDATE SET hash = excluded.hash, rights = excluded.rights"));
     s->bind(1, user.name).bind(2, user.hash).bind(3, nlohmann::json(user.rights).dump());
     s->run();
 }
@@ -47,7 +57,7 @@ bool UserStore::remove(const std::string& name)
 
 std::vector<UserRecord> UserStore::all()
 {
-    StatementUse s(db_.prepare("SELECT name, hash, rights FROM users ORDER BY name"));
+    StatementUse s(db_.prepare("SELECT name, hash, rights, id FROM users ORDER BY name"));
     std::vector<UserRecord> out;
     while (s->step())
         out.push_back(read_user(*s));

@@ -1,6 +1,7 @@
 // Users: name, Argon2id password hash, rights. Never a password in clear.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 namespace qv::server {
 
 struct UserRecord {
+    std::int64_t id = 0;  // never reused: a new account of an old name is another user
     std::string name;
     std::string hash;
     std::set<std::string> rights;
@@ -21,7 +23,10 @@ public:
     explicit UserStore(Database& db) : db_(db) {}
 
     std::optional<UserRecord> find(const std::string& name);
-    void put(const UserRecord& user);  // adds or replaces
+    std::optional<UserRecord> find(std::int64_t id);
+    // Adds a user, or changes the hash and rights of the one of that name
+    // (which keeps its id).
+    void put(const UserRecord& user);
     bool remove(const std::string& name);
     std::vector<UserRecord> all();
 

@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     try {
         Backend backend(config.db_path, config.system_name);
         if (!config.load_file.empty()) {
-            auto counts = backend.load_file(config.load_file);
+            auto counts = backend.load_file(config.load_file, config.mib_roots);
             log_line("loaded " + config.load_file + ": " + counts.dump());
         }
         Server server(config, backend);

@@ -25,12 +25,10 @@ protected:
         delete server_;
         server_ = nullptr;
     }
-    RunResult admin(const std::vector<std::string>& args, std::map<std::string, std::string> env = {})
+    RunResult admin(const std::vector<std::string>& args)
     {
         qv::test::RunOptions options;
         options.env = server_->client_env();
-        for (auto& [k, v] : env)
-            options.env[k] = v;
         return qv::test::run_binary("qv_admin", args, options);
     }
     std::string node(long id) const
@@ -137,27 +135,17 @@ TEST_F(AdminCommands, CreateAndDeleteObjects)
 
 TEST_F(AdminCommands, LoadReadsATopologyDocument)
 {
-    const std::string doc = server_->dir() + "/extra.json";
-    {
-        std::FILE* f = std::fopen(doc.c_str(), "w");
-        std::fputs(R"({"format": "qv-topology", "version": 1,
-                       "nodes": [{"id": 700, "name": "loaded-by-admin", "type": "Host", "parents": [3]}]})",
-                   f);
-        std::fclose(f);
-    }
-    const RunResult r = admin({"load", doc});
+    const qv::test::TempDir dir;
+    const RunResult r = admin({"load", dir.write_file("extra.json", R"({"format": "qv-topology", "version": 1,
+        "nodes": [{"id": 700, "name": "loaded-by-admin", "type": "Host", "parents": [3]}]})")});
     ASSERT_EQ(r.exit_status, 0) << r.err;
     EXPECT_NE(r.out.find("1 nodes"), std::string::npos) << r.out;
     EXPECT_EQ(nlohmann::json::parse(admin({"get", "700", "name"}).out), "loaded-by-admin");
 
-    const RunResult missing = admin({"load", server_->dir() + "/none.json"});
+    const RunResult missing = admin({"load", dir.path() + "/none.json"});
     EXPECT_EQ(missing.exit_status, 1);
     EXPECT_NE(missing.err.find("cannot read"), std::string::npos) << missing.err;
-    const std::string junk = server_->dir() + "/junk.json";
-    std::FILE* f = std::fopen(junk.c_str(), "w");
-    std::fputs("not json", f);
-    std::fclose(f);
-    const RunResult not_json = admin({"load", junk});
+    const RunResult not_json = admin({"load", dir.write_file("junk.json", "not json")});
     EXPECT_EQ(not_json.exit_status, 1);
     EXPECT_NE(not_json.err.find("not a topology document"), std::string::npos) << not_json.err;
 }

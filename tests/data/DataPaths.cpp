@@ -1,21 +1,18 @@
 #include "DataPaths.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
 
+#include "support/RunBinary.hpp"
+
 namespace qv::datatest {
 
-std::string source_path(const std::string& relative)
-{
-    return std::string(QV_DATA_SOURCE_DIR) + "/" + relative;
-}
+std::string source_path(const std::string& relative) { return qv::test::source_dir() + "/" + relative; }
 
-std::string share_path(const std::string& relative)
-{
-    return std::string(QV_DATA_SHARE_DIR) + "/" + relative;
-}
+std::string share_path(const std::string& relative) { return std::string(QV_DATA_SHARE_DIR) + "/" + relative; }
 
 std::string read_file(const std::string& path)
 {
@@ -42,9 +39,18 @@ bool is_regular_file(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-nlohmann::json load_document(const std::string& relative)
+std::vector<std::string> share_files(const std::string& dir, const std::string& suffix)
 {
-    return nlohmann::json::parse(read_file(source_path(relative)));
+    std::vector<std::string> names;
+    std::error_code missing;
+    for (const auto& entry : std::filesystem::directory_iterator(share_path(dir), missing)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+            names.push_back(name);
+    }
+    return names;
 }
+
+nlohmann::json load_document(const std::string& relative) { return nlohmann::json::parse(read_file(source_path(relative))); }
 
 }  // namespace qv::datatest

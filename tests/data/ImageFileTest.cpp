@@ -2,7 +2,6 @@
 // X pixmap library reads, of the sizes and colour counts the tool expects.
 #include "DataPaths.hpp"
 
-#include <dirent.h>
 #include <gtest/gtest.h>
 // After gtest: the X headers define macros (None, Bool) that its templates use as names.
 #include <X11/Xlib.h>
@@ -13,21 +12,6 @@
 using namespace qv::datatest;
 
 namespace {
-
-std::vector<std::string> files_in(const std::string& dir, const std::string& suffix)
-{
-    std::vector<std::string> names;
-    if (DIR* d = ::opendir(share_path(dir).c_str())) {
-        while (dirent* e = ::readdir(d)) {
-            std::string name = e->d_name;
-            if (name.size() > suffix.size() &&
-                name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
-                names.push_back(name);
-        }
-        ::closedir(d);
-    }
-    return names;
-}
 
 // An image as the pixmap library reads it; freed with the object.
 class Xpm {
@@ -69,7 +53,7 @@ bool is_drag_icon(const std::string& name)
 
 TEST(Glyphs, AreDrawn32By32InAFewColours)
 {
-    auto names = files_in("glyphs", ".pm");
+    auto names = share_files("glyphs", ".pm");
     ASSERT_GE(names.size(), 47u);
     for (const auto& name : names) {
         if (is_drag_icon(name))
@@ -106,7 +90,7 @@ TEST(Glyphs, DragIconsAreBitmaps)
 
 TEST(Backgrounds, AreReadableImagesOfAViewsSize)
 {
-    auto names = files_in("backgrounds", ".xpm");
+    auto names = share_files("backgrounds", ".xpm");
     ASSERT_GE(names.size(), 3u);
     for (const auto& name : names) {
         Xpm xpm(share_path("backgrounds/" + name));

@@ -1,10 +1,13 @@
-// The real qv_server takes both documents whole, and stores what the tool's
-// tests rely on: relative agent DNs made absolute under the server's system.
+// The real qv_server takes both documents whole, which checks their types,
+// node references, stored values against their syntaxes, rights and object
+// order, and stores what the tool's tests rely on: relative agent DNs made
+// absolute under the server's system, the fixture's users.
 #include "support/TestServer.hpp"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <set>
 #include <nlohmann/json.hpp>
 
 using namespace qv::test;
@@ -75,6 +78,8 @@ TEST_F(LoadedServer, StoresTheFixturesAgentDnsAbsolute)
     EXPECT_NE(proxy.out.find("127.0.0.1:161"), std::string::npos) << proxy.out;
 }
 
+// The users of data/fixture/README.md log in with their names as passwords
+// and hold exactly the rights it lists.
 TEST(FixtureUsers, LogInWithTheirDocumentedPasswordsAndHoldTheirRights)
 {
     ServerOptions options;
@@ -82,9 +87,19 @@ TEST(FixtureUsers, LogInWithTheirDocumentedPasswordsAndHoldTheirRights)
     options.require_login = true;
     options.load_file = source_dir() + "/data/fixture/topology.json";
     TestServer server(options);
-    const std::map<std::string, std::size_t> rights = {
-        {"admin", 6}, {"viewer", 1}, {"nocreate", 5}, {"nocoord", 5}, {"norun", 0}};
-    for (const auto& [user, count] : rights) {
+    const std::set<std::string> all = {"RunObjectProperties", "CreateObjects", "ModifyCoordinates",
+                                       "ModifyBackgroundImage", "ModifyDescrAgentTypeStatus", "Admin"};
+    const auto all_but = [&](const std::string& missing) {
+        auto rights = all;
+        rights.erase(missing);
+        return rights;
+    };
+    const std::map<std::string, std::set<std::string>> users = {{"admin", all},
+                                                                {"viewer", {"RunObjectProperties"}},
+                                                                {"nocreate", all_but("CreateObjects")},
+                                                                {"nocoord", all_but("ModifyCoordinates")},
+                                                                {"norun", {}}};
+    for (const auto& [user, rights] : users) {
         RunOptions run;
         run.env = server.client_env();
         run.env["QV_PASSWORD"] = user;
@@ -92,7 +107,7 @@ TEST(FixtureUsers, LogInWithTheirDocumentedPasswordsAndHoldTheirRights)
         ASSERT_EQ(r.exit_status, 0) << user << ": " << r.err;
         auto reply = nlohmann::json::parse(r.out, nullptr, false);
         ASSERT_TRUE(reply.is_object()) << r.out;
-        EXPECT_EQ(reply["rights"].size(), count) << user << ": " << r.out;
+        EXPECT_EQ(reply["rights"].get<std::set<std::string>>(), rights) << user << ": " << r.out;
     }
     RunOptions wrong;
     wrong.env = server.client_env();

@@ -49,11 +49,3 @@ void ModelFixture::TearDown()
     server = nullptr;
     create_node = 0;
 }
-
-QvTopoNode ModelFixture::load(long id) const
-{
-    QvTopoNode handle(platform_.get());
-    handle.set_dn(node(id));
-    EXPECT_TRUE(handle.load_all_attributes());
-    return handle;
-}

@@ -20,9 +20,6 @@ protected:
     void TearDown() override;
 
     QvTopoNodeDn node(long id) const { return QvTopoNodeDn(server_->system_name(), id); }
-    // A fresh handle on a node, with every attribute loaded.
-    QvTopoNode load(long id) const;
-    const std::string& system() const { return server_->system_name(); }
 
     FakeHeader header;
     FakeCoord coord;

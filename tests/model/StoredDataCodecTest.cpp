@@ -1,8 +1,13 @@
+// Stored data between attribute values and the cells of the stored-data
+// tables, for every shape of syntax; the page itself is checked on the tool
+// (tests/gui/StoredDataTest.cpp).
 #include <gtest/gtest.h>
 
 #include "model/StoredDataCodec.hpp"
 
 namespace {
+
+using Cells = RWTValSlist<RWCString>;
 
 Syntax syn(const char* text)
 {
@@ -11,133 +16,103 @@ Syntax syn(const char* text)
     return s;
 }
 
-RWTValSlist<QvTopoNode::UserDatum> datum(const char* name, const Syntax& s, const char* value)
-{
-    QvTopoNode::UserDatum d{name, Morf(s, value)};
-    EXPECT_TRUE(d.value.has_value()) << value << ": " << d.value.error().str();
-    return {d};
-}
-
 }  // namespace
 
-TEST(EncodeCell, BySyntaxText)
+TEST(StoredDataCodec, OneCellEncodesByItsSyntaxText)
 {
-    RWCString out;
-    EXPECT_EQ(encode_attribute_value("OCTET STRING", "abc", out, 1), 1);
-    EXPECT_EQ(out, "\"abc\"");
-    EXPECT_EQ(encode_attribute_value("INTEGER", "", out, 1), 1);
-    EXPECT_EQ(out, "0");
-    EXPECT_EQ(encode_attribute_value("BOOLEAN", "", out, 1), 1);
-    EXPECT_EQ(out, "FALSE");
-    EXPECT_EQ(encode_attribute_value("DisplayString", "x", out, 1), 1);
-    EXPECT_EQ(out, "\"x\"");
-    EXPECT_EQ(encode_attribute_value("SEQUENCE { a INTEGER }", "", out, 1), 0);
-    EXPECT_EQ(encode_attribute_value("SEQUENCE { a INTEGER }", "{1}", out, 1), 1);
-    EXPECT_EQ(out, "{1}");
-    // Once cleared, the flag stays cleared for the rest of the attribute.
-    EXPECT_EQ(encode_attribute_value("INTEGER", "5", out, 0), 0);
+    const struct {
+        const char* syntax;
+        const char* cell;
+        char ok_in, ok;
+        const char* out;  // checked when ok
+    } rows[] = {
+        {"OCTET STRING", "abc", 1, 1, "\"abc\""},
+        {"DisplayString", "x", 1, 1, "\"x\""},
+        {"INTEGER", "", 1, 1, "0"},
+        {"BOOLEAN", "", 1, 1, "FALSE"},
+        {"SEQUENCE { a INTEGER }", "{1}", 1, 1, "{1}"},
+        {"SEQUENCE { a INTEGER }", "", 1, 0, ""},
+        {"INTEGER", "5", 0, 0, ""},  // once cleared, the flag stays cleared for the attribute
+    };
+    for (const auto& row : rows) {
+        RWCString out;
+        EXPECT_EQ(encode_attribute_value(row.syntax, row.cell, out, row.ok_in), row.ok) << row.syntax << " " << row.cell;
+        if (row.ok) {
+            EXPECT_EQ(out, row.out) << row.syntax << " " << row.cell;
+        }
+    }
 }
 
-TEST(EncodeTable, SetOfRecordsDropsALeftoverCell)
+TEST(StoredDataCodec, TablesEncodeToValueTexts)
 {
-    const Syntax s = syn("SET OF SEQUENCE { host OCTET STRING, port INTEGER, up BOOLEAN }");
-    RWCString text;
-    EXPECT_EQ(encode_table(s, {"a", "1", "TRUE", "b", "", "", "c"}, text), 1);
-    EXPECT_EQ(text, "{{\"a\",1,TRUE},{\"b\",0,FALSE}}");
-    EXPECT_TRUE(Morf(s, text).has_value());
+    const struct {
+        const char* syntax;
+        Cells cells;
+        char ok;
+        const char* text;  // checked when ok
+        bool parses;
+    } rows[] = {
+        // A leftover cell of an incomplete group is dropped.
+        {"SET OF SEQUENCE { host OCTET STRING, port INTEGER, up BOOLEAN }", {"a", "1", "TRUE", "b", "", "", "c"}, 1,
+         "{{\"a\",1,TRUE},{\"b\",0,FALSE}}", true},
+        {"SET OF SET OF INTEGER", {"1", "2", "3", "4"}, 1, "{1,2,3,4}", true},  // no braces per group
+        {"SEQUENCE { a OCTET STRING, b INTEGER, c OCTET STRING }", {"x", "2"}, 1, "{\"x\",2,\"\"}", true},
+        {"SET OF INTEGER", {"1", "", "3"}, 1, "{1,0,3}", true},
+        {"OCTET STRING", {"hello", "ignored"}, 1, "\"hello\"", true},
+        // A double quote in a string cell makes a text the syntax refuses.
+        {"OCTET STRING", {"say \"hi\""}, 1, "\"say \"hi\"\"", false},
+        {"OCTET STRING", {}, 0, "", false},
+        // An empty structured member leaves the attribute unwritten.
+        {"SEQUENCE { a OCTET STRING, b SEQUENCE OF INTEGER }", {"x", ""}, 0, "", false},
+    };
+    for (const auto& row : rows) {
+        const Syntax s = syn(row.syntax);
+        RWCString text;
+        EXPECT_EQ(encode_table(s, row.cells, text), row.ok) << row.syntax;
+        if (!row.ok)
+            continue;
+        EXPECT_EQ(text, row.text) << row.syntax;
+        EXPECT_EQ(Morf(s, text).has_value(), row.parses) << row.syntax << " <- " << text;
+    }
 }
 
-TEST(EncodeTable, NestedSetsGetNoBracesPerGroup)
+// What a table shows of a stored value, and the same value from its cells.
+TEST(StoredDataCodec, ValuesReadIntoTablesAndBack)
 {
-    const Syntax s = syn("SET OF SET OF INTEGER");
-    RWCString text;
-    EXPECT_EQ(encode_table(s, {"1", "2", "3", "4"}, text), 1);
-    EXPECT_EQ(text, "{1,2,3,4}");
-}
-
-TEST(EncodeTable, RecordWithMissingCellGetsAnEmptyString)
-{
-    const Syntax s = syn("SEQUENCE { a OCTET STRING, b INTEGER, c OCTET STRING }");
-    RWCString text;
-    EXPECT_EQ(encode_table(s, {"x", "2"}, text), 1);
-    EXPECT_EQ(text, "{\"x\",2,\"\"}");
-}
-
-TEST(EncodeTable, EmptyStructuredMemberSkipsTheAttribute)
-{
-    const Syntax s = syn("SEQUENCE { a OCTET STRING, b SEQUENCE OF INTEGER }");
-    RWCString text;
-    EXPECT_EQ(encode_table(s, {"x", ""}, text), 0);
-}
-
-TEST(EncodeTable, SetOfSimpleValuesAndPlainValues)
-{
-    RWCString text;
-    EXPECT_EQ(encode_table(syn("SET OF INTEGER"), {"1", "", "3"}, text), 1);
-    EXPECT_EQ(text, "{1,0,3}");
-    EXPECT_EQ(encode_table(syn("OCTET STRING"), {"hello", "ignored"}, text), 1);
-    EXPECT_EQ(text, "\"hello\"");
-    EXPECT_EQ(encode_table(syn("OCTET STRING"), {}, text), 0);
-}
-
-TEST(EncodeTable, AQuoteInsideAStringMakesTheValueInvalid)
-{
-    const Syntax s = syn("OCTET STRING");
-    RWCString text;
-    EXPECT_EQ(encode_table(s, {"say \"hi\""}, text), 1);
-    EXPECT_FALSE(Morf(s, text).has_value());
-}
-
-TEST(ReadTable, SetOfSimpleValuesGivesOneGroupPerValue)
-{
-    const Syntax s = syn("SET OF OCTET STRING");
-    StoredTable t;
-    ASSERT_TRUE(read_stored_table("Acme:aliases", s, datum("aliases", s, "{\"a\",\"b\",\"c\"}"), t));
-    EXPECT_EQ(t.name, "aliases");
-    EXPECT_EQ(t.set, 1);
-    EXPECT_EQ(t.columns, (RWTValSlist<RWCString>{""}));
-    EXPECT_EQ(t.cells, (RWTValSlist<RWCString>{"a", "b", "c"}));
-    EXPECT_EQ(t.groups, 3);
-}
-
-TEST(ReadTable, RecordGivesOneGroupOfMembers)
-{
-    const Syntax s = syn("SEQUENCE { host OCTET STRING, port INTEGER }");
-    StoredTable t;
-    ASSERT_TRUE(read_stored_table("contact", s, datum("contact", s, "{\"h1\",161}"), t));
-    EXPECT_EQ(t.set, 0);
-    EXPECT_EQ(t.columns, (RWTValSlist<RWCString>{"host", "port"}));
-    EXPECT_EQ(t.cells, (RWTValSlist<RWCString>{"h1", "161"}));
-    EXPECT_EQ(t.groups, 1);
-}
-
-TEST(ReadTable, SetOfRecordsFlattensRecordsIntoCells)
-{
-    const Syntax s = syn("SET OF SEQUENCE { host OCTET STRING, port INTEGER }");
-    StoredTable t;
-    ASSERT_TRUE(read_stored_table("peers", s, datum("peers", s, "{{\"h1\",1},{\"h2\",2}}"), t));
-    EXPECT_EQ(t.columns, (RWTValSlist<RWCString>{"host", "port"}));
-    EXPECT_EQ(t.cells, (RWTValSlist<RWCString>{"h1", "1", "h2", "2"}));
-    EXPECT_EQ(t.groups, 2);
-    // Written back, the cells give the same value.
-    RWCString text;
-    EXPECT_EQ(encode_table(s, t.cells, text), 1);
-    EXPECT_EQ(text, "{{\"h1\",1},{\"h2\",2}}");
-}
-
-TEST(ReadTable, NoValueGivesNoCellsAndPlainSyntaxOneUnnamedColumn)
-{
-    StoredTable t;
-    ASSERT_TRUE(read_stored_table("note", syn("OCTET STRING"), {}, t));
-    EXPECT_EQ(t.columns, (RWTValSlist<RWCString>{""}));
-    EXPECT_TRUE(t.cells.empty());
-    EXPECT_EQ(t.groups, 0);
-}
-
-TEST(ReadTable, MemberNamesAreShownInLegacyForm)
-{
-    const Syntax s = syn("SEQUENCE { rupcSIGNouterusrSIGN1 OCTET STRING }");
-    StoredTable t;
-    ASSERT_TRUE(read_stored_table("x", s, {}, t));
-    EXPECT_EQ(t.columns, (RWTValSlist<RWCString>{"Router_1"}));
+    const struct {
+        const char* attribute;
+        const char* syntax;
+        const char* value;  // null: the object holds none
+        StoredTable table;
+    } rows[] = {
+        {"Acme:aliases", "SET OF OCTET STRING", "{\"a\",\"b\",\"c\"}", {"aliases", {""}, {"a", "b", "c"}, 3, 1}},
+        {"contact", "SEQUENCE { host OCTET STRING, port INTEGER }", "{\"h1\",161}",
+         {"contact", {"host", "port"}, {"h1", "161"}, 1, 0}},
+        {"peers", "SET OF SEQUENCE { host OCTET STRING, port INTEGER }", "{{\"h1\",1},{\"h2\",2}}",
+         {"peers", {"host", "port"}, {"h1", "1", "h2", "2"}, 2, 1}},
+        {"note", "OCTET STRING", nullptr, {"note", {""}, {}, 0, 0}},
+        // Member names are shown in legacy form.
+        {"x", "SEQUENCE { rupcSIGNouterusrSIGN1 OCTET STRING }", nullptr, {"x", {"Router_1"}, {}, 0, 0}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.attribute);
+        const Syntax s = syn(row.syntax);
+        RWTValSlist<QvTopoNode::UserDatum> data;
+        if (row.value) {
+            data.push_back({row.attribute, Morf(s, row.value)});
+            ASSERT_TRUE(data.back().value.has_value()) << data.back().value.error().str();
+        }
+        StoredTable t;
+        ASSERT_TRUE(read_stored_table(row.attribute, s, data, t));
+        EXPECT_EQ(t.name, row.table.name);
+        EXPECT_EQ(t.columns, row.table.columns);
+        EXPECT_EQ(t.cells, row.table.cells);
+        EXPECT_EQ(t.groups, row.table.groups);
+        EXPECT_EQ(t.set, row.table.set);
+        if (row.value) {
+            RWCString text;
+            EXPECT_EQ(encode_table(s, t.cells, text), 1);
+            EXPECT_EQ(text, row.value);
+        }
+    }
 }

@@ -18,7 +18,8 @@ void send_text(int fd, const std::string& bytes)
 
 }  // namespace
 
-FakePeer::FakePeer(Behaviour behaviour) : behaviour_(behaviour)
+FakePeer::FakePeer(Behaviour behaviour, std::vector<std::string> script)
+    : behaviour_(behaviour), script_(std::move(script))
 {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in a{};
@@ -59,10 +60,14 @@ void FakePeer::serve()
     }
 }
 
+std::string FakePeer::hello_body()
+{
+    return R"({"type": "hello", "protocol": 1, "server": "fake", "system": "fakesys", "login": "none"})";
+}
+
 void FakePeer::act(int client)
 {
-    nlohmann::json hello = {{"type", "hello"}, {"protocol", 1}, {"server", "fake"}, {"system", "fakesys"},
-                            {"login", "none"}};
+    nlohmann::json hello = nlohmann::json::parse(hello_body());
     switch (behaviour_) {
     case Behaviour::Silent:
         break;
@@ -78,6 +83,10 @@ void FakePeer::act(int client)
         return;
     case Behaviour::SpeakHttp:
         send_text(client, "HTTP/1.1 400 Bad Request\r\n\r\n");
+        break;
+    case Behaviour::Script:
+        for (const std::string& body : script_)
+            send_text(client, qv::proto::encode_frame(std::string_view(body)));
         break;
     }
     qv::proto::FrameDecoder decoder;

@@ -1,7 +1,8 @@
 // A stand-in for a misbehaving server on a loopback port: it accepts one
 // client and then stays silent, or greets and goes silent, or greets and
-// hangs up, or speaks something else entirely. For the client's failure
-// paths only; everything a real server does is tested against qv_server.
+// hangs up, or speaks something else entirely, or sends scripted frames (the
+// hello among them) and listens. For the client's failure paths only;
+// everything a real server does is tested against qv_server.
 #pragma once
 
 #include <atomic>
@@ -16,9 +17,12 @@
 
 class FakePeer {
 public:
-    enum class Behaviour { Silent, Greet, GreetRequiringLogin, GreetThenHangUp, SpeakHttp };
+    enum class Behaviour { Silent, Greet, GreetRequiringLogin, GreetThenHangUp, SpeakHttp, Script };
 
-    explicit FakePeer(Behaviour behaviour);
+    // With Script, each body of script is sent as one frame once a client connects.
+    explicit FakePeer(Behaviour behaviour, std::vector<std::string> script = {});
+    // The hello a well-behaved server sends, as a frame body.
+    static std::string hello_body();
     ~FakePeer();
     FakePeer(const FakePeer&) = delete;
     FakePeer& operator=(const FakePeer&) = delete;
@@ -34,6 +38,7 @@ private:
     bool collect(int client, qv::proto::FrameDecoder& decoder);
 
     Behaviour behaviour_;
+    std::vector<std::string> script_;
     int listener_ = -1;
     int port_ = 0;
     std::atomic<bool> stop_{false};

@@ -47,31 +47,29 @@ TEST(DnParse, RpcAndCmipAgentsUseTheIdTag)
     EXPECT_EQ(rpc.rdns[1].value, "\"RPC\"");
     EXPECT_EQ(rpc.rdns[2], (dn::Rdn{"agentId", "id:\"h1\""}));
     EXPECT_EQ(dn::value_text(rpc.rdns[2].value), "h1");
-
     const auto cmip = parsed("/systemId=name:\"S\"/agentTableType=\"CMIP\"/agentId=id:\"osi-1\"");
     EXPECT_EQ(dn::value_text(cmip.rdns[2].value), "osi-1");
-    // Blanks around the tag are the operator's; the stored spelling has none.
-    EXPECT_EQ(canon("/systemId = name : \"S\"/agentTableType=\"CMIP\"/agentId = id : \"osi-1\""),
-              "/systemId=name:\"S\"/agentTableType=\"CMIP\"/agentId=id:\"osi-1\"");
 }
 
-TEST(DnCanonical, TheThreeSpellingsOfASystemAreOneSystem)
+TEST(DnCanonical, OneSpellingPerName)
 {
-    EXPECT_EQ(canon("/systemId=\"mis1\""), "/systemId=name:\"mis1\"");
-    EXPECT_EQ(canon("/systemId=name:\"mis1\""), "/systemId=name:\"mis1\"");
-    EXPECT_EQ(canon("/systemId=mis1"), "/systemId=name:\"mis1\"");
-    EXPECT_EQ(canon("/systemId=\"mis1\"/logId=\"a\""), "/systemId=name:\"mis1\"/logId=\"a\"");
+    const std::pair<const char*, const char*> rows[] = {
+        // The three spellings of a system are one system.
+        {"/systemId=\"mis1\"", "/systemId=name:\"mis1\""},
+        {"/systemId=name:\"mis1\"", "/systemId=name:\"mis1\""},
+        {"/systemId=mis1", "/systemId=name:\"mis1\""},
+        {"/systemId=\"mis1\"/logId=\"a\"", "/systemId=name:\"mis1\"/logId=\"a\""},
+        // Only systemId gets a tag: other quoted values stay as written.
+        {"/metaName=\"MDR\"", "/metaName=\"MDR\""},
+        // Blanks around a tag are the operator's; the stored spelling has none.
+        {"/systemId = name : \"S\"/agentTableType=\"CMIP\"/agentId = id : \"osi-1\"",
+         "/systemId=name:\"S\"/agentTableType=\"CMIP\"/agentId=id:\"osi-1\""},
+        {"/systemId=name:\"s\"/internetClassId={ 1  3 6\t1 }", "/systemId=name:\"s\"/internetClassId={1 3 6 1}"},
+        {"/systemId=name:\"a  b\"", "/systemId=name:\"a  b\""},  // blanks inside quotes are the value's
+    };
+    for (const auto& [text, canonical] : rows)
+        EXPECT_EQ(canon(text), canonical) << text;
     EXPECT_EQ(dn::system_of(parsed("/systemId=\"mis1\"")), "mis1");
-    // Only systemId gets a tag: other quoted values stay as written.
-    EXPECT_EQ(canon("/metaName=\"MDR\""), "/metaName=\"MDR\"");
-}
-
-TEST(DnCanonical, ObjectIdentifierBlanksAreNormalised)
-{
-    EXPECT_EQ(canon("/systemId=name:\"s\"/internetClassId={ 1  3 6\t1 }"),
-              "/systemId=name:\"s\"/internetClassId={1 3 6 1}");
-    // Blanks inside a quoted value are part of it.
-    EXPECT_EQ(canon("/systemId=name:\"a  b\""), "/systemId=name:\"a  b\"");
 }
 
 TEST(DnParse, TopologyNodeAndTypeNames)
@@ -86,7 +84,7 @@ TEST(DnParse, TopologyNodeAndTypeNames)
     EXPECT_EQ(dn::parent(node), dn::system_dn("vm"));
 }
 
-TEST(DnParse, SlashInsideQuotesOrBracesIsNoSeparator)
+TEST(DnParse, SlashOrEscapedQuoteInsideAValueIsPartOfIt)
 {
     const auto d = parsed("/systemId=name:\"a/b\"/logId=\"x/y/z\"/k={1/2}");
     ASSERT_EQ(d.size(), 3u);
@@ -95,18 +93,15 @@ TEST(DnParse, SlashInsideQuotesOrBracesIsNoSeparator)
     EXPECT_EQ(d.rdns[2].value, "{1/2}");
     EXPECT_EQ(dn::last_label("/systemId=name:\"a/b\"/logId=\"x/y\""), "logId=\"x/y\"");
     EXPECT_EQ(dn::last_label("/systemId=name:\"a/b\""), "systemId=name:\"a/b\"");
-}
 
-TEST(DnParse, EscapedQuoteStaysInsideTheValue)
-{
-    const auto d = parsed("/systemId=name:\"s\"/agentId=id:\"a\\\"/b\"");
-    ASSERT_EQ(d.size(), 2u);
-    EXPECT_EQ(dn::value_text(d.rdns[1].value), "a\"/b");
+    const auto escaped = parsed("/systemId=name:\"s\"/agentId=id:\"a\\\"/b\"");
+    ASSERT_EQ(escaped.size(), 2u);
+    EXPECT_EQ(dn::value_text(escaped.rdns[1].value), "a\"/b");
     EXPECT_EQ(dn::quote("a\"b\\c"), "\"a\\\"b\\\\c\"");
     EXPECT_EQ(dn::value_text(dn::quote("a\"b\\c")), "a\"b\\c");
 }
 
-TEST(DnParse, RootIsTheEmptyAbsoluteName)
+TEST(DnTree, RootRelativeNamesParentsAndChildren)
 {
     const auto root = parsed("/");
     EXPECT_TRUE(root.absolute);
@@ -114,10 +109,7 @@ TEST(DnParse, RootIsTheEmptyAbsoluteName)
     EXPECT_EQ(dn::format(root), "/");
     EXPECT_EQ(dn::parent(dn::system_dn("s")), root);
     EXPECT_EQ(dn::last_label("/"), "/");
-}
 
-TEST(DnParse, RelativeNamesResolveBelowABase)
-{
     const auto rel = parsed("agentTableType=\"CMIP\"/agentId=id:\"x\"");
     EXPECT_FALSE(rel.absolute);
     EXPECT_EQ(dn::format(rel), "agentTableType=\"CMIP\"/agentId=id:\"x\"");
@@ -126,10 +118,7 @@ TEST(DnParse, RelativeNamesResolveBelowABase)
     EXPECT_EQ(dn::format(abs), "/systemId=name:\"vm\"/agentTableType=\"CMIP\"/agentId=id:\"x\"");
     // An absolute name is not moved.
     EXPECT_EQ(dn::resolve(dn::system_dn("a"), dn::system_dn("b")), dn::system_dn("a"));
-}
 
-TEST(DnParse, PrefixAndChildTests)
-{
     const auto sys = dn::system_dn("s");
     const auto table = parsed("/systemId=name:\"s\"/agentTableType=\"RPC\"");
     const auto agent = parsed("/systemId=name:\"s\"/agentTableType=\"RPC\"/agentId=id:\"h\"");
@@ -142,11 +131,10 @@ TEST(DnParse, PrefixAndChildTests)
 
 TEST(DnParse, ErrorsSayWhatIsWrong)
 {
-    struct Bad {
+    const struct {
         const char* text;
         const char* says;
-    };
-    const Bad cases[] = {
+    } cases[] = {
         {"", "empty"},
         {"   ", "empty"},
         {"/a=1//b=2", "no \"=\""},

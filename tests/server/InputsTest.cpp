@@ -1,5 +1,7 @@
 // What the server reads besides requests: derivation texts, MIB files and
 // its command line.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "server/CommandLine.hpp"
@@ -60,8 +62,17 @@ TEST(MibFiles, EveryFileOfADirectoryCountsAndAMissingDirectoryIsSkipped)
     dir.write_file("a.my", "A-MIB DEFINITIONS ::= BEGIN\nEND\n");
     dir.write_file("README", "nothing to see\n");
     dir.write_file("dup.txt", "A-MIB DEFINITIONS ::= BEGIN\nEND\n");
-    EXPECT_EQ(mib_modules(dir.path()), (std::vector<std::string>{"A-MIB", "B-MIB"}));
-    EXPECT_TRUE(mib_modules(dir.path() + "/missing").empty());
+    dir.write_file("sub/c.txt", "C-MIB DEFINITIONS ::= BEGIN\nEND\n");
+    ASSERT_EQ(symlink("/proc/self/status", (dir.path() + "/link.txt").c_str()), 0);
+    ASSERT_EQ(symlink("/proc", (dir.path() + "/sub/out").c_str()), 0);
+    const std::vector<std::string> roots{dir.path()};
+    EXPECT_EQ(mib_modules(dir.path(), roots), (std::vector<std::string>{"A-MIB", "B-MIB"}));
+    EXPECT_EQ(mib_modules(dir.path() + "/sub/", roots), (std::vector<std::string>{"C-MIB"}));
+    EXPECT_TRUE(mib_modules(dir.path() + "/missing", roots).empty());
+    // Only below the operator's directories, however the name is spelt.
+    for (const std::string& outside : {std::string("/proc"), dir.path() + "/sub/out", dir.path() + "/../",
+                                      std::string("relative")})
+        EXPECT_THROW(mib_modules(outside, roots), qv::server::RequestError) << outside;
 }
 
 TEST(ServerCommandLine, OptionsAndDefaults)
@@ -94,6 +105,9 @@ TEST(ServerCommandLine, BadOptionsNameTheProblem)
         {{"--max-frame", "10"}, "--max-frame"},
         {{"--system-name", "a\"b"}, "double quote"},
         {{"--require-login=yes"}, "takes no value"},
+        {{"--idle-timeout", "-1"}, "--idle-timeout"},
+        {{"--max-connections", "0"}, "--max-connections"},
+        {{"--tls-cert", "c.pem"}, "go together"},
     };
     for (const auto& [args, says] : cases) {
         try {

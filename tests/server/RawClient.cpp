@@ -15,11 +15,18 @@
 
 namespace qv::test {
 
-RawClient::RawClient(int port)
+RawClient::RawClient(int port, const std::string& from)
 {
     fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd_ < 0)
         throw std::runtime_error(std::string("socket: ") + std::strerror(errno));
+    sockaddr_in source{};
+    source.sin_family = AF_INET;
+    if (inet_pton(AF_INET, from.c_str(), &source.sin_addr) != 1 ||
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&source), sizeof source) != 0) {
+        ::close(fd_);
+        throw std::runtime_error("cannot bind to " + from);
+    }
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_port = htons(static_cast<std::uint16_t>(port));

@@ -15,8 +15,10 @@ namespace qv::test {
 
 class RawClient {
 public:
-    // Connects; throws std::runtime_error when it cannot.
-    explicit RawClient(int port);
+    // Connects from the given loopback address (127.0.0.1 unless told, so
+    // that tests can play clients on several addresses); throws
+    // std::runtime_error when it cannot.
+    explicit RawClient(int port, const std::string& from = "127.0.0.1");
     ~RawClient();
     RawClient(const RawClient&) = delete;
     RawClient& operator=(const RawClient&) = delete;

@@ -49,14 +49,7 @@ TestServer::TestServer(ServerOptions options) : options_(std::move(options))
     start(0, true);
 }
 
-TestServer::~TestServer()
-{
-    if (pid_ > 0) {
-        stop();
-        if (pid_ > 0)
-            kill9();
-    }
-}
+TestServer::~TestServer() { stop(); }
 
 std::string TestServer::db_path() const { return dir_.path() + "/qv.db"; }
 
@@ -150,12 +143,9 @@ int TestServer::stop()
 
 void TestServer::kill9()
 {
-    if (pid_ <= 0)
-        return;
-    kill(pid_, SIGKILL);
-    int status = 0;
-    wait_for_exit(pid_, status, std::chrono::seconds(30));
-    pid_ = -1;
+    if (pid_ > 0)
+        kill(pid_, SIGKILL);
+    stop();
 }
 
 void TestServer::restart()

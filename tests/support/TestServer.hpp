@@ -51,6 +51,7 @@ public:
     // Starts it again on the same database and port.
     void restart();
     bool is_running();
+    pid_t pid() const { return pid_; }
     // What the server wrote to stderr, over all its runs.
     std::string log() const;
 

@@ -1,4 +1,5 @@
-// The help viewer's logic: help files, its commands and arguments, Back.
+// The help viewer's logic: help files (a sample and the shipped one), its
+// commands and arguments, Back.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,6 +7,7 @@
 #include "HelpFile.hpp"
 #include "TopicHistory.hpp"
 #include "ViewerCommand.hpp"
+#include "support/RunBinary.hpp"
 #include "support/TempDir.hpp"
 
 namespace {
@@ -25,7 +27,7 @@ const char* const kSample =
     "@topic 1340 SNMP Configuration\n"
     "Agents answer SNMP requests.\n";
 
-TEST(HelpFile, ReadsTopicsParagraphsAndLinks)
+TEST(HelpFile, ReadsTopicsParagraphsLinksAndFindsWords)
 {
     HelpFile file;
     ASSERT_TRUE(file.parse(kSample, "sample")) << file.error();
@@ -39,29 +41,7 @@ TEST(HelpFile, ReadsTopicsParagraphsAndLinks)
     EXPECT_EQ(topic->links[0].topic, 1340);
     EXPECT_EQ(topic->links[0].text, "SNMP Configuration");
     EXPECT_EQ(file.find(1), nullptr);
-}
 
-TEST(HelpFile, RefusesFilesWithoutTheMagicLine)
-{
-    HelpFile file;
-    EXPECT_FALSE(file.parse("@topic 1 A\n", "bad"));
-    EXPECT_NE(file.error().find("bad:1"), std::string::npos);
-}
-
-TEST(HelpFile, RefusesBadAndDuplicateTopicNumbers)
-{
-    HelpFile file;
-    EXPECT_FALSE(file.parse("%% qv help 1\n@topic x Title\n", "f"));
-    EXPECT_NE(file.error().find("f:2"), std::string::npos);
-    EXPECT_FALSE(file.parse("%% qv help 1\n@topic 1 A\n@topic 1 B\n", "f"));
-    EXPECT_NE(file.error().find("twice"), std::string::npos);
-    EXPECT_FALSE(file.parse("%% qv help 1\n@topic 1 A\n@see z B\n", "f"));
-}
-
-TEST(HelpFile, SearchFindsTopicsWithEveryWord)
-{
-    HelpFile file;
-    ASSERT_TRUE(file.parse(kSample, "sample"));
     const auto found = file.search("snmp AGENTS");
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0]->number, 1340);
@@ -70,46 +50,82 @@ TEST(HelpFile, SearchFindsTopicsWithEveryWord)
     EXPECT_TRUE(file.search("  ").empty());
 }
 
-TEST(HelpFile, LoadKeepsThePathAndReportsMissingFiles)
+TEST(HelpFile, RefusalsNameTheFileAndLine)
 {
+    const std::pair<const char*, const char*> refused[] = {
+        {"@topic 1 A\n", "f:1"},  // no magic line
+        {"%% qv help 1\n@topic x Title\n", "f:2"},
+        {"%% qv help 1\n@topic 1 A\n@topic 1 B\n", "twice"},
+        {"%% qv help 1\n@topic 1 A\n@see z B\n", "f:3"},
+        {"", "f:1"},
+    };
+    for (const auto& [text, says] : refused) {
+        HelpFile file;
+        EXPECT_FALSE(file.parse(text, "f")) << text;
+        EXPECT_NE(file.error().find(says), std::string::npos) << text << " gave: " << file.error();
+    }
     qv::test::TempDir dir;
-    const std::string path = dir.write_file("qv_help.hlp", kSample);
     HelpFile file;
-    ASSERT_TRUE(file.load(path));
-    EXPECT_EQ(file.path(), path);
+    ASSERT_TRUE(file.load(dir.write_file("qv_help.hlp", kSample)));
+    EXPECT_EQ(file.path(), dir.path() + "/qv_help.hlp");
     EXPECT_FALSE(file.load(dir.path() + "/missing.hlp"));
     EXPECT_NE(file.error().find("missing.hlp"), std::string::npos);
 }
 
-TEST(ViewerCommand, ParsesTheLauncherCommands)
+// The help file the tool ships holds every topic its Help buttons ask for,
+// each of substance, and every link leads to a topic of the file.
+TEST(HelpFile, ShippedFileHoldsTheToolsTopics)
 {
-    ViewerCommand c = ViewerCommand::parse_text("-c 1290 /x/qv_help.hlp\n");
-    EXPECT_EQ(c.kind, ViewerCommand::ShowTopic);
-    EXPECT_EQ(c.topic, 1290);
-    EXPECT_EQ(c.file, "/x/qv_help.hlp");
-
-    c = ViewerCommand::parse_text("-i /x/qv_help.hlp\n");
-    EXPECT_EQ(c.kind, ViewerCommand::Contents);
-    EXPECT_EQ(c.file, "/x/qv_help.hlp");
-
-    EXPECT_EQ(ViewerCommand::parse_text("-m helpon()\n").kind, ViewerCommand::HelpOn);
-    c = ViewerCommand::parse_text("-m search() /x/qv_help.hlp\n");
-    EXPECT_EQ(c.kind, ViewerCommand::Search);
-    EXPECT_EQ(c.file, "/x/qv_help.hlp");
-    EXPECT_EQ(ViewerCommand::parse_text("-m search()\n").file, "");
-
-    c = ViewerCommand::parse_text("-q 67890\n");
-    EXPECT_EQ(c.kind, ViewerCommand::Quit);
-    EXPECT_EQ(c.key, 67890);
-    EXPECT_EQ(ViewerCommand::parse_text("").kind, ViewerCommand::Nothing);
+    HelpFile file;
+    ASSERT_TRUE(file.load(qv::test::source_dir() + "/data/help/qv_help.hlp")) << file.error();
+    for (int number : {10, 1290, 1340, 1140}) {
+        const HelpTopic* topic = file.find(number);
+        ASSERT_NE(topic, nullptr) << number;
+        EXPECT_GT(topic->body_text().size(), 800u) << "topic " << number << " is a stub";
+    }
+    for (const HelpTopic& topic : file.topics()) {
+        EXPECT_FALSE(topic.links.empty()) << "topic " << topic.number << " links nowhere";
+        for (const HelpLink& link : topic.links)
+            EXPECT_NE(file.find(link.topic), nullptr) << topic.number << " links to " << link.topic;
+        for (const HelpBlock& block : topic.blocks)
+            EXPECT_NE(block.text.rfind("@", 0), 0u) << "unknown directive in " << topic.number << ": " << block.text;
+    }
+    const std::string body = file.find(1290)->body_text();
+    for (const char* word : {"Name:", "Available Objects:", "Agents page", "Display page", "Coordinates page",
+                             "Stored Data page", "OK", "Apply", "Cancel"})
+        EXPECT_NE(body.find(word), std::string::npos) << word;
 }
 
-TEST(ViewerCommand, ReportsMalformedCommands)
+TEST(ViewerCommand, ParsesTheLauncherCommandsAndRefusesMalformedOnes)
 {
-    EXPECT_EQ(ViewerCommand::parse_text("-c abc f").kind, ViewerCommand::Invalid);
-    EXPECT_EQ(ViewerCommand::parse_text("-c 12").kind, ViewerCommand::Invalid);
-    EXPECT_EQ(ViewerCommand::parse_text("-q").kind, ViewerCommand::Invalid);
-    EXPECT_EQ(ViewerCommand::parse_text("-z").kind, ViewerCommand::Invalid);
+    const struct {
+        const char* text;
+        ViewerCommand::Kind kind;
+        int topic;
+        const char* file;
+        long key;
+    } rows[] = {
+        {"-c 1290 /x/qv_help.hlp\n", ViewerCommand::ShowTopic, 1290, "/x/qv_help.hlp", 0},
+        {"-i /x/qv_help.hlp\n", ViewerCommand::Contents, 0, "/x/qv_help.hlp", 0},
+        {"-m helpon()\n", ViewerCommand::HelpOn, 0, "", 0},
+        {"-m search() /x/qv_help.hlp\n", ViewerCommand::Search, 0, "/x/qv_help.hlp", 0},
+        {"-m search()\n", ViewerCommand::Search, 0, "", 0},
+        {"-q 67890\n", ViewerCommand::Quit, 0, "", 67890},
+        {"", ViewerCommand::Nothing, 0, "", 0},
+        {"-c abc f", ViewerCommand::Invalid, 0, "", 0},
+        {"-c 12", ViewerCommand::Invalid, 0, "", 0},
+        {"-q", ViewerCommand::Invalid, 0, "", 0},
+        {"-z", ViewerCommand::Invalid, 0, "", 0},
+    };
+    for (const auto& row : rows) {
+        const ViewerCommand c = ViewerCommand::parse_text(row.text);
+        EXPECT_EQ(c.kind, row.kind) << row.text;
+        if (row.kind == ViewerCommand::Invalid)
+            continue;
+        EXPECT_EQ(c.topic, row.topic) << row.text;
+        EXPECT_EQ(c.file, row.file) << row.text;
+        EXPECT_EQ(c.key, row.key) << row.text;
+    }
 }
 
 TEST(ViewerArgs, ReadsKeyScreenDisplayAndFirstCommand)

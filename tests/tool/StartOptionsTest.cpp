@@ -1,148 +1,97 @@
-// What qv_tolvar makes of its command line: values, modes and the server.
+// What qv_tolvar makes of its command line: the words each option takes, the
+// values and modes they set, and the server it picks. Refused command lines
+// are checked on the binary (ToolBinaryTest).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "main/StartOptions.hpp"
 #include "platform/Platform.hpp"
+#include "support/ScopedEnv.hpp"
 
 namespace {
 
-bool parse(std::vector<std::string> words, StartOptions& options)
+// The options parsed from words (the program name is added), as
+// "field=value;" for every field that is set; "REFUSED" on a usage error.
+std::string parsed(std::vector<std::string> words)
 {
     words.insert(words.begin(), "qv_tolvar");
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
-    return parse_command_line(static_cast<int>(argv.size()), argv.data(), options);
+    StartOptions o;
+    if (!parse_command_line(static_cast<int>(argv.size()), argv.data(), o))
+        return "REFUSED";
+    std::ostringstream out;
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"name", &o.name},     {"id", &o.id},     {"visible", &o.visible_children}, {"bus", &o.bus_locations},
+        {"parent", &o.parent}, {"link", &o.link}, {"type", &o.type},              {"host", &o.host}};
+    for (const auto& [field, value] : fields)
+        if (!value->empty())
+            out << field << "=" << *value << ";";
+    if (o.handshake_fd)
+        out << "fd=" << o.handshake_fd << ";";
+    if (o.protocol_type)
+        out << "protocol=" << o.protocol_type << ";";
+    if (o.agent_mode)
+        out << "agent;";
+    if (o.create_mode)
+        out << "create;";
+    if (o.host_given)
+        out << "host given;";
+    return out.str();
 }
 
-StartOptions parsed(std::vector<std::string> words)
+TEST(StartOptions, ValuesAndModesOfEachCommandLine)
 {
-    StartOptions options;
-    EXPECT_TRUE(parse(std::move(words), options));
-    return options;
-}
-
-bool refused(std::vector<std::string> words)
-{
-    StartOptions options;
-    return !parse(std::move(words), options);
-}
-
-TEST(StartOptions, EmptyCommandLineIsConfigureModeWithNothing)
-{
-    const StartOptions options = parsed({});
-    EXPECT_FALSE(options.create_mode);
-    EXPECT_FALSE(options.agent_mode);
-    EXPECT_EQ(options.protocol_type, 0);
-    EXPECT_EQ(options.handshake_fd, 0);
-    EXPECT_TRUE(options.id.empty());
-}
-
-TEST(StartOptions, ListValuesLoseOneTrailingBlank)
-{
-    const StartOptions options = parsed({"-id", "12", "13", "-name", "a", "b", "-visible_children", "4", "-v", "5",
-                                         "-bus_locations", "1:2:0", "3:4:0", "-fd", "0"});
-    EXPECT_EQ(options.id, "12 13");
-    EXPECT_EQ(options.name, "a b");
-    EXPECT_EQ(options.visible_children, "5");
-    EXPECT_EQ(options.bus_locations, "1:2:0 3:4:0");
-}
-
-TEST(StartOptions, ParentAndTypeKeepTheirValueAndSetCreateMode)
-{
-    const StartOptions options = parsed({"-parent", "7", "-type", "Router"});
-    EXPECT_EQ(options.parent, "7");
-    EXPECT_EQ(options.type, "Router");
-    EXPECT_TRUE(options.create_mode);
-}
-
-TEST(StartOptions, LinkSetsCreateModeAndTypeLink)
-{
-    const StartOptions options = parsed({"-link", "3", "4"});
-    EXPECT_TRUE(options.create_mode);
-    EXPECT_EQ(options.link, "3 4");
-    EXPECT_EQ(options.type, "Link");
-    EXPECT_EQ(parsed({"-type", "Cable", "-link", "3", "4"}).type, "Cable");
-}
-
-TEST(StartOptions, AgentFlagsSetProtocolAndTheLastWins)
-{
-    EXPECT_EQ(parsed({"-cmip"}).protocol_type, 1);
-    EXPECT_EQ(parsed({"-m"}).protocol_type, 2);
-    EXPECT_EQ(parsed({"-rpc"}).protocol_type, 3);
-    EXPECT_EQ(parsed({"-s"}).protocol_type, 4);
-    const StartOptions options = parsed({"-snmp", "-cmip"});
-    EXPECT_EQ(options.protocol_type, 1);
-    EXPECT_TRUE(options.agent_mode);
-}
-
-TEST(StartOptions, AgentModeAndCreateOptionsAreBothRecorded)
-{
-    // Start-up tests agent mode first, so -snmp wins over -type.
-    const StartOptions options = parsed({"-snmp", "-type", "Host"});
-    EXPECT_TRUE(options.agent_mode);
-    EXPECT_TRUE(options.create_mode);
-}
-
-TEST(StartOptions, HandshakeDescriptorIsDecimal)
-{
-    EXPECT_EQ(parsed({"-fd", "17"}).handshake_fd, 17);
-    EXPECT_EQ(parsed({"-fd", "0"}).handshake_fd, 0);
-}
-
-TEST(StartOptions, UsageErrors)
-{
-    EXPECT_TRUE(refused({"-h"}));
-    EXPECT_TRUE(refused({"-help"}));
-    EXPECT_TRUE(refused({"-i", "12"}));
-    EXPECT_TRUE(refused({"-snmp", "router1"}));
-    EXPECT_TRUE(refused({"-host"}));
-    EXPECT_TRUE(refused({"-host", "a", "b"}));
-    EXPECT_TRUE(refused({"-bogus"}));
-    EXPECT_TRUE(refused({"12"}));
-}
-
-class ServerChoice : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        const char* old = std::getenv("QV_SERVER");
-        had_ = old != nullptr;
-        if (old)
-            old_ = old;
+    const struct {
+        std::vector<std::string> words;
+        const char* options;
+    } rows[] = {
+        {{}, ""},
+        // A list option ends in one blank when another option follows; the
+        // value is the same either way.
+        {{"-id", "12", "13"}, "id=12 13;"},
+        {{"-id", "12", "13", "-name", "a", "b", "-visible_children", "4", "-v", "5", "-bus_locations", "1:2:0",
+          "3:4:0", "-fd", "0"},
+         "name=a b;id=12 13;visible=5;bus=1:2:0 3:4:0;"},
+        {{"-id", "-snmp"}, "protocol=4;agent;"},
+        {{"-name"}, ""},
+        {{"-parent", "7", "-type", "Router"}, "parent=7;type=Router;create;"},
+        {{"-c", "-cmip", "-t", "Host"}, "type=Host;protocol=1;agent;create;"},
+        {{"-link", "3", "4"}, "link=3 4;type=Link;create;"},
+        {{"-type", "Cable", "-link", "3", "4"}, "link=3 4;type=Cable;create;"},
+        {{"-m"}, "protocol=2;agent;"},
+        {{"-rpc"}, "protocol=3;agent;"},
+        {{"-s"}, "protocol=4;agent;"},
+        {{"-snmp", "-cmip"}, "protocol=1;agent;"},  // the last agent flag wins
+        // Start-up tests agent mode first, so -snmp wins over -type.
+        {{"-snmp", "-type", "Host"}, "type=Host;protocol=4;agent;create;"},
+        {{"-fd", "17", "-host", "mgr1"}, "host=mgr1;fd=17;host given;"},
+    };
+    for (const auto& row : rows) {
+        std::string line;
+        for (const auto& word : row.words)
+            line += word + " ";
+        EXPECT_EQ(parsed(row.words), row.options) << line;
     }
-    void TearDown() override
-    {
-        if (had_)
-            setenv("QV_SERVER", old_.c_str(), 1);
-        else
-            unsetenv("QV_SERVER");
-    }
-
-private:
-    bool had_ = false;
-    std::string old_;
-};
-
-TEST_F(ServerChoice, HostOptionWins)
-{
-    setenv("QV_SERVER", "envhost", 1);
-    EXPECT_EQ(choose_server(parsed({"-host", "mgr1"})), "mgr1");
 }
 
-TEST_F(ServerChoice, EnvironmentUnlessLocalhost)
+TEST(StartOptions, ServerIsTheHostOptionElseTheEnvironmentUnlessLocalhost)
 {
-    setenv("QV_SERVER", "envhost", 1);
-    EXPECT_EQ(choose_server(parsed({})), "envhost");
-    setenv("QV_SERVER", "localhost", 1);
-    EXPECT_EQ(choose_server(parsed({})), get_local_host());
-    EXPECT_NE(choose_server(parsed({})), "localhost");
-    unsetenv("QV_SERVER");
-    EXPECT_EQ(choose_server(parsed({})), get_local_host());
+    qv::test::ScopedEnv server("QV_SERVER", "envhost");
+    StartOptions options;
+    EXPECT_EQ(choose_server(options), "envhost");
+    options.host = "mgr1";
+    options.host_given = true;
+    EXPECT_EQ(choose_server(options), "mgr1");
+    server.set("localhost");
+    EXPECT_EQ(choose_server(StartOptions()), get_local_host());
+    EXPECT_NE(choose_server(StartOptions()), "localhost");
+    server.set(nullptr);
+    EXPECT_EQ(choose_server(StartOptions()), get_local_host());
 }
 
 }  // namespace

@@ -6,13 +6,20 @@
 #include "AdminError.hpp"
 #include "platform/QvTopoNodeDn.hpp"
 
-nlohmann::json AdminContext::call(const std::string& op, nlohmann::json params)
+nlohmann::json AdminContext::call(const std::string& op, nlohmann::json params, double timeout_seconds)
 {
     nlohmann::json result;
-    const QvStatus st = platform_.request(op, std::move(params), result);
+    const QvStatus st = timeout_seconds > 0 ? platform_.request(op, std::move(params), result, timeout_seconds)
+                                            : platform_.request(op, std::move(params), result);
     if (!st)
-        throw AdminError(st.text());
+        throw AdminError::from(st);
     return result;
+}
+
+void AdminContext::accept(const ReplyReader& reply)
+{
+    if (!reply.ok())
+        throw AdminError::from(platform_.reject_reply(reply));
 }
 
 std::string AdminContext::dn_argument(const std::string& text) const

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/Platform.hpp"
+#include "platform/ReplyReader.hpp"
 
 class AdminContext {
 public:
@@ -18,7 +19,11 @@ public:
     std::ostream& out() { return out_; }
 
     // One request; throws AdminError with the server's text when refused.
-    nlohmann::json call(const std::string& op, nlohmann::json params);
+    // A long one (a load's commit) may be given more than the usual minute.
+    nlohmann::json call(const std::string& op, nlohmann::json params, double timeout_seconds = 0);
+    // Throws when the reader found the reply malformed (the connection is
+    // then closed and the problem on stderr).
+    void accept(const ReplyReader& reply);
     // A DN argument: a DN, a topology node number ("12") or "system:12".
     std::string dn_argument(const std::string& text) const;
     // Prints JSON on stdout, indented for people and parseable for scripts.

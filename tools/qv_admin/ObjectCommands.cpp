@@ -6,19 +6,10 @@
 #include <sstream>
 
 #include "AdminError.hpp"
+#include "protocol/DocumentParts.hpp"
 
 namespace object_commands {
 namespace {
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw AdminError("cannot read " + path + ": " + std::strerror(errno));
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 nlohmann::json attrs_argument(const std::string& text)
 {
@@ -26,6 +17,14 @@ nlohmann::json attrs_argument(const std::string& text)
     if (attrs.is_discarded() || !attrs.is_object())
         throw AdminError::usage("attributes must be a JSON object, e.g. '{\"name\": \"router1\"}'");
     return attrs;
+}
+
+void print_created(AdminContext& ctx, const nlohmann::json& r)
+{
+    ReplyReader reply(r, "the create reply");
+    const std::string dn = reply.text("dn");
+    ctx.accept(reply);
+    ctx.out() << dn << '\n';
 }
 
 }  // namespace
@@ -39,13 +38,30 @@ nlohmann::json value_argument(const std::string& text)
 void load(AdminContext& ctx, const Args& args)
 {
     AdminContext::expect_args(args, 1, 1, "load FILE");
-    const std::string text = read_file(args[0]);
-    auto document = nlohmann::json::parse(text, nullptr, false);
-    if (document.is_discarded() || !document.is_object())
-        throw AdminError(args[0] + " is not a topology document (not a JSON object)");
-    const nlohmann::json r = ctx.call("admin.load", {{"document", std::move(document)}});
-    ctx.out() << "Loaded " << args[0] << ": " << r.value("nodes", 0) << " nodes, " << r.value("types", 0)
-              << " types, " << r.value("objects", 0) << " objects, " << r.value("users", 0) << " users\n";
+    // Sent in parts, each well inside a frame, so that a document of any
+    // size loads; the server stores them in one transaction, which the last
+    // part commits (so each part waits to know whether it is the last).
+    constexpr double kCommitSeconds = 3600;
+    nlohmann::json pending;
+    try {
+        qv::proto::DocumentParts::split_file(args[0], [&](nlohmann::json part) {
+            if (!pending.is_null())
+                ctx.call("admin.load_part", {{"part", std::move(pending)}, {"last", false}}, kCommitSeconds);
+            pending = std::move(part);
+        });
+    } catch (const std::runtime_error& e) {
+        if (dynamic_cast<const AdminError*>(&e))
+            throw;
+        throw AdminError(e.what());
+    }
+    const nlohmann::json r =
+        ctx.call("admin.load_part", {{"part", std::move(pending)}, {"last", true}}, kCommitSeconds);
+    ReplyReader reply(r, "the admin.load_part reply");
+    const auto nodes = reply.integer("nodes"), types = reply.integer("types");
+    const auto objects = reply.integer("objects"), users = reply.integer("users");
+    ctx.accept(reply);
+    ctx.out() << "Loaded " << args[0] << ": " << nodes << " nodes, " << types << " types, " << objects
+              << " objects, " << users << " users\n";
 }
 
 void dump(AdminContext& ctx, const Args& args)
@@ -54,7 +70,29 @@ void dump(AdminContext& ctx, const Args& args)
     nlohmann::json params = nlohmann::json::object();
     if (!args.empty())
         params["dn"] = ctx.dn_argument(args[0]);
-    ctx.print_json(ctx.call("admin.dump", params).value("objects", nlohmann::json::array()));
+    // Page after page, each printed as it comes, as one JSON array.
+    std::int64_t after = 0;
+    bool first = true;
+    do {
+        params["after"] = after;
+        const nlohmann::json page = ctx.call("admin.dump", params);
+        ReplyReader reply(page, "the admin.dump reply");
+        const nlohmann::json& objects = reply.array("objects");
+        after = reply.integer_or("next", 0, 0);
+        ctx.accept(reply);
+        for (const auto& object : objects) {
+            std::string text = object.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+            std::string indented = "  ";
+            for (char c : text) {
+                indented.push_back(c);
+                if (c == '\n')
+                    indented += "  ";
+            }
+            ctx.out() << (first ? "[\n" : ",\n") << indented;
+            first = false;
+        }
+    } while (after > 0);
+    ctx.out() << (first ? "[]\n" : "\n]\n");
 }
 
 void get(AdminContext& ctx, const Args& args)
@@ -62,7 +100,9 @@ void get(AdminContext& ctx, const Args& args)
     AdminContext::expect_args(args, 2, 2, "get DN ATTR");
     const std::string dn = ctx.dn_argument(args[0]);
     const nlohmann::json r = ctx.call("get", {{"dn", dn}, {"attrs", {args[1]}}});
-    const auto attrs = r.value("attrs", nlohmann::json::object());
+    ReplyReader reply(r, "the get reply");
+    const nlohmann::json& attrs = reply.object("attrs");
+    ctx.accept(reply);
     const auto it = attrs.find(args[1]);
     if (it == attrs.end())
         throw AdminError(dn + " has no attribute " + args[1]);
@@ -80,22 +120,24 @@ void create(AdminContext& ctx, const Args& args)
     AdminContext::expect_args(args, 2, 3, "create DN CLASS [JSON-ATTRS]");
     const nlohmann::json attrs = args.size() > 2 ? attrs_argument(args[2]) : nlohmann::json::object();
     const nlohmann::json r = ctx.call("create", {{"dn", ctx.dn_argument(args[0])}, {"class", args[1]}, {"attrs", attrs}});
-    ctx.out() << r.value("dn", std::string()) << '\n';
+    print_created(ctx, r);
 }
 
 void create_node(AdminContext& ctx, const Args& args)
 {
     AdminContext::expect_args(args, 1, 1, "create-node JSON-ATTRS");
-    const nlohmann::json r = ctx.call("create", {{"class", "topoNode"}, {"attrs", attrs_argument(args[0])}});
-    ctx.out() << r.value("dn", std::string()) << '\n';
+    print_created(ctx, ctx.call("create", {{"class", "topoNode"}, {"attrs", attrs_argument(args[0])}}));
 }
 
 void remove(AdminContext& ctx, const Args& args)
 {
     AdminContext::expect_args(args, 1, 1, "delete DN");
     const nlohmann::json r = ctx.call("delete", {{"dn", ctx.dn_argument(args[0])}});
-    for (const auto& dn : r.value("deleted", nlohmann::json::array()))
-        ctx.out() << (dn.is_string() ? dn.get<std::string>() : dn.dump()) << '\n';
+    ReplyReader reply(r, "the delete reply");
+    const std::vector<std::string> deleted = reply.texts("deleted");
+    ctx.accept(reply);
+    for (const std::string& dn : deleted)
+        ctx.out() << dn << '\n';
 }
 
 }  // namespace object_commands

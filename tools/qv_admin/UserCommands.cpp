@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "AdminError.hpp"
+#include "platform/ReplyReader.hpp"
 #include "platform/TerminalInput.hpp"
 
 namespace user_commands {
@@ -43,7 +44,11 @@ void user(AdminContext& ctx, const Args& args)
     const std::size_t unlimited = static_cast<std::size_t>(-1);
     if (sub == "list") {
         AdminContext::expect_args(args, 1, 1, "user list");
-        ctx.print_json(ctx.call("user.list", nlohmann::json::object()).value("users", nlohmann::json::array()));
+        const nlohmann::json r = ctx.call("user.list", nlohmann::json::object());
+        ReplyReader reply(r, "the user.list reply");
+        const nlohmann::json& users = reply.array("users");
+        ctx.accept(reply);
+        ctx.print_json(users);
     } else if (sub == "add") {
         AdminContext::expect_args(args, 2, unlimited, "user add NAME [RIGHT...]");
         ctx.call("user.add", {{"name", args[1]}, {"password", new_password(args[1])}, {"rights", rights_of(args, 2)}});
@@ -66,7 +71,7 @@ void rights(AdminContext& ctx, const Args& args)
     AdminContext::expect_args(args, 0, 0, "rights");
     AuthFeatures features;
     if (!ctx.platform().get_authorized_features(features, nullptr, nullptr))
-        throw AdminError(ctx.platform().get_error_string().str());
+        throw AdminError::from(ctx.platform());
     ctx.print_json({{"user", features.user()}, {"rights", features.rights()}});
 }
 

@@ -1,10 +1,12 @@
-// qv_admin: loads topologies, inspects and changes objects, manages users.
+// qv_admin: loads topologies, inspects and changes objects, manages users,
+// reads the audit trail.
 #include <iostream>
 #include <map>
 
 #include "AdminError.hpp"
 #include "AdminOptions.hpp"
 #include "AdminPasswordPrompt.hpp"
+#include "AuditCommand.hpp"
 #include "ObjectCommands.hpp"
 #include "UserCommands.hpp"
 
@@ -19,7 +21,7 @@ const std::map<std::string, Command>& commands()
         {"get", object_commands::get},       {"set", object_commands::set},
         {"create", object_commands::create}, {"create-node", object_commands::create_node},
         {"delete", object_commands::remove}, {"user", user_commands::user},
-        {"rights", user_commands::rights},
+        {"rights", user_commands::rights},   {"audit", audit_command::audit},
     };
     return table;
 }
@@ -38,7 +40,7 @@ int run(const std::vector<std::string>& argv)
     Platform platform("QV", "");
     platform.set_port(options.port);
     if (!platform.connect(options.server_host(), "qv_admin"))
-        throw AdminError(platform.get_error_string().str());
+        throw AdminError::from(platform);
     AdminContext ctx(platform, std::cout);
     command->second(ctx, options.args);
     return 0;
@@ -51,7 +53,8 @@ int main(int argc, char** argv)
     try {
         return run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const AdminError& e) {
-        std::cerr << "qv_admin: " << e.what() << '\n';
+        if (e.kind() != AdminError::Reported)
+            std::cerr << "qv_admin: " << e.what() << '\n';
         if (e.kind() == AdminError::Usage)
             std::cerr << "Try 'qv_admin --help'.\n";
         return e.exit_status();

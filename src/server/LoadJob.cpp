@@ -1,0 +1,38 @@
+#include "server/LoadJob.hpp"
+
+namespace qv::server {
+
+LoadJob::LoadJob(const std::string& db_path, const std::string& system, std::vector<std::string> mib_roots,
+                 Actor who)
+    : mib_roots_(std::move(mib_roots)), who_(std::move(who)), backend_(db_path, system), transaction_(backend_.db)
+{
+}
+
+void LoadJob::add(const nlohmann::json& part)
+{
+    const LoadPlan plan = read_topology_document(part, backend_.system_name(), mib_roots_, progress_.seen);
+    ChangeSet changes;
+    backend_.loader.apply(plan, progress_, changes);
+    if (dropped_ || changes_.size() + changes.size() > kMaxChanges) {
+        dropped_ = true;
+        progress_.record_node_changes = false;
+        changes_.clear();
+        changes_.shrink_to_fit();
+        return;
+    }
+    changes_.insert(changes_.end(), std::make_move_iterator(changes.begin()), std::make_move_iterator(changes.end()));
+}
+
+nlohmann::json LoadJob::commit()
+{
+    nlohmann::json counts = backend_.loader.finish(progress_);
+    progress_ = LoadProgress();
+    backend_.audit.record_load(who_, counts);
+    transaction_.commit();
+    // A large load leaves the log as large as itself: write it into the
+    // database now and give the space back.
+    backend_.db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    return counts;
+}
+
+}  // namespace qv::server
