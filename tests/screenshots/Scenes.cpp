@@ -15,13 +15,19 @@
 #include "driver/Keyboard.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"
+#include "driver/TableDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XtGlobals.hpp"
 #include "help/HelpLauncher.hpp"
 #include "help/XtHelp.hpp"
 #include "support/TestServer.hpp"
+#include "gui/Table.hpp"
+#include "ui/AgentPage.hpp"
+#include "ui/ChooserDialog.hpp"
 #include "ui/ObjectConfig.hpp"
+#include "ui/RpcConfig.hpp"
+#include "ui/SnmpConfig.hpp"
 #include "ui/Windows.hpp"
 
 namespace qv::gui {
@@ -75,6 +81,42 @@ TEST_F(Scene, MainWindowSmallAndLarge)
     shot("main-1000x950");
     show_page("display_scroll");
     shot("main-1000x950-display");
+}
+
+// Opens the dialog of the agent row whose protocol is protocol.
+void open_agent(const std::string& protocol, AgentConfigDialog* dialog)
+{
+    for (int row = 0; row < agent_table->get_num_rows(); ++row)
+        if (agent_table->get_cell(row, 0) == protocol) {
+            agent_table->deselect_all();
+            click_cell(agent_table->get_table(), row, 0, 1);
+            break;
+        }
+    activate(page_widget("change_button"));
+    pump_until([&] { return is_viewable(dialog->shell()); }, 10);
+}
+
+// A Paris router of the demo with an agent of each kind, and the SNMP and
+// RPC dialogs with their choosers.
+TEST_F(Scene, AgentsOfTheDemoParisRouter)
+{
+    auto server = demo_server();
+    start_tool({"-id", "33"}, server.get());
+    wait_for_main_window();
+    show_page("agent_scroll");
+    shot("agents-page-demo");
+    open_agent("SNMP", snmp_config_dialog);
+    shot("snmp-dialog");
+    activate(find_widget_in(snmp_config_dialog->shell(), "add_mib_button"));
+    pump_until([] { return is_shown(snmp_mib_dialog->xd_dialogwidget()); }, 10);
+    shot("mib-chooser");
+    activate(snmp_mib_dialog->ok_button());
+    activate(snmp_config_dialog->cancel_button());
+    open_agent("RPC", rpc_config_dialog);
+    shot("rpc-dialog");
+    activate(find_widget_in(rpc_config_dialog->shell(), "add_agent_button"));
+    pump_until([] { return is_shown(rpc_agent_dialog->xd_dialogwidget()); }, 10);
+    shot("rpc-chooser");
 }
 
 TEST_F(Scene, CreateMode)
