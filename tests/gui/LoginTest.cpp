@@ -23,24 +23,7 @@ void press_escape(Widget box)
     xdotool({"key", "Escape"});
 }
 
-class LoginDialog : public ToolTest {
-protected:
-    // The login dialog answered by answer gives up: status 0, no retry dialog.
-    static void expect_login_given_up(const qv::test::TestServer& server, void (*answer)(Widget))
-    {
-        EXPECT_EXIT(
-            {
-                report_exit_status();
-                on_widget("template", answer);
-                on_widget("ErrorDialog", [](Widget box) {
-                    ++dialogs_seen;
-                    press_box_button(box, XmDIALOG_CANCEL_BUTTON);
-                });
-                start_tool({}, &server);
-            },
-            testing::ExitedWithCode(0), "exit status 0, dialogs seen 0");
-    }
-};
+using LoginDialog = ToolTest;
 
 TEST_F(LoginDialog, RightPasswordConnectsAndOpensTheMainWindow)
 {
@@ -130,16 +113,21 @@ TEST_F(LoginDialog, WrongPasswordOffersRetryWhichAsksAgain)
     EXPECT_TRUE(XtIsRealized(root_widget));
 }
 
-TEST_F(LoginDialog, CancelEndsWithStatusZeroAndNoRetryDialog)
+TEST_F(LoginDialog, CancelOrEscapeEndsWithStatusZeroAndNoRetryDialog)
 {
     auto server = start_server(true);
-    expect_login_given_up(*server, [](Widget box) { activate(find_widget_in(box, "cancel_button")); });
-}
-
-TEST_F(LoginDialog, EscapeGivesUpAsCancelDoes)
-{
-    auto server = start_server(true);
-    expect_login_given_up(*server, press_escape);
+    for (void (*answer)(Widget) : {+[](Widget box) { activate(find_widget_in(box, "cancel_button")); }, press_escape})
+        EXPECT_EXIT(
+            {
+                report_exit_status();
+                on_widget("template", answer);
+                on_widget("ErrorDialog", [](Widget box) {
+                    ++dialogs_seen;
+                    press_box_button(box, XmDIALOG_CANCEL_BUTTON);
+                });
+                start_tool({}, server.get());
+            },
+            testing::ExitedWithCode(0), "exit status 0, dialogs seen 0");
 }
 
 using RetryDialog = ToolTest;
