@@ -13,12 +13,15 @@
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
+#include "driver/PageDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
+#include "gui/Table.hpp"
 #include "gui/XtGlobals.hpp"
 #include "model/ModelContext.hpp"
 #include "model/NodeList.hpp"
 #include "support/TempDir.hpp"
+#include "ui/AgentPage.hpp"
 #include "ui/Apply.hpp"
 #include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
@@ -135,6 +138,34 @@ TEST_F(HeaderTypes, ClicksOpenTheMenuAndPickATypeWhoseGlyphIsDrawn)
     EXPECT_EQ(type_label(), "Switch");
     EXPECT_EQ(header->type_changed(), 1);
     EXPECT_NE(pixels_of(glyph), router_glyph);
+}
+
+// Smaller or larger, the type button keeps its height; below its natural
+// size the page scrolls, above it the agent table takes the width.
+TEST_F(HeaderTypes, AtAnySizeTheTypeButtonKeepsItsHeightAndThePageTakesTheRoom)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+    ASSERT_TRUE(pump_until([] { return is_viewable(root_widget); }));
+    show_page("agent_scroll");
+    const auto size = [](Widget widget) {
+        Dimension width = 0, height = 0;
+        XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
+        return std::pair{width, height};
+    };
+    Widget type = object_config_tool->type_frame().type_menu_cascade();
+    Widget table = agent_table->get_table();
+    const auto type_natural = size(type);
+    const auto table_natural = size(table);
+    Widget scroll_bar = nullptr;
+    XtVaGetValues(page_widget("agent_scroll"), XmNverticalScrollBar, &scroll_bar, nullptr);
+
+    resize_window(root_widget, 520, 600);
+    EXPECT_EQ(size(type).second, type_natural.second);
+    EXPECT_TRUE(scroll_bar && is_viewable(scroll_bar));
+    resize_window(root_widget, 1000, 950);
+    EXPECT_EQ(size(type).second, type_natural.second);
+    EXPECT_GT(size(table).first, table_natural.first + 300);
 }
 
 TEST_F(HeaderTypes, PickingTheCurrentTypeAgainKeepsTheStoredDataAsEdited)

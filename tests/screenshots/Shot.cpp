@@ -63,15 +63,4 @@ void shot(const std::string& name)
     std::fflush(stdout);
 }
 
-void resize_window(Widget shell, int width, int height)
-{
-    XResizeWindow(XtDisplay(shell), XtWindow(shell), static_cast<unsigned>(width), static_cast<unsigned>(height));
-    pump_until([&] {
-        Dimension w = 0, h = 0;
-        XtVaGetValues(shell, XmNwidth, &w, XmNheight, &h, nullptr);
-        return w == width && h == height;
-    }, 10);
-    settle();
-}
-
 }  // namespace qv::gui

@@ -4,17 +4,11 @@
 
 #include <string>
 
-#include <X11/Intrinsic.h>
-
 namespace qv::gui {
 
 // Saves the part of the screen the viewable windows cover as
 // <output directory>/name.png and prints its path; the tool keeps handling
 // events meanwhile.
 void shot(const std::string& name);
-
-// Resizes a shell's window as a window manager does and lets the tool lay
-// it out again.
-void resize_window(Widget shell, int width, int height);
 
 }  // namespace qv::gui

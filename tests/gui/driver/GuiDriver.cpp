@@ -313,6 +313,17 @@ void xdotool(const std::vector<std::string>& args)
     settle();
 }
 
+void resize_window(Widget shell, int width, int height)
+{
+    XResizeWindow(XtDisplay(shell), XtWindow(shell), static_cast<unsigned>(width), static_cast<unsigned>(height));
+    pump_until([&] {
+        Dimension w = 0, h = 0;
+        XtVaGetValues(shell, XmNwidth, &w, XmNheight, &h, nullptr);
+        return w == width && h == height;
+    });
+    settle();
+}
+
 void settle()
 {
     for (int round = 0; round < 10; ++round) {

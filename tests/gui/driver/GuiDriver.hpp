@@ -49,6 +49,10 @@ bool give_focus(Widget shell);
 // Sends the window manager's close request (WM_DELETE_WINDOW) to a shell.
 void send_wm_delete(Widget shell);
 
+// Resizes a shell's window as a window manager does and lets the tool lay
+// it out again.
+void resize_window(Widget shell, int width, int height);
+
 // Runs xdotool with args (keys, pointer) through the X server while the tool
 // handles events, then handles whatever they caused.
 void xdotool(const std::vector<std::string>& args);
