@@ -10,6 +10,7 @@
 #   make fuzz-smoke      a short libFuzzer run of each fuzz target
 #   make bench           benchmark figures (a few minutes)
 #   make bench-million   the same on 1,000,000 objects (longer)
+#   make screenshots     pictures of the windows, for a person to look at
 
 BUILD        ?= build
 BUILD_TYPE   ?= RelWithDebInfo
@@ -20,7 +21,7 @@ JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS  ?=
 
 DEB_PACKAGES := build-essential cmake pkg-config \
-	libmotif-dev libxbae-dev libxpm-dev libxt-dev libx11-dev libxext-dev \
+	libmotif-dev libxbae-dev libxpm-dev libxt-dev libx11-dev libxext-dev libxfixes-dev \
 	libsqlite3-dev sqlite3 libasio-dev nlohmann-json3-dev libsodium-dev libssl-dev libsystemd-dev \
 	libgtest-dev googletest \
 	xvfb xauth xdotool x11-utils x11-apps imagemagick \
@@ -29,7 +30,7 @@ DEB_PACKAGES := build-essential cmake pkg-config \
 # The German GUI test runs the tool in this locale.
 TEST_LOCALE  := de_DE.UTF-8
 
-.PHONY: all deps configure build test demo install package clean test-sanitize fuzz-smoke bench bench-million
+.PHONY: all deps configure build test demo install package clean test-sanitize fuzz-smoke bench bench-million screenshots
 
 all: build
 
@@ -79,6 +80,9 @@ fuzz-smoke: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQV_FUZZ=ON -DQV_BUILD_GUI=OFF $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	tests/fuzz/run-smoke.sh $(FUZZ_BUILD)
+
+screenshots: build
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target qv_bench

@@ -3,15 +3,57 @@
 #include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
+#include <langinfo.h>
+
+#include <cstring>
+#include <string>
+
 #include "gui/Args.hpp"
 #include "gui/CloseHandler.hpp"
+#include "gui/TextWrap.hpp"
 #include "gui/XmStr.hpp"
+
+namespace {
+
+// No screen shows more of a message than this; the rest is cut before
+// wrapping, so that a huge text costs no more than a long one.
+constexpr std::size_t kMaxMessageBytes = 4000;
+
+// The message as it fits the screen: wrapped to three fifths of its width,
+// and cut with an ellipsis below three fifths of its height, so that the box
+// and its buttons stay on the screen.
+std::string fit_to_screen(Widget box, const char* message)
+{
+    std::string text = message ? message : "";
+    if (text.size() > kMaxMessageBytes)
+        text.resize(kMaxMessageBytes);
+    Widget label = XmMessageBoxGetChild(box, XmDIALOG_MESSAGE_LABEL);
+    XmRenderTable fonts = nullptr;
+    XtVaGetValues(label, XmNrenderTable, &fonts, nullptr);
+    if (!fonts)
+        return text;
+    const auto width_of = [fonts](const std::string& line) {
+        XmStr drawn(line);
+        return static_cast<int>(XmStringWidth(fonts, drawn.get()));
+    };
+    XmStr sample("Ag");
+    const int line_height = std::max(1, static_cast<int>(XmStringHeight(fonts, sample.get())));
+    Screen* screen = XtScreen(box);
+    const int max_width = WidthOfScreen(screen) * 3 / 5;
+    const std::size_t max_lines = static_cast<std::size_t>(HeightOfScreen(screen) * 3 / 5 / line_height);
+    const char* ellipsis = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? "\u2026" : "...";
+    return join_lines(elide_lines(wrap_lines(text, max_width, width_of), max_lines, max_width, ellipsis, width_of));
+}
+
+}  // namespace
 
 Widget AppsDialogBox::create_modal(CreateFunction create, Widget parent, const char* name)
 {
     Args args;
     args.add(XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL);
-    return create(parent, const_cast<char*>(name), args.list(), args.count());
+    Widget box = create(parent, const_cast<char*>(name), args.list(), args.count());
+    close_as_cancel(XtParent(box), box);
+    return box;
 }
 
 AppsDialogBox::~AppsDialogBox()
@@ -39,7 +81,8 @@ Widget AppsDialogBox::button_widget(int button) const
 
 void AppsDialogBox::setmessage(const char* message)
 {
-    XmString text = XmStringGenerate(const_cast<char*>(message ? message : ""), nullptr, XmCHARSET_TEXT, nullptr);
+    const std::string fitted = fit_to_screen(dialog_, message);
+    XmString text = XmStringGenerate(const_cast<char*>(fitted.c_str()), nullptr, XmCHARSET_TEXT, nullptr);
     Args().add(XmNmessageString, text).set_on(dialog_);
     XmStringFree(text);
 }
@@ -52,12 +95,24 @@ void AppsDialogBox::manage_button(int button)
 {
     if (Widget w = button_widget(button))
         XtManageChild(w);
+    route_escape();
 }
 
 void AppsDialogBox::unmanage_button(int button)
 {
     if (Widget w = button_widget(button))
         XtUnmanageChild(w);
+    route_escape();
+}
+
+// Escape answers as Cancel, or as the default button (OK) in a box that
+// shows no Cancel. A message box keeps its own Cancel as its cancel button,
+// so the key itself is rebound.
+void AppsDialogBox::route_escape()
+{
+    static XtTranslations cancel_key = XtParseTranslationTable("#override\n:<Key>osfCancel: ManagerParentCancel()");
+    static XtTranslations ok_key = XtParseTranslationTable("#override\n:<Key>osfCancel: ManagerParentActivate()");
+    XtOverrideTranslations(dialog_, XtIsManaged(button_widget(CANCEL_BUTTON)) ? cancel_key : ok_key);
 }
 
 void AppsDialogBox::label_button(int button, const char* label)

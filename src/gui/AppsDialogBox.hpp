@@ -19,11 +19,14 @@ public:
     AppsDialogBox(const AppsDialogBox&) = delete;
     AppsDialogBox& operator=(const AppsDialogBox&) = delete;
 
-    // Replaces the message; newlines break lines.
+    // Replaces the message; newlines break lines, and so does the width
+    // of the screen: a text too long for it is wrapped, and cut with an
+    // ellipsis when it would not fit its height.
     virtual void setmessage(const char* message);
     virtual void manage();
     virtual void unmanage();
-    // Show / hide button 1, 2 or 3; other numbers do nothing.
+    // Show / hide button 1, 2 or 3; other numbers do nothing. Escape and
+    // the window manager's close press Cancel, or OK while Cancel is hidden.
     virtual void manage_button(int button);
     virtual void unmanage_button(int button);
     virtual void label_button(int button, const char* label);
@@ -44,4 +47,7 @@ protected:
     Widget button_widget(int button) const;
 
     Widget dialog_;
+
+private:
+    void route_escape();
 };

@@ -7,6 +7,7 @@
 #include <Xm/Text.h>
 
 #include "gui/Args.hpp"
+#include "gui/CloseHandler.hpp"
 #include "gui/WindowShow.hpp"
 #include "gui/XmStr.hpp"
 
@@ -40,6 +41,27 @@ void set_label(Widget box, const char* resource, const std::string& label)
     Args().add(resource, text.get()).set_on(box);
 }
 
+// The box lays a list's title out at the list's width, and sets that width
+// again at each layout: a list narrower than its title is widened once the
+// box is laid out, so that the title is never cut.
+void widen_to_title(Widget box, unsigned char list_child, unsigned char title_child)
+{
+    Widget list = XmFileSelectionBoxGetChild(box, list_child);
+    XtWidgetGeometry title{};
+    XtQueryGeometry(XmFileSelectionBoxGetChild(box, title_child), nullptr, &title);
+    Dimension scrolled_width = 0, list_width = 0;
+    XtVaGetValues(XtParent(list), XmNwidth, &scrolled_width, nullptr);
+    XtVaGetValues(list, XmNwidth, &list_width, nullptr);
+    if (scrolled_width < title.width)
+        XtVaSetValues(list, XmNwidth, static_cast<Dimension>(list_width + title.width - scrolled_width), nullptr);
+}
+
+void widen_to_titles()
+{
+    widen_to_title(chooser.box, XmDIALOG_DIR_LIST, XmDIALOG_DIR_LIST_LABEL);
+    widen_to_title(chooser.box, XmDIALOG_LIST, XmDIALOG_LIST_LABEL);
+}
+
 }  // namespace
 
 void create_file_chooser_shell(Widget parent, const FileChooserTexts& texts)
@@ -49,6 +71,7 @@ void create_file_chooser_shell(Widget parent, const FileChooserTexts& texts)
     Widget shell = XmCreateDialogShell(parent, const_cast<char*>("file_chooser_shell"), shell_args.list(),
                                        shell_args.count());
     chooser.box = XmCreateFileSelectionBox(shell, const_cast<char*>("file_chooser"), nullptr, 0);
+    close_as_cancel(shell, chooser.box);
     set_label(chooser.box, XmNfilterLabelString, texts.filter);
     set_label(chooser.box, XmNdirListLabelString, texts.directories);
     set_label(chooser.box, XmNfileListLabelString, texts.files);
@@ -64,8 +87,10 @@ void create_file_chooser_shell(Widget parent, const FileChooserTexts& texts)
 void fchooser_setup(int, FileChooserCallback callback)
 {
     chooser.callback = callback;
-    if (chooser.box)
-        g2_win_show(chooser.box);
+    if (!chooser.box)
+        return;
+    g2_win_show(chooser.box);
+    widen_to_titles();
 }
 
 void fchooser_default_file(const char* directory, const char* file)
@@ -81,6 +106,7 @@ void fchooser_default_file(const char* directory, const char* file)
         const std::string selection = std::string(directory) + "/" + file;
         XmTextSetString(XmFileSelectionBoxGetChild(chooser.box, XmDIALOG_TEXT), const_cast<char*>(selection.c_str()));
     }
+    widen_to_titles();
 }
 
 void fchooser_unmanage()

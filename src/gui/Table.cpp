@@ -137,7 +137,10 @@ void Table::create_table()
         .add(XmNcellShadowThickness, 1)
         .add(XmNtraversalOn, False)
         .add(XmNgridType, XmGRID_CELL_SHADOW)
-        .add(XmNselectScrollVisible, True);
+        .add(XmNselectScrollVisible, True)
+        // A table given more room than its columns need widens its last one.
+        .add(XmNfill, True)
+        .add(XmNhorzFill, True);
     table_ = XtCreateManagedWidget("al_table", xbaeMatrixWidgetClass, parent_, args.list(), args.count());
     XmRenderTableFree(fonts);  // the matrix keeps a copy
     XtVaSetValues(table_, XmNuserData, static_cast<XtPointer>(this), nullptr);

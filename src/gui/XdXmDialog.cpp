@@ -3,6 +3,7 @@
 #include <Xm/DialogS.h>
 
 #include "gui/Args.hpp"
+#include "gui/CloseHandler.hpp"
 #include "gui/TemplateDialog.hpp"
 
 void xd_XmDialog_c::xd_show()
@@ -30,5 +31,6 @@ Widget xd_XmDialog_c::create_template(Widget parent, const char* shell_name, con
     _xd_rootwidget =
         XmCreateDialogShell(parent, const_cast<char*>(shell_name), shell_args.list(), shell_args.count());
     _xd_dialogwidget = create_template_box(_xd_rootwidget, box_name);
+    close_as_cancel(_xd_rootwidget, _xd_dialogwidget);
     return _xd_dialogwidget;
 }

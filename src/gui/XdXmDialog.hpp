@@ -16,7 +16,9 @@ public:
 
 protected:
     // Builds the dialog shell shell_name under parent, titled title, with the
-    // unmanaged template box box_name in it; returns the box.
+    // unmanaged template box box_name in it; returns the box. Closing the
+    // shell from the window manager presses the box's cancel button
+    // (set_answer_buttons) or hides the box.
     Widget create_template(Widget parent, const char* shell_name, const char* box_name, const char* title);
 
     Widget _xd_dialogwidget = nullptr;

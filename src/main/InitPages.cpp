@@ -26,7 +26,7 @@ void init_table()
     agent_table = new Table(object_config_tool->book().table_frame());
     agent_table->create_table(kAgentRows, kAgentColumns);
     agent_table->create_col_label(0, cat_text(kToolSet, 806, "Protocol"), 8);
-    agent_table->create_col_label(1, cat_text(kToolSet, 807, "Agent Host"), 10);
+    agent_table->create_col_label(1, cat_text(kToolSet, 807, "Agent Host"), 24);
     agent_table->create_col_label(2, cat_text(kToolSet, 808, "Object Path"), 80);
     // The long object paths scroll inside the table rather than widen the page.
     agent_table->set_visible_columns(2);

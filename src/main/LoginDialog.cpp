@@ -7,7 +7,9 @@
 #include <Xm/TextF.h>
 
 #include "gui/CloseHandler.hpp"
+#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
+#include "gui/WindowShow.hpp"
 #include "help/HelpLauncher.hpp"
 #include "help/XtHelp.hpp"
 #include "main/LocaleText.hpp"
@@ -56,15 +58,18 @@ void box_destroyed_cb(Widget, XtPointer client_data, XtPointer)
         w.result = 0;
 }
 
+std::string login_title()
+{
+    return format_title(cat_text(kDialogSet, 800, "Corvane QV %s: Login Window"), kVersionText, "");
+}
+
 void create_login_dialog(Widget parent, LoginSession& w)
 {
-    const std::string title =
-        format_title(cat_text(kDialogSet, 800, "Corvane QV %s: Login Window"), kVersionText, "");
     Args args;
     // Help must leave the dialog up: only OK and Cancel end it.
     args.add(XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL).add(XmNautoUnmanage, False);
     w.box = XmCreateTemplateDialog(parent, const_cast<char*>("template"), args.list(), args.count());
-    XtVaSetValues(XtParent(w.box), XmNtitle, title.c_str(), XmNiconName, title.c_str(), nullptr);
+    set_window_names(XtParent(w.box), login_title());
 
     CaptionLayout caption(w.box, "pw_cap", 15, 8, Args().add(XmNmarginWidth, 10).add(XmNmarginHeight, 10));
     Widget login_label = make_label(caption.form(), "login_label", cat_text(kDialogSet, 803, "Login:"));
@@ -78,6 +83,7 @@ void create_login_dialog(Widget parent, LoginSession& w)
     Widget okay = make_button(w.box, "okay_button", cat_text(kDialogSet, 805, "OK"));
     Widget cancel = make_button(w.box, "cancel_button", cat_text(kDialogSet, 806, "Cancel"));
     Widget help_button = make_button(w.box, "help_button", cat_text(kDialogSet, 807, "Help"));
+    set_answer_buttons(w.box, okay, cancel);
 
     XtPointer session = &w;
     XtAddCallback(okay, XmNactivateCallback, okay_cb, session);
@@ -104,6 +110,7 @@ int get_password_gui(RWCString& user, RWCString& password, Widget parent, XtAppC
     w.login = user;
     XtManageChild(w.box);
     XtRealizeWidget(XtParent(w.box));
+    set_window_names(XtParent(w.box), login_title());
     XmProcessTraversal(w.passwd_text, XmTRAVERSE_CURRENT);
     create_login_help(parent);
 

@@ -5,6 +5,6 @@
 #include <X11/Intrinsic.h>
 
 // Shows the dialog on parent and waits for the answer; true for Retry.
-// Closing the window counts as Cancel. After a cancelled login it shows
-// nothing and returns false.
+// Escape, closing the window and the box going away count as Cancel. After
+// a cancelled login it shows nothing and returns false.
 bool retry_dialog(Widget parent, XtAppContext context, const char* message, bool login_cancelled);

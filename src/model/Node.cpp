@@ -151,7 +151,6 @@ void Node::get_display_status()
         monitor_members.insert(monitor_members.end(), hidden.begin(), hidden.end());
         page.set_monitor(get_names_from_dn(visible), get_names_from_dn(hidden), max, rotation);
         page.show_array_section(false);
-        page.show_view_controls(true);
     } else if (QvTopoType::is_array(type)) {
         topo_node.get_array_visible_children(visible);
         topo_node.get_array_hidden_children(hidden);
@@ -165,12 +164,12 @@ void Node::get_display_status()
         topo_node.get_array_cell_size(cell);
         page.set_array(get_names_from_dn(visible), get_names_from_dn(hidden), orientation, columns, cell);
         page.show_monitor_section(false);
-        page.show_view_controls(true);
     } else {
-        page.show_view_controls(QvTopoType::is_view(type));
         page.show_monitor_section(false);
         page.show_array_section(false);
     }
+    // The background and map belong to views only.
+    page.show_view_controls(QvTopoType::is_view(type));
 }
 
 RWTValSlist<QvTopoNodeDn> Node::match_members(const RWTValSlist<RWCString>& names,

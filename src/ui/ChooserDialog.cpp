@@ -3,6 +3,7 @@
 #include <Xm/Xm.h>
 
 #include "gui/MemberCallback.hpp"
+#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
 #include "process/Catalogue.hpp"
@@ -13,6 +14,7 @@ void ChooserDialog::create(Widget parent, const char* name, int title_number, co
     ok_button_ = make_button(box, "ok_button", cat_text(kDialogSet, 405, "OK"));
     Widget cancel = make_button(box, "cancel_button", cat_text(kDialogSet, 406, "Cancel"));
     help_button_ = make_button(box, "help_button", cat_text(kDialogSet, 807, "Help"));
+    set_answer_buttons(box, ok_button_, cancel);
     work_form_ = make_form(box, "work_form");
     subset_list_.create(work_form_);
     subset_list_.manage();

@@ -6,6 +6,7 @@
 #include "agents/CurrentAgents.hpp"
 #include "gui/ListSelection.hpp"
 #include "gui/MemberCallback.hpp"
+#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
 #include "process/Catalogue.hpp"
@@ -18,6 +19,7 @@ void CmipDel::create(Widget parent, const char* name)
     Widget cancel = make_button(box, "cmip_del_cancel_button", cat_text(kToolSet, 157, "Cancel"));
     Widget help_button = make_button(box, "cmip_del_help_button", cat_text(kToolSet, 158, "Help"));
 
+    set_answer_buttons(box, ok_button_, cancel);
     Widget form = make_form(box, "cmip_del_form");
     list_ = make_titled_list(form, "cmip_del_label", cat_text(kToolSet, 159, "Select Entity to Delete"),
                              "cmip_del_list", 7, XmEXTENDED_SELECT);

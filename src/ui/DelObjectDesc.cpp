@@ -8,6 +8,7 @@
 
 #include "gui/ListSelection.hpp"
 #include "gui/MemberCallback.hpp"
+#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "gui/XmStr.hpp"
 #include "help/HelpLauncher.hpp"
@@ -25,6 +26,7 @@ void DelObjectDesc::create(Widget parent, const char* name)
     Widget cancel = make_button(box, "del_cancel_button", cat_text(kToolSet, 170, "Cancel"));
     Widget help_button = make_button(box, "del_help_button", cat_text(kToolSet, 171, "Help"));
 
+    set_answer_buttons(box, ok, cancel);
     Widget form = make_form(box, "del_form");
     del_list_ = make_titled_list(form, "del_label", cat_text(kToolSet, 172, "Select Number to Delete"),
                                  "del_list", 7, XmMULTIPLE_SELECT);

@@ -9,6 +9,7 @@
 #include "gui/BusyCursor.hpp"
 #include "gui/ListSelection.hpp"
 #include "gui/MemberCallback.hpp"
+#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "gui/WindowShow.hpp"
 #include "gui/XmStr.hpp"
@@ -28,6 +29,7 @@ void NamesSelection::create(Widget parent, const char* name)
     ok_button_ =
         make_button(box, "name_ok_button", cat_text(kToolSet, 161, "OK"), Args().add(XmNsensitive, False));
     Widget cancel = make_button(box, "name_cancel_button", cat_text(kToolSet, 162, "Cancel"));
+    set_answer_buttons(box, ok_button_, cancel);
     Widget form = make_form(box, "names_form");
     names_list_ = make_scrolled_list(form, "names_list", 7, XmSINGLE_SELECT);
     Args list_args;

@@ -4,6 +4,7 @@
 #include <Xm/ScrolledW.h>
 
 #include "gui/MemberCallback.hpp"
+#include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "help/HelpLauncher.hpp"
 #include "process/Catalogue.hpp"
@@ -23,6 +24,7 @@ void ObjectBrowser::create(Widget parent, const char* name)
     Widget close = make_button(box, "object_broser_close_btn", cat_text(kToolSet, 165, "Close"));
     Widget help_button = make_button(box, "object_browser_help_btn", cat_text(kToolSet, 166, "Help"));
 
+    set_answer_buttons(box, nullptr, close);
     Widget form = make_form(box, "mw_form", Args().add(XmNwidth, 500).add(XmNheight, 500));
     Args window_args;
     window_args.add(XmNscrollingPolicy, XmAUTOMATIC)

@@ -6,9 +6,16 @@
 #include <Xm/ScrolledW.h>
 #include <Xm/TabStack.h>
 
+#include "gui/ScrolledView.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "gui/XmStr.hpp"
 #include "process/Catalogue.hpp"
+
+namespace {
+
+constexpr Dimension kPageHeight = 300;
+
+}  // namespace
 
 void PropertyBook::create(Widget parent)
 {
@@ -23,7 +30,14 @@ void PropertyBook::create(Widget parent)
     tab_mgr_ = make_widget(xmTabStackWidgetClass, tab_form, "tab_mgr", tab_args);
 
     create_agent_page();
-    display_form_ = make_widget(xmRowColumnWidgetClass, add_page("display_scroll", 32, "Display"), "display_form");
+    // The display page's sections come and go in a column, which sizes
+    // itself to them; a form around it is what fills the view.
+    Widget display_work = make_form(add_page("display_scroll", 32, "Display"), "display_work");
+    display_form_ = make_widget(xmRowColumnWidgetClass, display_work, "display_form",
+                                Args()
+                                    .add(XmNtopAttachment, XmATTACH_FORM)
+                                    .add(XmNleftAttachment, XmATTACH_FORM)
+                                    .add(XmNrightAttachment, XmATTACH_FORM));
     coord_form_ = make_form(add_page("coord_scroll", 67, "Coordinates"), "coord_form");
     object_desc_form_ = make_form(add_page("descr_scroll", 77, "Stored Data"), "object_desc_form");
     Args rows_args;
@@ -37,8 +51,13 @@ Widget PropertyBook::add_page(const char* name, int label_number, const char* la
 {
     XmStr tab_label(cat_text(kToolSet, label_number, label));
     Args args;
-    args.add(XmNscrollingPolicy, XmAUTOMATIC).add(XmNtabLabelString, tab_label.get());
-    return make_widget(xmScrolledWindowWidgetClass, tab_mgr_, name, args);
+    // A page asks for no more height than a small window gives it (beyond
+    // that its view scrolls), so that the rows above it always get their own.
+    args.add(XmNscrollingPolicy, XmAUTOMATIC).add(XmNtabLabelString, tab_label.get()).add(XmNheight, kPageHeight);
+    Widget page = make_widget(xmScrolledWindowWidgetClass, tab_mgr_, name, args);
+    give_keys_to_focus(page);
+    fill_view(page);
+    return page;
 }
 
 void PropertyBook::create_agent_page()
@@ -116,9 +135,10 @@ void PropertyBook::create_configured_agents(Widget above)
         .add(XmNtopWidget, above)
         .add(XmNtopOffset, 8)
         .add(XmNleftAttachment, XmATTACH_FORM)
-        .add(XmNrightAttachment, XmATTACH_FORM);
-    // Start-up gives it its height; what is built inside later must not
-    // shrink it.
+        .add(XmNrightAttachment, XmATTACH_FORM)
+        .add(XmNbottomAttachment, XmATTACH_FORM);
+    // Start-up gives it its height, the page's extra room goes to it (and so
+    // to the table); what is built inside later must not shrink it.
     form2_args.add(XmNresizePolicy, XmRESIZE_GROW);
     agent_form2_ = make_form(agent_form_, "agent_form2", form2_args);
     Args title_args;

@@ -24,9 +24,11 @@ void TypeFrame::create(Widget parent)
     Widget form = make_form(frame_, "form1");
 
     Args pixmap_args;
+    // Nothing here is attached at the bottom: the row is as high as its
+    // tallest part, whatever the window's size, and the type button keeps
+    // its own height.
     pixmap_args.add(XmNtopAttachment, XmATTACH_FORM)
         .add(XmNleftAttachment, XmATTACH_FORM)
-        .add(XmNbottomAttachment, XmATTACH_FORM)
         .add(XmNleftOffset, 6)
         .add(XmNlabelType, XmPIXMAP)
         // Sized for a glyph from the start: a label that grew when the first
@@ -38,7 +40,6 @@ void TypeFrame::create(Widget parent)
 
     Args aligner_args;
     aligner_args.add(XmNtopAttachment, XmATTACH_FORM)
-        .add(XmNbottomAttachment, XmATTACH_FORM)
         .add(XmNleftAttachment, XmATTACH_WIDGET)
         .add(XmNleftWidget, type_pixmap_)
         .add(XmNrightAttachment, XmATTACH_FORM)

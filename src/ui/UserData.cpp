@@ -9,6 +9,7 @@
 #include <Xm/ScrolledW.h>
 
 #include "gui/MemberCallback.hpp"
+#include "gui/ScrolledView.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "gui/WindowShow.hpp"
 #include "process/Catalogue.hpp"
@@ -71,6 +72,7 @@ void UserData::create(Widget parent, const char* title)
         .add(XmNleftAttachment, XmATTACH_FORM)
         .add(XmNbottomAttachment, XmATTACH_FORM);
     Widget scroll = make_widget(xmScrolledWindowWidgetClass, form, "ud_scroll", scroll_args);
+    give_keys_to_focus(scroll);
     Widget row_col = make_widget(xmRowColumnWidgetClass, scroll, "ud_row_col");
     caption_ = std::make_unique<CaptionLayout>(row_col, "ud_caption", 10, 4, Args().add(XmNmarginHeight, 4));
     build_buttons(form, scroll);

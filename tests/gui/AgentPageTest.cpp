@@ -56,9 +56,6 @@ TEST_F(AgentPageTest, RouterAgentsAreRowsOfTheTable)
     EXPECT_EQ(std::string(XbaeMatrixGetColumnLabel(agent_table->get_table(), 2)), "Object Path");
     EXPECT_FALSE(XtIsSensitive(page_widget("change_button")));
     EXPECT_FALSE(XtIsSensitive(page_widget("delete_button")));
-    page_screenshot("agent_scroll", std::string(QV_GUI_TEST_OUTPUT_DIR) + "/agent-page.png");
-    scroll_to("agent_scroll", "change_button");
-    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/agent-page-buttons.png");
 }
 
 TEST_F(AgentPageTest, ApplyWritesTheAgentDnsBackUnchanged)

@@ -3,6 +3,10 @@
 // filter and the rights.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include <Xm/TextF.h>
 #include <Xm/Xm.h>
 
 #include "driver/Fixture.hpp"
@@ -12,6 +16,7 @@
 #include "driver/PageDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
+#include "gui/XtGlobals.hpp"
 #include "ui/CoordPage.hpp"
 
 namespace qv::gui {
@@ -42,7 +47,6 @@ TEST_F(CoordinatesPage, ShowsTheRouterAndWritesTypedValues)
     EXPECT_EQ(field("ewdd"), "0");
     EXPECT_EQ(field("ewmm"), "7");
     EXPECT_TRUE(is_set(page_widget("westbutton")));
-    page_screenshot("coord_scroll", std::string(QV_GUI_TEST_OUTPUT_DIR) + "/coord-page.png");
 
     set_text(page_widget("xvaltextfield"), "120");
     set_text(page_widget("yvaltextfield"), "75");
@@ -187,6 +191,35 @@ TEST_F(CoordinatesPage, FieldsTakeOnlyDigitsAndPoints)
     EXPECT_EQ(text_of(seconds), "1.5.");
     // Typing alone is no change: Apply compares the values.
     EXPECT_FALSE(coord_page->changed());
+}
+
+// The keyboard through the X server, into a field of a scrolled page: the
+// page's view must not take Home and End for itself.
+TEST_F(CoordinatesPage, EditingKeysWorkInPageFieldsAndStoredDataCells)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+    ASSERT_TRUE(give_focus(root_widget));
+    const auto edit = [](Widget field, std::vector<std::string> keys, const char* typed) {
+        XmProcessTraversal(field, XmTRAVERSE_CURRENT);
+        keys.insert(keys.begin(), "key");
+        xdotool(keys);
+        xdotool({"type", typed});
+        return text_of(field);
+    };
+    show_page("coord_scroll");
+    Widget x = page_widget("xvaltextfield");
+    XmTextFieldSetInsertionPosition(x, 0);
+    EXPECT_EQ(edit(x, {"End"}, "9"), "609");
+    EXPECT_EQ(edit(x, {"Home", "Right", "Delete"}, "1"), "619");
+    EXPECT_EQ(edit(x, {"End", "BackSpace", "shift+Home", "Delete"}, "7"), "7");
+
+    show_page("descr_scroll");
+    Widget cell = table_fields(stored_table("contact")).front();
+    scroll_to("descr_scroll", "contact");
+    XmTextFieldSetInsertionPosition(cell, 0);
+    EXPECT_EQ(edit(cell, {"End"}, "!"), "Lab desk!");
+    EXPECT_EQ(edit(cell, {"Home", "shift+End", "Delete"}, "x"), "x");
 }
 
 TEST_F(CoordinatesPage, HemisphereChangeMarksThePageChanged)

@@ -2,6 +2,8 @@
 // selection dialogs and the file chooser, on a display of their own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include <Xm/Xm.h>
 
 #include "driver/GuiDriver.hpp"
+#include "driver/MainWindowDriver.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/ErrDialogBox.hpp"
 #include "gui/FileChooser.hpp"
@@ -28,6 +31,8 @@
 
 namespace qv::gui {
 namespace {
+
+int* answered_count = nullptr;
 
 class Dialogs : public ToolTest {
 protected:
@@ -160,12 +165,64 @@ TEST_F(Dialogs, ErrorDialogsOpenedOverEachOtherCloseInTurn)
     EXPECT_EQ(error_box, nullptr);
 }
 
-TEST_F(Dialogs, ClosingTheErrorDialogFromTheWindowManagerEndsItsWait)
+// Its only button answers it, whichever way it goes: the window manager's
+// close, Escape, Return.
+TEST_F(Dialogs, ErrorDialogEndsItsWaitAsItsOkWhicheverWayItGoes)
 {
+    int answers = 0;
+    const auto count_ok = [](Widget widget, XtPointer client_data, XtPointer call_data) {
+        ++*static_cast<int*>(answered_count);
+        cancel_error(widget, client_data, call_data);
+    };
+    answered_count = &answers;
     on_widget("ErrorDialog", [](Widget box) { send_wm_delete(XtParent(box)); });
-    error_dialog(shell_, "Invalid Id", cancel_error, cancel_error);
+    error_dialog(shell_, "Invalid Id", count_ok, cancel_error);
+    EXPECT_EQ(answers, 1);
     EXPECT_EQ(error_box, nullptr);
-    EXPECT_FALSE(pump_until([] { return find_widget("ErrorDialog") != nullptr; }, 0.2));
+    for (const char* key : {"Escape", "Return"}) {
+        on_widget("ErrorDialog", [key](Widget box) {
+            give_focus(XtParent(box));
+            xdotool({"key", key});
+        });
+        error_dialog(shell_, "Invalid Id", count_ok, cancel_error);
+    }
+    EXPECT_EQ(answers, 3);
+    EXPECT_EQ(find_widget("ErrorDialog"), nullptr);
+}
+
+TEST_F(Dialogs, LongMessageIsWrappedToFitTheScreenWithEveryButton)
+{
+    ErrDialogBox box(shell_, ("Connection to " + std::string(1000, 'h') + " refused").c_str(), error_box_texts());
+    box.manage_button(CANCEL_BUTTON);
+    box.manage();
+    Widget shell = XtParent(box.getwidget());
+    ASSERT_TRUE(pump_until([&] { return is_viewable(shell); }));
+    const int screen_width = WidthOfScreen(XtScreen(shell));
+    for (unsigned char child : {XmDIALOG_OK_BUTTON, XmDIALOG_CANCEL_BUTTON}) {
+        Widget button = XmMessageBoxGetChild(box.getwidget(), child);
+        Position x = 0, y = 0;
+        Dimension width = 0;
+        XtVaGetValues(button, XmNwidth, &width, nullptr);
+        XtTranslateCoords(button, 0, 0, &x, &y);
+        EXPECT_LE(x + width, screen_width) << XtName(button);
+    }
+    // All of it, over several lines (the blanks at line ends dropped).
+    const auto letters = [](std::string text) {
+        text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\n'; }),
+                   text.end());
+        return text;
+    };
+    EXPECT_EQ(letters(message_lines(box.getwidget())), "Connectionto" + std::string(1000, 'h') + "refused");
+    XmString message = nullptr;
+    XtVaGetValues(box.getwidget(), XmNmessageString, &message, nullptr);
+    EXPECT_GT(XmStringLineCount(message), 2);
+    XmStringFree(message);
+
+    // A text taller than the screen is cut with an ellipsis.
+    box.setmessage(std::string(200000, 'x').c_str());
+    XtVaGetValues(box.getwidget(), XmNmessageString, &message, nullptr);
+    EXPECT_LT(XmStringHeight(nullptr, message), 0u + HeightOfScreen(XtScreen(shell)));
+    XmStringFree(message);
 }
 
 // A stored-data group with numbered entries, recording what it was told.
@@ -228,18 +285,31 @@ TEST_F(Dialogs, DeleteDescriptionOkDeletesAndCloses)
     EXPECT_FALSE(XtIsManaged(dialog.del_template()));
 }
 
-TEST_F(Dialogs, DeleteDescriptionCancelDeletesNothing)
+// Cancel, Escape and the window manager's close all delete nothing, and the
+// dialog can be shown again after each.
+TEST_F(Dialogs, DeleteDescriptionCancelledAnyWayDeletesNothing)
 {
     DelObjectDesc dialog;
     dialog.create(shell_);
     FakeGroup group(3);
     current_user_data = &group;
     dialog.fill_list(3);
-    dialog.xd_show();
-    XmListSelectPos(dialog.del_list(), 1, False);
-    activate(find_widget_in(dialog.shell(), "del_cancel_button"));
+    const std::vector<std::function<void()>> cancels = {
+        [&] { activate(find_widget_in(dialog.shell(), "del_cancel_button")); },
+        [&] {
+            give_focus(dialog.shell());
+            xdotool({"key", "Escape"});
+        },
+        [&] { send_wm_delete(dialog.shell()); },
+    };
+    for (const auto& cancel : cancels) {
+        dialog.xd_show();
+        ASSERT_TRUE(pump_until([&] { return is_viewable(dialog.del_list()); }));
+        XmListSelectPos(dialog.del_list(), 1, False);
+        cancel();
+        EXPECT_TRUE(pump_until([&] { return !XtIsManaged(dialog.del_template()); }));
+    }
     EXPECT_EQ(group.removed, (std::vector<int>{-1}));
-    EXPECT_FALSE(XtIsManaged(dialog.del_template()));
 }
 
 TEST_F(Dialogs, PathNamesAreListedOnceEach)
@@ -271,6 +341,14 @@ TEST_F(Dialogs, NameSelectionOkOnlyWithASelectionAndBothButtonsAnswer)
     activate(dialog.name_ok_button());
     EXPECT_EQ(answer, 1);
     EXPECT_FALSE(XtIsManaged(dialog.xd_dialogwidget()));
+
+    // Closed from the window manager, it answers as Cancel.
+    answer = 0;
+    display_pathnames({"World/Lab/twin"});
+    ASSERT_TRUE(pump_until([&] { return is_viewable(dialog.names_list()); }));
+    send_wm_delete(dialog.xd_rootwidget());
+    EXPECT_TRUE(pump_until([] { return answer == 1; }));
+    EXPECT_FALSE(XtIsManaged(dialog.xd_dialogwidget()));
     names_dialog = nullptr;
 }
 
@@ -285,13 +363,29 @@ int remember_choice(void* name)
     return 0;
 }
 
-TEST_F(Dialogs, FileChooserHandsTheSelectionToItsCallback)
+// Each list is at least as wide as its title, whatever the directory.
+void expect_titles_fit(Widget box)
+{
+    for (auto [list, title] : {std::pair{XmDIALOG_DIR_LIST, XmDIALOG_DIR_LIST_LABEL},
+                               std::pair{XmDIALOG_LIST, XmDIALOG_LIST_LABEL}}) {
+        Widget label = XmFileSelectionBoxGetChild(box, title);
+        XtWidgetGeometry wanted{};
+        XtQueryGeometry(label, nullptr, &wanted);
+        Dimension shown = 0;
+        XtVaGetValues(XtParent(XmFileSelectionBoxGetChild(box, list)), XmNwidth, &shown, nullptr);
+        EXPECT_GE(shown, wanted.width) << label_of(label);
+    }
+}
+
+TEST_F(Dialogs, FileChooserHandsTheSelectionToItsCallbackAndClosesAsCancel)
 {
     qv::test::TempDir dir;
     dir.write_file("europe.map", "x");
     ASSERT_EQ(first_fchooser, 1);
     first_fchooser = 0;
-    create_file_chooser_shell(shell_, file_chooser_texts());
+    FileChooserTexts texts = file_chooser_texts();
+    texts.directories = "Directories of the map files";
+    create_file_chooser_shell(shell_, texts);
     Widget box = fchooser_getwidget();
     EXPECT_EQ(XtName(box), std::string("file_chooser"));
     EXPECT_EQ(shell_title(box), "Select File");
@@ -308,9 +402,20 @@ TEST_F(Dialogs, FileChooserHandsTheSelectionToItsCallback)
     EXPECT_FALSE(XtIsManaged(box));
 
     fchooser_setup(GET_FILENAME_ONLY, remember_choice);
+    ASSERT_TRUE(pump_until([&] { return is_viewable(box); }));
+    expect_titles_fit(box);
     press_box_button(box, XmDIALOG_CANCEL_BUTTON);
     EXPECT_EQ(chosen_calls, 1);
     EXPECT_FALSE(XtIsManaged(box));
+
+    // Closed from the window manager it goes as Cancel does, and opens again.
+    fchooser_setup(GET_FILENAME_ONLY, remember_choice);
+    ASSERT_TRUE(pump_until([&] { return is_viewable(box); }));
+    send_wm_delete(XtParent(box));
+    EXPECT_TRUE(pump_until([&] { return !XtIsManaged(box); }));
+    fchooser_setup(GET_FILENAME_ONLY, remember_choice);
+    EXPECT_TRUE(pump_until([&] { return is_viewable(box); }));
+    EXPECT_EQ(chosen_calls, 1);
 }
 
 }  // namespace

@@ -13,11 +13,15 @@
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
+#include "driver/PageDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
+#include "gui/Table.hpp"
+#include "gui/XtGlobals.hpp"
 #include "model/ModelContext.hpp"
 #include "model/NodeList.hpp"
 #include "support/TempDir.hpp"
+#include "ui/AgentPage.hpp"
 #include "ui/Apply.hpp"
 #include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
@@ -108,6 +112,60 @@ TEST_F(HeaderTypes, LegalChangeRebuildsTheStoredDataAndApplyStoresTheType)
     EXPECT_EQ(stored(*server, "16", "typeName"), "Switch");
     EXPECT_EQ(header->type_changed(), 0);
     EXPECT_EQ(exit_tolvar, 1);
+}
+
+// Clicks the middle of widget through the X server.
+void click(Widget widget)
+{
+    Dimension width = 0, height = 0;
+    XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
+    Position x = 0, y = 0;
+    XtTranslateCoords(widget, static_cast<Position>(width / 2), static_cast<Position>(height / 2), &x, &y);
+    xdotool({"mousemove", std::to_string(x), std::to_string(y), "click", "1"});
+}
+
+TEST_F(HeaderTypes, ClicksOpenTheMenuAndPickATypeWhoseGlyphIsDrawn)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+    ASSERT_TRUE(pump_until([] { return is_viewable(root_widget); }));
+    Widget glyph = object_config_tool->type_frame().type_pixmap();
+    const std::vector<unsigned long> router_glyph = pixels_of(glyph);
+
+    click(object_config_tool->type_frame().type_menu_cascade());
+    ASSERT_TRUE(pump_until([] { return is_viewable(object_config_tool->type_frame().type_pulldown()); }, 10));
+    click(type_button("Switch"));
+    EXPECT_EQ(type_label(), "Switch");
+    EXPECT_EQ(header->type_changed(), 1);
+    EXPECT_NE(pixels_of(glyph), router_glyph);
+}
+
+// Smaller or larger, the type button keeps its height; below its natural
+// size the page scrolls, above it the agent table takes the width.
+TEST_F(HeaderTypes, AtAnySizeTheTypeButtonKeepsItsHeightAndThePageTakesTheRoom)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+    ASSERT_TRUE(pump_until([] { return is_viewable(root_widget); }));
+    show_page("agent_scroll");
+    const auto size = [](Widget widget) {
+        Dimension width = 0, height = 0;
+        XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
+        return std::pair{width, height};
+    };
+    Widget type = object_config_tool->type_frame().type_menu_cascade();
+    Widget table = agent_table->get_table();
+    const auto type_natural = size(type);
+    const auto table_natural = size(table);
+    Widget scroll_bar = nullptr;
+    XtVaGetValues(page_widget("agent_scroll"), XmNverticalScrollBar, &scroll_bar, nullptr);
+
+    resize_window(root_widget, 520, 600);
+    EXPECT_EQ(size(type).second, type_natural.second);
+    EXPECT_TRUE(scroll_bar && is_viewable(scroll_bar));
+    resize_window(root_widget, 1000, 950);
+    EXPECT_EQ(size(type).second, type_natural.second);
+    EXPECT_GT(size(table).first, table_natural.first + 300);
 }
 
 TEST_F(HeaderTypes, PickingTheCurrentTypeAgainKeepsTheStoredDataAsEdited)

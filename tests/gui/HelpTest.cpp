@@ -5,22 +5,30 @@
 #include <csignal>
 #include <cstdio>
 #include <dirent.h>
+#include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
+#include <X11/IntrinsicP.h>
 #include <X11/Xutil.h>
 
 #include "HelpFile.hpp"
+#include "ViewerWindow.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/ToolSession.hpp"
+#include "driver/Keyboard.hpp"
 #include "driver/ToolTest.hpp"
+#include "gui/XmStr.hpp"
 #include "gui/XtGlobals.hpp"
 #include "help/HelpLauncher.hpp"
 #include "help/HelpRecord.hpp"
 #include "help/HelpRootProperty.hpp"
 #include "help/XtHelp.hpp"
+#include "main/LoginDialog.hpp"
 #include "support/TempDir.hpp"
 #include "ui/AgentConfigDialog.hpp"
 #include "ui/ObjectConfig.hpp"
@@ -144,6 +152,93 @@ TEST_F(Help, TerminateWithoutAViewerSendsNothing)
     HelpRootProperty property(display);
     EXPECT_TRUE(property.read().empty());
     EXPECT_EQ(viewer_children(), 0);
+}
+
+// Help in the login dialog shows the login topic and leaves the dialog up:
+// the login goes on after it.
+TEST_F(Help, LoginHelpShowsItsTopicAndLeavesTheDialogUp)
+{
+    auto server = start_server(true);
+    bool still_up = false;
+    on_widget("template", [&](Widget box) {
+        activate(find_widget_in(box, "help_button"));
+        const std::string title = "Help: " + topic_title(kLoginHelpTopic);
+        EXPECT_TRUE(pump_until([&] { return viewer_window() && window_name(viewer_window()) == title; }))
+            << window_name(viewer_window());
+        still_up = is_viewable(box);
+        set_text(find_widget_in(box, "login_text"), "admin");
+        type_text(find_widget_in(box, "passwd_text"), "admin");
+        activate(find_widget_in(box, "okay_button"));
+    });
+    start_tool({}, server.get());
+    EXPECT_TRUE(still_up);
+    EXPECT_TRUE(XtIsRealized(root_widget));
+    login_help->terminate();
+    EXPECT_TRUE(pump_until([] { return login_help->viewer_pid() == 0; }));
+}
+
+// The viewer itself, on the tool's display: paragraphs wrapped to the text's
+// width, lines that begin with two blanks exactly as they stand, and a topic
+// list that shows whole titles up to its widest, scrolling beyond.
+TEST_F(Help, ViewerWrapsParagraphsOnlyAndFitsItsTopicList)
+{
+    auto server = start_server(false);
+    start_tool({}, server.get());
+    static char name[] = "hyperhelp";
+    static char* argv[] = {name, nullptr};
+    ViewerWindow viewer(1);
+    viewer.create(display, 1, argv);
+    XtRealizeWidget(viewer.shell());
+    ViewerCommand command;
+    command.kind = ViewerCommand::ShowTopic;
+    command.file = tool_home() + "/help/qv_help.hlp";
+    command.topic = kLoginHelpTopic;
+    viewer.execute(command);
+    settle();
+
+    HelpFile file;
+    ASSERT_TRUE(file.load(command.file));
+    const HelpTopic& topic = *file.find(kLoginHelpTopic);
+    Widget text = find_widget_in(viewer.shell(), "topic_text");
+    // A narrow window wraps the paragraphs again, to its new width.
+    XResizeWindow(display, XtWindow(viewer.shell()), 560, 400);
+    pump_until([&] { return viewer.shell()->core.width == 560; });
+    settle();
+    Boolean wraps = True;
+    XmRenderTable text_fonts = nullptr;
+    XtVaGetValues(text, XmNwordWrap, &wraps, XmNrenderTable, &text_fonts, nullptr);
+    EXPECT_FALSE(wraps) << "the text must not wrap the lines shown as they stand";
+    std::istringstream shown(text_of(text));
+    std::size_t preformatted_shown = 0;
+    for (std::string line; std::getline(shown, line);) {
+        const auto is_line = [&](const HelpBlock& block) { return block.preformatted && block.text == line; };
+        XmStr drawn(line);
+        if (std::any_of(topic.blocks.begin(), topic.blocks.end(), is_line))
+            ++preformatted_shown;
+        else
+            EXPECT_LT(XmStringWidth(text_fonts, drawn.get()), text->core.width) << line;
+    }
+    EXPECT_EQ(preformatted_shown, static_cast<std::size_t>(std::count_if(
+                                      topic.blocks.begin(), topic.blocks.end(),
+                                      [](const HelpBlock& block) { return block.preformatted; })));
+
+    Widget list = find_widget_in(viewer.shell(), "topic_list");
+    Dimension list_width = 0;
+    XtVaGetValues(list, XmNwidth, &list_width, nullptr);
+    XmRenderTable fonts = nullptr;
+    XtVaGetValues(list, XmNrenderTable, &fonts, nullptr);
+    Dimension widest = 0;
+    for (const HelpTopic& each : file.topics()) {
+        XmStr title(each.title);
+        widest = std::max(widest, XmStringWidth(fonts, title.get()));
+    }
+    if (widest < 320) {
+        EXPECT_GT(list_width, widest);
+    } else {
+        Widget scroll_bar = nullptr;
+        XtVaGetValues(XtParent(list), XmNhorizontalScrollBar, &scroll_bar, nullptr);
+        EXPECT_TRUE(scroll_bar && XtIsManaged(scroll_bar)) << "titles wider than the list scroll";
+    }
 }
 
 TEST_F(Help, MissingHelpFileIsReportedOnStandardError)

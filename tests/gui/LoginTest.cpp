@@ -16,6 +16,13 @@
 namespace qv::gui {
 namespace {
 
+// Escape typed into the focused dialog, through the X server.
+void press_escape(Widget box)
+{
+    give_focus(XtParent(box));
+    xdotool({"key", "Escape"});
+}
+
 using LoginDialog = ToolTest;
 
 TEST_F(LoginDialog, RightPasswordConnectsAndOpensTheMainWindow)
@@ -106,38 +113,40 @@ TEST_F(LoginDialog, WrongPasswordOffersRetryWhichAsksAgain)
     EXPECT_TRUE(XtIsRealized(root_widget));
 }
 
-TEST_F(LoginDialog, CancelEndsWithStatusZeroAndNoRetryDialog)
+TEST_F(LoginDialog, CancelOrEscapeEndsWithStatusZeroAndNoRetryDialog)
 {
     auto server = start_server(true);
-    EXPECT_EXIT(
-        {
-            report_exit_status();
-            on_widget("template", [](Widget box) { activate(find_widget_in(box, "cancel_button")); });
-            on_widget("ErrorDialog", [](Widget box) {
-                ++dialogs_seen;
-                press_box_button(box, XmDIALOG_CANCEL_BUTTON);
-            });
-            start_tool({}, server.get());
-        },
-        testing::ExitedWithCode(0), "exit status 0, dialogs seen 0");
+    for (void (*answer)(Widget) : {+[](Widget box) { activate(find_widget_in(box, "cancel_button")); }, press_escape})
+        EXPECT_EXIT(
+            {
+                report_exit_status();
+                on_widget("template", answer);
+                on_widget("ErrorDialog", [](Widget box) {
+                    ++dialogs_seen;
+                    press_box_button(box, XmDIALOG_CANCEL_BUTTON);
+                });
+                start_tool({}, server.get());
+            },
+            testing::ExitedWithCode(0), "exit status 0, dialogs seen 0");
 }
 
 using RetryDialog = ToolTest;
 
-TEST_F(RetryDialog, CancelAfterARefusedConnectionEndsWithStatusZero)
+TEST_F(RetryDialog, CancelOrEscapeAfterARefusedConnectionEndsWithStatusZero)
 {
     const std::string port = std::to_string(unused_port());
-    EXPECT_EXIT(
-        {
-            report_exit_status();
-            on_widget("ErrorDialog", [](Widget box) {
-                ++dialogs_seen;
-                if (shell_title(box) == "Error: Connection failed" && !message_of(box).empty())
-                    press_box_button(box, XmDIALOG_CANCEL_BUTTON);
-            });
-            start_tool({}, nullptr, {{"QV_PORT", port}, {"QV_SERVER", "localhost"}});
-        },
-        testing::ExitedWithCode(0), "exit status 0, dialogs seen 1");
+    for (void (*answer)(Widget) : {+[](Widget box) { press_box_button(box, XmDIALOG_CANCEL_BUTTON); }, press_escape})
+        EXPECT_EXIT(
+            {
+                report_exit_status();
+                on_widget("ErrorDialog", [answer](Widget box) {
+                    ++dialogs_seen;
+                    if (shell_title(box) == "Error: Connection failed" && !message_of(box).empty())
+                        answer(box);
+                });
+                start_tool({}, nullptr, {{"QV_PORT", port}, {"QV_SERVER", "localhost"}});
+            },
+            testing::ExitedWithCode(0), "exit status 0, dialogs seen 1");
 }
 
 TEST_F(RetryDialog, RetryAfterTheFifthFailureGivesUp)

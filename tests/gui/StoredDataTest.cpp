@@ -84,9 +84,6 @@ TEST_F(StoredDataPage, EveryShapeOfTheRouterIsShown)
               "Asset.tag - XNL Backward Compatibility Data");
     EXPECT_EQ(table_values(stored_table("supportLevel")), Texts{"business"});
     EXPECT_TRUE(object_page->changed());  // shown once, written at every Apply
-    page_screenshot("descr_scroll", std::string(QV_GUI_TEST_OUTPUT_DIR) + "/stored-data-page.png");
-    scroll_to("descr_scroll", "interfaces");
-    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/stored-data-interfaces.png");
 }
 
 TEST_F(StoredDataPage, UnchangedTablesAreWrittenBackAsTheyWere)
@@ -154,7 +151,6 @@ TEST_F(StoredDataPage, DeletedGroupsAreRenumberedAndStored)
     EXPECT_EQ(list_items(list), (Texts{"1", "2", "3", "4"}));
     EXPECT_EQ(shell_title(del_obj_desc_dialog->shell()), "Object Properties: Delete ipAddresses");
     EXPECT_TRUE(pump_until([&] { return is_viewable(list); }, 10));
-    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/stored-data-delete-dialog.png");
 
     select_position(list, 1);
     select_position(list, 3);

@@ -42,7 +42,7 @@ void strip_cr(std::string& line)
 
 }  // namespace
 
-std::string HelpTopic::body_text() const
+std::string blocks_text(const std::vector<HelpBlock>& blocks, const ParagraphShaper& shape)
 {
     std::string text;
     bool previous_preformatted = false;
@@ -50,7 +50,7 @@ std::string HelpTopic::body_text() const
         const HelpBlock& block = blocks[i];
         if (i > 0)
             text += (block.preformatted && previous_preformatted) ? "\n" : "\n\n";
-        text += block.text;
+        text += block.preformatted || !shape ? block.text : shape(block.text);
         previous_preformatted = block.preformatted;
     }
     return text;

@@ -3,6 +3,7 @@
 // stand, and links to other topics.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,6 +12,14 @@ struct HelpBlock {
     bool preformatted = false;  // a line that began with two blanks
     std::string text;           // a paragraph's lines joined with blanks
 };
+
+// Turns a paragraph into the lines it is shown as (the viewer wraps them to
+// its width); without one a paragraph is one line.
+using ParagraphShaper = std::function<std::string(const std::string&)>;
+
+// Blocks as the viewer shows them: paragraphs separated by blank lines,
+// preformatted lines one under the other, exactly as they stand.
+std::string blocks_text(const std::vector<HelpBlock>& blocks, const ParagraphShaper& shape = {});
 
 struct HelpLink {
     int topic = 0;
@@ -23,8 +32,8 @@ struct HelpTopic {
     std::vector<HelpBlock> blocks;
     std::vector<HelpLink> links;
 
-    // The body as the viewer shows it: paragraphs separated by blank lines.
-    std::string body_text() const;
+    // The body as blocks_text shows it.
+    std::string body_text(const ParagraphShaper& shape = {}) const { return blocks_text(blocks, shape); }
 };
 
 class HelpFile {

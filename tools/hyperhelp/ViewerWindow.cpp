@@ -1,5 +1,6 @@
 #include "ViewerWindow.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,16 +13,39 @@
 #include <Xm/TextF.h>
 
 #include "gui/CloseHandler.hpp"
+#include "gui/TextWrap.hpp"
 #include "gui/WidgetMaker.hpp"
+#include "gui/XmStr.hpp"
 
 namespace {
 
-const char* const kHelpOnText =
-    "This window shows the help of the object properties tool.\n\n"
-    "Pick a topic in the list on the left, or follow a link under \"See also\". "
-    "Back returns to the topic shown before; Contents shows every topic of the help file.\n\n"
-    "To search, type one or more words into the field next to Search and press Return or Search: "
-    "the topics that contain all the words are listed under \"Matches\".";
+const std::vector<HelpBlock> kHelpOnText = {
+    {false, "This window shows the help of the object properties tool."},
+    {false, "Pick a topic in the list on the left, or follow a link under \"See also\". "
+            "Back returns to the topic shown before; Contents shows every topic of the help file."},
+    {false, "To search, type one or more words into the field next to Search and press Return or Search: "
+            "the topics that contain all the words are listed under \"Matches\"."},
+};
+
+// The topic list is as wide as its longest title, within these bounds; a
+// longer title scrolls.
+constexpr Dimension kMinListWidth = 160;
+constexpr Dimension kMaxListWidth = 320;
+
+std::vector<HelpBlock> paragraph(const std::string& text) { return {HelpBlock{false, text}}; }
+
+int text_width(XmRenderTable fonts, const std::string& text)
+{
+    XmStr drawn(text);
+    return static_cast<int>(XmStringWidth(fonts, drawn.get()));
+}
+
+XmRenderTable render_table_of(Widget widget)
+{
+    XmRenderTable fonts = nullptr;
+    XtVaGetValues(widget, XmNrenderTable, &fonts, nullptr);
+    return fonts;
+}
 
 Widget make_button(Widget parent, const char* name, const char* label, XtCallbackProc callback, XtPointer data)
 {
@@ -35,7 +59,7 @@ Widget make_button(Widget parent, const char* name, const char* label, XtCallbac
 void ViewerWindow::create(Display* display, int argc, char** argv)
 {
     shell_ = XtVaAppCreateShell("hyperhelp", "HyperHelp", applicationShellWidgetClass, display, XmNargc, argc,
-                                XmNargv, argv, XmNwidth, 720, XmNheight, 520, XmNtitle, "Help", nullptr);
+                                XmNargv, argv, XmNwidth, 860, XmNheight, 560, XmNtitle, "Help", nullptr);
     close_callback(shell_, close_cb, this);
 
     Widget form = XtVaCreateManagedWidget("viewer_form", xmFormWidgetClass, shell_, XmNmarginWidth, 6,
@@ -64,10 +88,11 @@ void ViewerWindow::create_panes(Widget form, Widget top)
                                            XmALIGNMENT_BEGINNING, XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget,
                                            top, XmNtopOffset, 6, XmNleftAttachment, XmATTACH_FORM,
                                            XmNrightAttachment, XmATTACH_FORM, nullptr);
-    // Fixed widths: long titles must not push the text off the window.
+    // A width of its own (fill_topic_list sets it): long titles scroll
+    // rather than push the text off the window.
     Arg list_args[2];
     XtSetArg(list_args[0], XmNlistSizePolicy, XmCONSTANT);
-    XtSetArg(list_args[1], XmNwidth, 220);
+    XtSetArg(list_args[1], XmNwidth, kMinListWidth);
     topic_list_ = XmCreateScrolledList(form, const_cast<char*>("topic_list"), list_args, 2);
     XtVaSetValues(topic_list_, XmNselectionPolicy, XmBROWSE_SELECT, XmNvisibleItemCount, 20, nullptr);
     XtVaSetValues(XtParent(topic_list_), XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, title_label_,
@@ -87,12 +112,15 @@ void ViewerWindow::create_panes(Widget form, Widget top)
                                            XtParent(topic_list_), XmNleftOffset, 6, XmNbottomAttachment,
                                            XmATTACH_WIDGET, XmNbottomWidget, XtParent(link_list_), nullptr);
 
+    // The viewer wraps paragraphs itself (render_body): lines shown as they
+    // stand must not be wrapped, and scroll when they are wider than the text.
     Arg args[4];
     XtSetArg(args[0], XmNeditMode, XmMULTI_LINE_EDIT);
     XtSetArg(args[1], XmNeditable, False);
-    XtSetArg(args[2], XmNwordWrap, True);
-    XtSetArg(args[3], XmNscrollHorizontal, False);
+    XtSetArg(args[2], XmNwordWrap, False);
+    XtSetArg(args[3], XmNscrollHorizontal, True);
     text_ = XmCreateScrolledText(form, const_cast<char*>("topic_text"), args, 4);
+    XtAddEventHandler(text_, StructureNotifyMask, False, text_resized, this);
     XtVaSetValues(XtParent(text_), XmNtopAttachment, XmATTACH_WIDGET, XmNtopWidget, title_label_, XmNtopOffset, 6,
                   XmNleftAttachment, XmATTACH_WIDGET, XmNleftWidget, XtParent(topic_list_), XmNleftOffset, 6,
                   XmNrightAttachment, XmATTACH_FORM, XmNbottomAttachment, XmATTACH_WIDGET, XmNbottomWidget,
@@ -148,9 +176,20 @@ bool ViewerWindow::use_file(const std::string& file)
 void ViewerWindow::fill_topic_list()
 {
     std::vector<std::string> titles;
-    for (const HelpTopic& topic : file_.topics())
+    int widest = 0;
+    XmRenderTable fonts = render_table_of(topic_list_);
+    for (const HelpTopic& topic : file_.topics()) {
         titles.push_back(topic.title);
+        if (fonts)
+            widest = std::max(widest, text_width(fonts, topic.title));
+    }
     set_list_items(topic_list_, titles);
+    Dimension margin_width = 0, highlight = 0, shadow = 0;
+    XtVaGetValues(topic_list_, XmNlistMarginWidth, &margin_width, XmNhighlightThickness, &highlight,
+                  XmNshadowThickness, &shadow, nullptr);
+    const int wanted = widest + 2 * (margin_width + highlight + shadow) + 4;
+    XtVaSetValues(topic_list_, XmNwidth,
+                  static_cast<Dimension>(std::clamp(wanted, int{kMinListWidth}, int{kMaxListWidth})), nullptr);
 }
 
 void ViewerWindow::show_topic(int number, bool remember)
@@ -160,7 +199,7 @@ void ViewerWindow::show_topic(int number, bool remember)
         show_error("There is no topic " + std::to_string(number) + " in " + file_.path() + ".");
         return;
     }
-    show_page(Page{topic->title, topic->body_text(), topic->links.empty() ? "" : "See also:", topic->links});
+    show_page(Page{topic->title, topic->blocks, topic->links.empty() ? "" : "See also:", topic->links});
     const int position = static_cast<int>(topic - file_.topics().data()) + 1;
     XmListSelectPos(topic_list_, position, False);
     XmListSetBottomPos(topic_list_, position);
@@ -171,9 +210,9 @@ void ViewerWindow::show_topic(int number, bool remember)
 
 void ViewerWindow::show_contents()
 {
-    Page page{"Contents", "", "Topics:", {}};
+    Page page{"Contents", {}, "Topics:", {}};
     for (const HelpTopic& topic : file_.topics()) {
-        page.body += topic.title + "\n";
+        page.body.push_back(HelpBlock{true, topic.title});
         page.links.push_back(HelpLink{topic.number, topic.title});
     }
     show_page(page);
@@ -183,7 +222,7 @@ void ViewerWindow::show_help_on() { show_page(Page{"Using Help", kHelpOnText, ""
 
 void ViewerWindow::show_search_page()
 {
-    show_page(Page{"Search", "Type one or more words into the search field and press Return.", "", {}});
+    show_page(Page{"Search", paragraph("Type one or more words into the search field and press Return."), "", {}});
     XmProcessTraversal(search_text_, XmTRAVERSE_CURRENT);
 }
 
@@ -192,11 +231,12 @@ void ViewerWindow::run_search()
     char* text = XmTextFieldGetString(search_text_);
     const std::string query = text ? text : "";
     XtFree(text);
-    Page page{"Search: " + query, "", "Matches:", {}};
+    Page page{"Search: " + query, {}, "Matches:", {}};
     for (const HelpTopic* topic : file_.search(query))
         page.links.push_back(HelpLink{topic->number, topic->title});
-    page.body = page.links.empty() ? "No topic contains \"" + query + "\"."
-                                   : std::to_string(page.links.size()) + " topic(s) contain \"" + query + "\".";
+    page.body = paragraph(page.links.empty()
+                              ? "No topic contains \"" + query + "\"."
+                              : std::to_string(page.links.size()) + " topic(s) contain \"" + query + "\".");
     show_page(page);
 }
 
@@ -204,8 +244,8 @@ void ViewerWindow::show_page(const Page& page)
 {
     set_label_text(title_label_, page.title.c_str());
     XtVaSetValues(shell_, XmNtitle, ("Help: " + page.title).c_str(), nullptr);
-    XmTextSetString(text_, const_cast<char*>(page.body.c_str()));
-    XmTextShowPosition(text_, 0);
+    body_ = page.body;
+    render_body();
     set_label_text(links_label_, page.links_label.c_str());
     links_ = page.links;
     std::vector<std::string> texts;
@@ -214,7 +254,35 @@ void ViewerWindow::show_page(const Page& page)
     set_list_items(link_list_, texts);
 }
 
-void ViewerWindow::show_error(const std::string& message) { show_page(Page{"Help", message, "", {}}); }
+void ViewerWindow::render_body()
+{
+    Dimension width = 0, margin = 0, shadow = 0, highlight = 0;
+    XtVaGetValues(text_, XmNwidth, &width, XmNmarginWidth, &margin, XmNshadowThickness, &shadow,
+                  XmNhighlightThickness, &highlight, nullptr);
+    wrapped_width_ = width;
+    // Room for the insertion cursor at the end of the widest line.
+    const int room = static_cast<int>(width) - 2 * (margin + shadow + highlight) - 8;
+    XmRenderTable fonts = render_table_of(text_);
+    ParagraphShaper shape;
+    if (fonts && room > 0)
+        shape = [fonts, room](const std::string& text) {
+            return join_lines(
+                wrap_lines(text, room, [fonts](const std::string& line) { return text_width(fonts, line); }));
+        };
+    const std::string text = blocks_text(body_, shape);
+    XmTextSetString(text_, const_cast<char*>(text.c_str()));
+    XmTextShowPosition(text_, 0);
+}
+
+// A new width wraps the paragraphs again.
+void ViewerWindow::text_resized(Widget, XtPointer self, XEvent* event, Boolean*)
+{
+    auto* window = static_cast<ViewerWindow*>(self);
+    if (event->type == ConfigureNotify && event->xconfigure.width != window->wrapped_width_)
+        window->render_body();
+}
+
+void ViewerWindow::show_error(const std::string& message) { show_page(Page{"Help", paragraph(message), "", {}}); }
 
 void ViewerWindow::raise()
 {

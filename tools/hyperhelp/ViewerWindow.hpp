@@ -25,7 +25,7 @@ public:
 private:
     struct Page {
         std::string title;
-        std::string body;
+        std::vector<HelpBlock> body;
         std::string links_label;
         std::vector<HelpLink> links;
     };
@@ -40,6 +40,8 @@ private:
     void show_search_page();
     void run_search();
     void show_page(const Page& page);
+    // The shown page's text, its paragraphs wrapped to the text's width.
+    void render_body();
     void show_error(const std::string& message);
     void fill_topic_list();
     void raise();
@@ -50,11 +52,14 @@ private:
     static void close_cb(Widget, XtPointer self, XtPointer);
     static void topic_selected_cb(Widget, XtPointer self, XtPointer call);
     static void link_selected_cb(Widget, XtPointer self, XtPointer call);
+    static void text_resized(Widget, XtPointer self, XEvent* event, Boolean*);
 
     long key_;
     HelpFile file_;
     TopicHistory history_;
     std::vector<HelpLink> links_;
+    std::vector<HelpBlock> body_;
+    Dimension wrapped_width_ = 0;
 
     Widget shell_ = nullptr;
     Widget back_button_ = nullptr;

@@ -21,6 +21,11 @@ String fallback_resources[] = {
     const_cast<char*>("HyperHelp*title.fontName: Sans:bold"),
     const_cast<char*>("HyperHelp*title.fontSize: 14"),
     const_cast<char*>("HyperHelp*title.fontType: FONT_IS_XFT"),
+    // Lines shown as they stand line up in columns only in a fixed-width face.
+    const_cast<char*>("HyperHelp*topic_text.renderTable: mono"),
+    const_cast<char*>("HyperHelp*mono.fontName: DejaVu Sans Mono"),
+    const_cast<char*>("HyperHelp*mono.fontSize: 10"),
+    const_cast<char*>("HyperHelp*mono.fontType: FONT_IS_XFT"),
     nullptr,
 };
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <thread>
@@ -18,6 +19,7 @@
 #include <Xm/TextF.h>
 #include <Xm/Xm.h>
 
+#include "driver/ChildProcess.hpp"
 #include "gui/XmStr.hpp"
 #include "gui/XtGlobals.hpp"
 #include "ui/Windows.hpp"
@@ -300,6 +302,37 @@ void send_wm_delete(Widget shell)
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(dpy, XtWindow(shell), False, NoEventMask, &event);
     XFlush(dpy);
+}
+
+void xdotool(const std::vector<std::string>& args)
+{
+    const char* tmp = std::getenv("TMPDIR");
+    ChildProcess child("xdotool", args, {}, tmp ? tmp : "/tmp");
+    const bool ended = pump_until([&] { return !child.running(); });
+    EXPECT_TRUE(ended && child.exit_status() == 0) << "xdotool failed: " << child.err();
+    settle();
+}
+
+void resize_window(Widget shell, int width, int height)
+{
+    XResizeWindow(XtDisplay(shell), XtWindow(shell), static_cast<unsigned>(width), static_cast<unsigned>(height));
+    pump_until([&] {
+        Dimension w = 0, h = 0;
+        XtVaGetValues(shell, XmNwidth, &w, XmNheight, &h, nullptr);
+        return w == width && h == height;
+    });
+    settle();
+}
+
+void settle()
+{
+    for (int round = 0; round < 10; ++round) {
+        XSync(display, False);
+        if (!XtAppPending(app_context))
+            return;
+        while (XtAppPending(app_context))
+            XtAppProcessEvent(app_context, XtIMAll);
+    }
 }
 
 void on_widget(const char* name, std::function<void(Widget)> action, bool repeat)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <X11/Intrinsic.h>
 
@@ -47,6 +48,17 @@ bool give_focus(Widget shell);
 
 // Sends the window manager's close request (WM_DELETE_WINDOW) to a shell.
 void send_wm_delete(Widget shell);
+
+// Resizes a shell's window as a window manager does and lets the tool lay
+// it out again.
+void resize_window(Widget shell, int width, int height);
+
+// Runs xdotool with args (keys, pointer) through the X server while the tool
+// handles events, then handles whatever they caused.
+void xdotool(const std::vector<std::string>& args);
+// Handles every event the X server has for the tool so far (a round trip,
+// then the queue), until no more come: redraws, input already sent.
+void settle();
 
 // Runs action on the named widget once it is managed and realized, so it
 // works inside the tool's nested dialog loops; the action runs within an

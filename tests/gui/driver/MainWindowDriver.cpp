@@ -8,7 +8,6 @@
 #include <X11/Xutil.h>
 #include <Xm/MessageB.h>
 
-#include "driver/ChildProcess.hpp"
 #include "driver/GuiDriver.hpp"
 #include "gui/ListSelection.hpp"
 #include "gui/XmStr.hpp"
@@ -129,20 +128,9 @@ std::vector<long> nodes_named(const qv::test::TestServer& server, const std::str
     return numbers;
 }
 
-void process_pending_redraws()
-{
-    for (int round = 0; round < 10; ++round) {
-        XSync(display, False);
-        if (!XtAppPending(app_context))
-            return;
-        while (XtAppPending(app_context))
-            XtAppProcessEvent(app_context, XtIMAll);
-    }
-}
-
 std::vector<unsigned long> pixels_of(Widget widget)
 {
-    process_pending_redraws();
+    settle();
     Dimension width = 0;
     Dimension height = 0;
     XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
@@ -154,14 +142,6 @@ std::vector<unsigned long> pixels_of(Widget widget)
     if (image)
         XDestroyImage(image);
     return pixels;
-}
-
-void screenshot(const std::string& path)
-{
-    process_pending_redraws();
-    const char* tmp = std::getenv("TMPDIR");
-    ChildProcess import("import", {"-window", "root", path}, {}, tmp ? tmp : "/tmp");
-    pump_until([&] { return !import.running(); }, 60);
 }
 
 }  // namespace qv::gui

@@ -49,13 +49,7 @@ std::string node_dn(const qv::test::TestServer& server, long number);
 // The numbers of the topology nodes named name, in ascending order.
 std::vector<long> nodes_named(const qv::test::TestServer& server, const std::string& name);
 
-// Handles the events (redraws above all) the X server has for the tool.
-void process_pending_redraws();
 // What the widget's window shows, pixel by pixel, once redrawn.
 std::vector<unsigned long> pixels_of(Widget widget);
-
-// A screenshot of the whole screen into path (PNG), taken while the tool
-// keeps handling events.
-void screenshot(const std::string& path);
 
 }  // namespace qv::gui

@@ -59,7 +59,7 @@ void scroll_to(const char* page_name, const char* widget_name)
 {
     show_page(page_name);
     XmScrollVisible(page_widget(page_name), page_widget(widget_name), 4, 4);
-    pump_until([] { return false; }, 0.2);
+    settle();
 }
 
 void select_position(Widget list, int position) { XmListSelectPos(list, position, True); }
@@ -113,13 +113,6 @@ std::string admin_login(const qv::test::TestServer& server, const std::vector<st
 nlohmann::json stored_node(const qv::test::TestServer& server, long number, const std::string& attribute)
 {
     return stored(server, node_dn(server, number), attribute);
-}
-
-void page_screenshot(const char* page_name, const std::string& path)
-{
-    show_page(page_name);
-    pump_until([] { return false; }, 0.3);  // let the page draw
-    screenshot(path);
 }
 
 }  // namespace qv::gui

@@ -44,7 +44,4 @@ nlohmann::json stored_node(const qv::test::TestServer& server, long number, cons
 // Scrolls the page so that the named widget is in view.
 void scroll_to(const char* page_name, const char* widget_name);
 
-// Saves a screenshot (PNG) of the screen with the page in front.
-void page_screenshot(const char* page_name, const std::string& path);
-
 }  // namespace qv::gui

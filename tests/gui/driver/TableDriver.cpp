@@ -7,7 +7,6 @@
 #include <Xbae/Matrix.h>
 #include <Xm/List.h>
 
-#include "driver/ChildProcess.hpp"
 #include "driver/GuiDriver.hpp"
 
 namespace qv::gui {
@@ -24,11 +23,12 @@ std::pair<std::string, std::string> cell_position(Widget matrix, int row, int co
     return {std::to_string(root_x), std::to_string(root_y)};
 }
 
-void pointer(const std::vector<std::string>& args)
+// The clicks come faster than a user's: none may count as a double click of
+// the one before on the same widget.
+void pointer(Widget widget, const std::vector<std::string>& args)
 {
-    ChildProcess xdotool("xdotool", args, {}, "/tmp");
-    pump_until([&] { return !xdotool.running(); }, 20);
-    pump_until([] { return false; }, 0.3);
+    XtVaSetValues(widget, XmNdoubleClickInterval, 1, nullptr);
+    xdotool(args);
 }
 
 }  // namespace
@@ -42,14 +42,14 @@ void click_cell(Widget matrix, int row, int column, unsigned int button, bool ct
     args.insert(args.end(), {"click", std::to_string(button)});
     if (ctrl)
         args.insert(args.end(), {"keyup", "ctrl"});
-    pointer(args);
+    pointer(matrix, args);
 }
 
 void drag_rows(Widget matrix, int from, int to)
 {
     const auto [x1, y1] = cell_position(matrix, from, 0);
     const auto [x2, y2] = cell_position(matrix, to, 0);
-    pointer({"mousemove", x1, y1, "mousedown", "1", "mousemove", x2, y2, "mouseup", "1"});
+    pointer(matrix, {"mousemove", x1, y1, "mousedown", "1", "mousemove", x2, y2, "mouseup", "1"});
 }
 
 void click_list_item(Widget list, int position, unsigned int button)
@@ -63,7 +63,7 @@ void click_list_item(Widget list, int position, unsigned int button)
     }
     Position root_x = 0, root_y = 0;
     XtTranslateCoords(list, static_cast<Position>(x + 4), static_cast<Position>(y + height / 2), &root_x, &root_y);
-    pointer({"mousemove", std::to_string(root_x), std::to_string(root_y), "click", std::to_string(button)});
+    pointer(list, {"mousemove", std::to_string(root_x), std::to_string(root_y), "click", std::to_string(button)});
 }
 
 }  // namespace qv::gui

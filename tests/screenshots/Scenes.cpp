@@ -1,0 +1,227 @@
+// Screenshot scenes: the windows and dialogs of the tool as a user sees
+// them, for a person to look at. Not tests: they assert only what they need
+// to get to the picture. Each scene runs in a process of its own
+// (run-scenes.sh), as the tool's start-up runs once per process.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <Xm/MessageB.h>
+#include <Xm/Xm.h>
+
+#include "Shot.hpp"
+#include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
+#include "driver/Keyboard.hpp"
+#include "driver/MainWindowDriver.hpp"
+#include "driver/PageDriver.hpp"
+#include "driver/TableDriver.hpp"
+#include "driver/ToolSession.hpp"
+#include "driver/ToolTest.hpp"
+#include "gui/XtGlobals.hpp"
+#include "help/HelpLauncher.hpp"
+#include "help/XtHelp.hpp"
+#include "support/TestServer.hpp"
+#include "gui/Table.hpp"
+#include "ui/AgentPage.hpp"
+#include "ui/ChooserDialog.hpp"
+#include "ui/ObjectConfig.hpp"
+#include "ui/RpcConfig.hpp"
+#include "ui/SnmpConfig.hpp"
+#include "ui/Windows.hpp"
+
+namespace qv::gui {
+namespace {
+
+using Scene = ToolTest;
+
+std::unique_ptr<qv::test::TestServer> demo_server()
+{
+    qv::test::ServerOptions options;
+    options.load_file = qv::test::source_dir() + "/data/demo/topology.json";
+    return std::make_unique<qv::test::TestServer>(options);
+}
+
+void wait_for_main_window() { ASSERT_TRUE(pump_until([] { return is_viewable(root_widget); })); }
+
+// Clicks the middle of widget through the X server.
+void click(Widget widget)
+{
+    Dimension width = 0, height = 0;
+    XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
+    Position x = 0, y = 0;
+    XtTranslateCoords(widget, static_cast<Position>(width / 2), static_cast<Position>(height / 2), &x, &y);
+    xdotool({"mousemove", std::to_string(x), std::to_string(y), "click", "1"});
+}
+
+TEST_F(Scene, MainWindowOnTheDemoRouter)
+{
+    auto server = demo_server();
+    start_tool({"-id", "12"}, server.get());
+    wait_for_main_window();
+    shot("main-window");
+    click(object_config_tool->type_frame().type_menu_cascade());
+    pump_until([] { return is_viewable(object_config_tool->type_frame().type_pulldown()); }, 10);
+    shot("main-type-menu");
+    click(type_button("Switch"));
+    shot("main-switch-picked");
+}
+
+TEST_F(Scene, MainWindowSmallAndLarge)
+{
+    auto server = demo_server();
+    start_tool({"-id", "12"}, server.get());
+    wait_for_main_window();
+    resize_window(root_widget, 520, 600);
+    shot("main-520x600");
+    show_page("descr_scroll");
+    shot("main-520x600-stored-data");
+    resize_window(root_widget, 1000, 950);
+    show_page("agent_scroll");
+    shot("main-1000x950");
+    show_page("display_scroll");
+    shot("main-1000x950-display");
+}
+
+// Opens the dialog of the agent row whose protocol is protocol.
+void open_agent(const std::string& protocol, AgentConfigDialog* dialog)
+{
+    for (int row = 0; row < agent_table->get_num_rows(); ++row)
+        if (agent_table->get_cell(row, 0) == protocol) {
+            agent_table->deselect_all();
+            click_cell(agent_table->get_table(), row, 0, 1);
+            break;
+        }
+    activate(page_widget("change_button"));
+    pump_until([&] { return is_viewable(dialog->shell()); }, 10);
+}
+
+// A Paris router of the demo with an agent of each kind, and the SNMP and
+// RPC dialogs with their choosers.
+TEST_F(Scene, AgentsOfTheDemoParisRouter)
+{
+    auto server = demo_server();
+    start_tool({"-id", "33"}, server.get());
+    wait_for_main_window();
+    show_page("agent_scroll");
+    shot("agents-page-demo");
+    open_agent("SNMP", snmp_config_dialog);
+    shot("snmp-dialog");
+    activate(find_widget_in(snmp_config_dialog->shell(), "add_mib_button"));
+    pump_until([] { return is_shown(snmp_mib_dialog->xd_dialogwidget()); }, 10);
+    shot("mib-chooser");
+    activate(snmp_mib_dialog->ok_button());
+    activate(snmp_config_dialog->cancel_button());
+    open_agent("RPC", rpc_config_dialog);
+    shot("rpc-dialog");
+    activate(find_widget_in(rpc_config_dialog->shell(), "add_agent_button"));
+    pump_until([] { return is_shown(rpc_agent_dialog->xd_dialogwidget()); }, 10);
+    shot("rpc-chooser");
+}
+
+TEST_F(Scene, CreateMode)
+{
+    auto server = demo_server();
+    start_tool({"-type", "Switch", "-parent", "18", "-name", "switch-lon-2"}, server.get());
+    wait_for_main_window();
+    shot("create-mode");
+}
+
+TEST_F(Scene, AgentAndCoordinatePages)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+    wait_for_main_window();
+    show_page("agent_scroll");
+    shot("agent-page");
+    scroll_to("agent_scroll", "change_button");
+    shot("agent-page-buttons");
+    show_page("coord_scroll");
+    shot("coord-page");
+}
+
+TEST_F(Scene, DisplayPageOfAMonitorAnArrayAndAView)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "20 30 2"}, server.get());
+    wait_for_main_window();
+    select_position(name_list(), 1);
+    scroll_to("display_scroll", "rotation_scale");
+    shot("display-monitor");
+    select_position(name_list(), 2);
+    scroll_to("display_scroll", "array_height_value");
+    shot("display-array");
+    select_position(name_list(), 3);
+    show_page("display_scroll");
+    shot("display-view");
+    activate(page_widget("bg_geo_file"));  // starts in the map directory
+    shot("file-chooser");
+}
+
+TEST_F(Scene, StoredDataPageAndItsDeleteDialog)
+{
+    auto server = start_server(false);
+    start_tool({"-id", "10"}, server.get());
+    wait_for_main_window();
+    show_page("descr_scroll");
+    shot("stored-data-page");
+    scroll_to("descr_scroll", "interfaces");
+    shot("stored-data-interfaces");
+    activate(find_widget_in(stored_table("ipAddresses"), "ud_del"));
+    shot("stored-data-delete-dialog");
+}
+
+TEST_F(Scene, LoginDialog)
+{
+    auto server = start_server(true);
+    on_widget("template", [](Widget box) {
+        give_focus(XtParent(box));
+        shot("login-dialog");
+        set_text(find_widget_in(box, "login_text"), "admin");
+        type_text(find_widget_in(box, "passwd_text"), "admin");
+        activate(find_widget_in(box, "okay_button"));
+    });
+    start_tool({}, server.get());
+}
+
+// The retry dialog for a server name far wider than the screen.
+TEST(SceneEnding, RetryDialogForALongServerName)
+{
+    on_widget("ErrorDialog", [](Widget box) {
+        shot("retry-long-server-name");
+        press_box_button(box, XmDIALOG_CANCEL_BUTTON);
+    });
+    start_tool({}, nullptr, {{"QV_SERVER", std::string(1000, 'h') + ".example.org"}});
+}
+
+TEST_F(Scene, HelpViewer)
+{
+    auto server = start_server(false);
+    start_tool({}, server.get());
+    wait_for_main_window();
+    activate(object_config_tool->help_button());
+    pump_until([] { return help && help->viewer_pid() > 0; });
+    // The viewer's window is another process's: wait until it shows the topic.
+    pump_until(
+        [] {
+            Window root = 0, parent = 0, *children = nullptr;
+            unsigned int count = 0;
+            XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+            bool shown = false;
+            for (unsigned int i = 0; i < count; ++i) {
+                char* name = nullptr;
+                if (XFetchName(display, children[i], &name) && name) {
+                    shown = shown || std::string(name).rfind("Help: The Object", 0) == 0;
+                    XFree(name);
+                }
+            }
+            XFree(children);
+            return shown;
+        },
+        20);
+    shot("help-viewer");
+    help->terminate();
+}
+
+}  // namespace
+}  // namespace qv::gui
