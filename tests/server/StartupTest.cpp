@@ -56,7 +56,7 @@ TEST(Startup, WhatStopsTheStartIsNamed)
 // clean stop.
 TEST(Startup, TellsTheServiceManagerWhenItListensAndIgnoresHangUps)
 {
-    TempDir dir;
+    qv::test::TempDir dir;
     const int sock = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     ASSERT_GE(sock, 0);
     sockaddr_un address{};
@@ -81,7 +81,7 @@ TEST(Startup, TellsTheServiceManagerWhenItListensAndIgnoresHangUps)
     EXPECT_EQ(message, "READY=1");
 
     ASSERT_EQ(kill(server.pid(), SIGHUP), 0);
-    RunOptions run = quick();
+    qv::test::RunOptions run;
     run.env = server.client_env();
     EXPECT_EQ(run_binary("qv_admin", {"rights"}, run).exit_status, 0) << server.log();
     EXPECT_TRUE(server.is_running()) << server.log();
