@@ -7,6 +7,7 @@
 
 #include "server/ClassSchema.hpp"
 #include "server/Database.hpp"
+#include "server/NodeLoader.hpp"
 #include "server/NodeSchema.hpp"
 #include "server/NodeWriter.hpp"
 #include "server/ObjectService.hpp"
@@ -42,6 +43,7 @@ public:
     NodeSchema node_schema;
     ClassSchema class_schema;
     NodeWriter nodes;
+    NodeLoader node_loader;
     ObjectService service;
     TopologyLoader loader;
     TopologyQueries queries;
