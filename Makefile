@@ -72,6 +72,7 @@ fuzz-smoke: deps
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target qv_bench
 	$(BUILD)/bin/qv_bench
+	$(BUILD)/bin/qv_startup_bench
 
 bench-million: build
 	cmake --build $(BUILD) -j $(JOBS) --target qv_bench

@@ -2,7 +2,8 @@
 // baseline taken in the same run. It prints measurements; nothing passes or
 // fails.
 //
-//   qv_bench             fairness, request rates, a 100,000-object load
+//   qv_bench             fairness, request rates, a 100,000-object load,
+//                        1,000,000 audit entries queried by DN
 //   qv_bench --million   a 1,000,000-object load and requests on it
 #include <chrono>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <iostream>
 
+#include "AuditFigures.hpp"
 #include "BenchDocument.hpp"
 #include "Fairness.hpp"
 #include "LoadFigures.hpp"
@@ -105,6 +107,7 @@ int main(int argc, char** argv)
         if (!million) {
             throughput_figures(*server, nodes);
             fairness_figures(*server);
+            audit_figures(*server, nodes, 1000000);
         }
     } catch (const std::exception& e) {
         std::cerr << "qv_bench: " << e.what() << '\n';

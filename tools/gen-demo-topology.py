@@ -228,14 +228,58 @@ def add_links_buses(t):
         {"x": 40, "y": 300, "z": 0}, {"x": 240, "y": 300, "z": 0}, {"x": 440, "y": 320, "z": 0}])
 
 
-def agent_objects():
-    objs = []
-    for host, address, community, version in (
-            ("router-lon-1", "10.1.0.1", "gusset", 1), ("switch-lon-1", "10.1.0.2", "gusset", 1),
-            ("fw-lon-1", "192.0.2.254", "gusset", 0), ("router-par-1_private", "10.2.0.1", "private", 1),
-            ("router-nyc-1", "10.3.0.1", "gusset", 1), ("router-tyo-1", "10.5.0.1", "gusset", 0)):
-        objs.append(snmp_agent(host, address, community, version,
-                               ["IIMCRFC1213-MIB", "IF-MIB"] if version else None))
+ROUTER_MIBS = ["IIMCRFC1213-MIB", "IF-MIB", "IP-MIB", "TCP-MIB", "UDP-MIB"]
+SERVER_MIBS = ["IIMCRFC1213-MIB", "HOST-RESOURCES-MIB", "UCD-SNMP-MIB", "UCD-DISKIO-MIB"]
+# The MIB modules the metadata repository names besides the Debian MIB
+# directory's (UCD-SNMP-MIB, LM-SENSORS-MIB, NET-SNMP-AGENT-MIB, ...).
+MIB_DOCUMENTS = ["IIMCRFC1213-MIB", "IF-MIB", "IP-MIB", "TCP-MIB", "UDP-MIB", "BRIDGE-MIB",
+                 "EtherLike-MIB", "HOST-RESOURCES-MIB", "ENTITY-MIB"]
+
+# The SNMP proxy agent of every device with agents: node, agent host (the
+# device, or the device and its read community), address, read and write
+# communities, SNMP version (0 v1, 1 v2c) and supported MIBs.
+SNMP_AGENTS = [
+    (12, "router-lon-1", "10.1.0.1", "gusset", "lantern", 1, ROUTER_MIBS),
+    (20, "switch-lon-1", "10.1.0.2", "gusset", "lantern", 1,
+     ["IIMCRFC1213-MIB", "IF-MIB", "BRIDGE-MIB", "EtherLike-MIB"]),
+    (21, "fw-lon-1", "192.0.2.254", "gusset", "fw-rw-7", 0, ["IIMCRFC1213-MIB", "IF-MIB", "IP-MIB"]),
+    (22, "srv-lon-1", "10.1.10.11", "gusset", "lantern", 1, SERVER_MIBS),
+    (33, "router-par-1_private", "10.2.0.1", "private", "private-rw", 1, ROUTER_MIBS),
+    (38, "pbx-par-1", "10.2.0.38", "gusset", "lantern", 0, ["IIMCRFC1213-MIB", "ENTITY-MIB"]),
+    (41, "router-fra-1", "10.4.0.1", "gusset", "lantern", 1, ROUTER_MIBS),
+    (42, "mainframe-fra-1", "10.4.1.10", "gusset", "lantern", 1, ["IIMCRFC1213-MIB", "HOST-RESOURCES-MIB"]),
+    (47, "router-nyc-1", "10.3.0.1", "gusset", "lantern", 1, ROUTER_MIBS),
+    (48, "srv-nyc-1", "10.3.0.11", "gusset", "lantern", 1, SERVER_MIBS + ["LM-SENSORS-MIB"]),
+    (54, "router-tyo-1", "10.5.0.1", "gusset", "lantern", 0, ["IIMCRFC1213-MIB", "IF-MIB"]),
+]
+
+# The RPC proxy agent of every device with agents: what it runs. Proxies run
+# on the management station, RPC agents on the device itself.
+NETWORK_RPC = ["RPC Proxy - ping", "RPC Proxy - snmp"]
+HOST_RPC = ["RPC Proxy - ping", "RPC Agent - disk", "RPC Agent - cpu", "RPC Agent - mem", "RPC Agent - proc"]
+RPC_AGENTS = {12: NETWORK_RPC, 20: NETWORK_RPC, 21: NETWORK_RPC, 22: HOST_RPC, 33: NETWORK_RPC,
+              38: NETWORK_RPC, 41: NETWORK_RPC, 42: HOST_RPC, 47: NETWORK_RPC,
+              48: HOST_RPC + ["RPC Agent - net"], 54: NETWORK_RPC}
+
+
+def add_proxy_agents(t):
+    """Every device with agents lists its SNMP and RPC agents first (an SNMP
+    DN it has already, with its object path, is kept)."""
+    for nid, host, *_ in SNMP_AGENTS:
+        node = t.nodes[nid]
+        agents = node.get("agents", [])
+        snmp = [a for a in agents if "snmpProxy" in a] or [snmp_dn(host)]
+        rpc = [a for a in agents if 'RPC"/' in a] or [rpc_dn(node["name"])]
+        node["agents"] = snmp + rpc + [a for a in agents if a not in snmp and a not in rpc]
+
+
+def schemas(nid, host):
+    return [(name, "localhost" if "Proxy" in name else host) for name in RPC_AGENTS[nid]]
+
+
+def agent_objects(t):
+    objs = [snmp_agent(host, address, read, version, mibs, write)
+            for _, host, address, read, write, version, mibs in SNMP_AGENTS]
     base = objs[0]["dn"]
     objs += [managed_object(base + '/mibGroupId="system"', "snmpMibGroup", sysName="router-lon-1"),
              managed_object(base + '/mibGroupId="interfaces"', "snmpMibGroup", ifNumber=3),
@@ -243,8 +287,9 @@ def agent_objects():
              managed_object(base + '/mibGroupId="interfaces"/ifEntryId=2', "ifEntry", ifDescr="ge-0/0/1"),
              managed_object(base + '/mibGroupId="ip"', "snmpMibGroup"),
              managed_object(objs[1]["dn"] + '/mibGroupId="interfaces"', "snmpMibGroup", ifNumber=48)]
-    for host in ("router-lon-1", "srv-lon-1", "router-par-1", "srv-nyc-1"):
-        objs.append(rpc_agent(host, [("RPC Proxy - ping", "localhost"), ("RPC Agent - disk", host)]))
+    for nid in RPC_AGENTS:
+        host = t.nodes[nid]["name"]
+        objs.append(rpc_agent(host, schemas(nid, host)))
     srv = rpc_dn("srv-lon-1")
     objs += [managed_object(srv + '/rpcServiceId="disk"', "rpcService"),
              managed_object(srv + '/rpcServiceId="disk"/diskId="sda"', "disk", sizeGb=512),
@@ -279,11 +324,12 @@ def main():
     add_america_asia(t)
     add_groups(t)
     add_links_buses(t)
+    add_proxy_agents(t)
     users = [{"name": "admin", "password": "zentra-admin", "rights": ALL_RIGHTS},
              {"name": "operator", "password": "zentra-operator", "rights": ALL_RIGHTS[:-1]},
              {"name": "viewer", "password": "zentra-viewer", "rights": ["RunObjectProperties"]}]
-    documents = RPC_DOCUMENTS + ["IIMCRFC1213-MIB", "IF-MIB", "SYSLOG"]
-    write(out, document(t.sorted_nodes(), agent_objects(), users,
+    documents = RPC_DOCUMENTS + MIB_DOCUMENTS + ["SYSLOG"]
+    write(out, document(t.sorted_nodes(), agent_objects(t), users,
                         systems=["mis-paris", "mis-tokyo"], documents=documents,
                         mib_dirs=["/usr/share/snmp/mibs"]))
 

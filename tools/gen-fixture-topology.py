@@ -106,7 +106,7 @@ def main():
     add_devices(t)
     add_groups(t)
     write(out, document(t.sorted_nodes(), objects(), users(), systems=["fx-mis"],
-                        documents=RPC_DOCUMENTS + ["IIMCRFC1213-MIB", "SYSLOG"]))
+                        documents=RPC_DOCUMENTS + ["IIMCRFC1213-MIB", "IF-MIB", "HOST-RESOURCES-MIB", "SYSLOG"]))
 
 
 if __name__ == "__main__":

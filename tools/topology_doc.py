@@ -45,9 +45,9 @@ def osi_dn(*rdns):
     return "/networkId=\"zentra-osi\"" + "".join("/" + r for r in rdns)
 
 
-def snmp_agent(host, address, community="gusset", version=1, mibs=None):
+def snmp_agent(host, address, community="gusset", version=1, mibs=None, write_community="lantern"):
     return {"dn": snmp_dn(host), "class": "snmpProxyAgent", "attrs": {
-        "getCommunity": community, "setCommunity": "lantern",
+        "getCommunity": community, "setCommunity": write_community,
         "transportAddress": address + ":161",
         "supportedMibs": mibs or ["IIMCRFC1213-MIB"],
         "managementProtocol": version, "systemTitle": "1.2.3.1",

@@ -1,5 +1,6 @@
 // A management information server serving the object: a management system
-// named by its host.
+// named by its host. Its managed object is not edited yet: the agent keeps
+// its DN as it was read.
 #pragma once
 
 #include "agents/AgentMo.hpp"
@@ -12,7 +13,7 @@ public:
     MisAgent(const RWCString& object_name, const RWCString& dn, const RWCString& server);
 
     bool is_local() const { return local_; }
-    QvStatus get_mo(int write) override { return QvStatus::success(); }
+    QvStatus get_mo(int) override { return QvStatus::success(); }
 
 private:
     bool local_ = false;

@@ -27,10 +27,12 @@ const char kQuietTranslations[] =
     "<Btn1Down>: DefaultAction()\n"
     "<Btn2Down>: DefaultAction()\n";
 
-// Cells are shown, never edited.
-void refuse_edit(Widget, XtPointer, XtPointer call_data)
+// Only the cells made editable are ever edited.
+void refuse_edit(Widget, XtPointer client_data, XtPointer call_data)
 {
     auto* enter = static_cast<XbaeMatrixEnterCellCallbackStruct*>(call_data);
+    if (static_cast<const Table*>(client_data)->is_editable(enter->row, enter->column))
+        return;
     enter->doit = False;
     enter->map = False;
 }
@@ -140,7 +142,7 @@ void Table::create_table()
     XmRenderTableFree(fonts);  // the matrix keeps a copy
     XtVaSetValues(table_, XmNuserData, static_cast<XtPointer>(this), nullptr);
     register_select_action(table_);
-    XtAddCallback(table_, XmNenterCellCallback, refuse_edit, nullptr);
+    XtAddCallback(table_, XmNenterCellCallback, refuse_edit, static_cast<XtPointer>(this));
     allow_select(0);
     rows_.clear();
 }
@@ -161,8 +163,25 @@ void Table::create_cell(int row, int column, const char* text)
         std::printf("Error: create_cell -row or column not created yet.\n");
         return;
     }
+    rows_.set_editable(row, column, false);
     XbaeMatrixSetCell(table_, row, column, const_cast<String>(text ? text : ""));
 }
+
+void Table::create_edit_cell(int row, int column, const char* text)
+{
+    if (row < 0 || row >= get_num_rows() || column < 0 || column >= get_num_cols()) {
+        std::printf("Error: create_edit_cell -row or column not created yet.\n");
+        return;
+    }
+    rows_.set_editable(row, column, true);
+    // The edit field takes the keyboard through the matrix.
+    XtVaSetValues(table_, XmNtraversalOn, True, nullptr);
+    XbaeMatrixSetCell(table_, row, column, const_cast<String>(text ? text : ""));
+}
+
+void Table::commit(char unmap) { XbaeMatrixCommitEdit(table_, unmap ? True : False); }
+
+void Table::cancel(char unmap) { XbaeMatrixCancelEdit(table_, unmap ? True : False); }
 
 std::string Table::get_cell(int row, int column) const
 {
@@ -191,6 +210,8 @@ void Table::delete_row(int row)
 {
     if (!rows_.remove(row))
         return;
+    // An edit under way in another row must not land in a moved cell.
+    XbaeMatrixCommitEdit(table_, True);
     XbaeMatrixDeleteRows(table_, row, 1);
     if (XbaeMatrixNumRows(table_) < widget_rows())
         XbaeMatrixAddRows(table_, XbaeMatrixNumRows(table_), nullptr, nullptr, nullptr, 1);
@@ -212,6 +233,7 @@ void Table::delete_selected()
 
 void Table::clear_all()
 {
+    XbaeMatrixCancelEdit(table_, True);
     rows_.clear();
     XbaeMatrixDeleteRows(table_, 0, XbaeMatrixNumRows(table_));
     XbaeMatrixAddRows(table_, 0, nullptr, nullptr, nullptr, min_rows_);
@@ -270,7 +292,6 @@ void Table::select_cb(Widget, void* call_data)
     auto* select = static_cast<XbaeMatrixSelectCellCallbackStruct*>(call_data);
     if (!select || select->row < 0 || select->row >= get_num_rows())
         return;
-    select->column = -1;  // whole rows only
     int button = 1;
     bool ctrl = false;
     if (select->event && (select->event->type == ButtonPress || select->event->type == ButtonRelease)) {
@@ -279,8 +300,19 @@ void Table::select_cb(Widget, void* call_data)
     } else if (select->event && select->event->type == MotionNotify) {
         ctrl = (select->event->xmotion.state & ControlMask) != 0;
     }
+    const TableRows::Reason reason = reason_of(*select);
+    if (reason == TableRows::Reason::Begin) {
+        // Leaving a cell keeps what was typed in it (the selection's redraw
+        // would show the cell's old text again).
+        XbaeMatrixCommitEdit(table_, True);
+        if (button == 1 && !ctrl && rows_.is_editable(select->row, select->column)) {
+            XbaeMatrixEditCell(table_, select->row, select->column);
+            return;
+        }
+    }
+    select->column = -1;  // whole rows only
     repaint_off();
-    rows_.click(reason_of(*select), select->row, button, ctrl);
+    rows_.click(reason, select->row, button, ctrl);
     show_selection();
     repaint_on();
     if (select_listener_)

@@ -1,7 +1,8 @@
-// A table of rows over the Xbae matrix widget: text cells, column labels, a
-// minimum of blank rows always shown, and whole-row selection with the
-// pointer (button 1 picks a row, Ctrl+button 1 or button 2 adds or removes
-// one, dragging button 1 selects a range).
+// A table of rows over the Xbae matrix widget: text cells (a few of them
+// editable), column labels, a minimum of blank rows always shown, and
+// whole-row selection with the pointer (button 1 picks a row, Ctrl+button 1
+// or button 2 adds or removes one, dragging button 1 selects a range;
+// button 1 on an editable cell edits it).
 #pragma once
 
 #include <functional>
@@ -35,7 +36,14 @@ public:
     // A cell's text; a row or column not created yet is refused with a
     // line on standard output.
     virtual void create_cell(int row, int column, const char* text);
+    // A cell the user edits in place: a click with button 1 opens it.
+    void create_edit_cell(int row, int column, const char* text);
     std::string get_cell(int row, int column) const;
+    // Ends the cell edit under way, keeping (commit) or dropping (cancel)
+    // what was typed; unmap hides the edit field.
+    void commit(char unmap);
+    void cancel(char unmap);
+    bool is_editable(int row, int column) const { return rows_.is_editable(row, column); }
 
     // Inserts a data row at position (at the end when beyond it).
     virtual int add_row(int position);

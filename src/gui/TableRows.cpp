@@ -25,6 +25,7 @@ int TableRows::insert(int position)
 {
     const int row = (position < 0 || position > count()) ? count() : position;
     selected_.insert(selected_.begin() + row, false);
+    editable_.insert(editable_.begin() + row, std::vector<bool>());
     if (selected_row_ >= row)
         ++selected_row_;
     if (anchor_ >= row)
@@ -45,14 +46,34 @@ bool TableRows::remove(int row)
     else if (anchor_ > row)
         --anchor_;
     selected_.erase(selected_.begin() + row);
+    editable_.erase(editable_.begin() + row);
     return true;
 }
 
 void TableRows::clear()
 {
     selected_.clear();
+    editable_.clear();
     selected_row_ = -1;
     anchor_ = -1;
+}
+
+void TableRows::set_editable(int row, int column, bool editable)
+{
+    if (row < 0 || row >= count() || column < 0)
+        return;
+    std::vector<bool>& columns = editable_[static_cast<std::size_t>(row)];
+    if (static_cast<std::size_t>(column) >= columns.size())
+        columns.resize(static_cast<std::size_t>(column) + 1, false);
+    columns[static_cast<std::size_t>(column)] = editable;
+}
+
+bool TableRows::is_editable(int row, int column) const
+{
+    if (row < 0 || row >= count() || column < 0)
+        return false;
+    const std::vector<bool>& columns = editable_[static_cast<std::size_t>(row)];
+    return static_cast<std::size_t>(column) < columns.size() && columns[static_cast<std::size_t>(column)];
 }
 
 void TableRows::select(int row)

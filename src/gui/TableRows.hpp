@@ -1,6 +1,7 @@
 // The row and selection bookkeeping of a Table, apart from the widget: how
-// many rows hold data, which are selected, which was selected last, and how
-// a click begins, extends or ends a selection of whole rows.
+// many rows hold data, which are selected, which was selected last, which
+// cells are editable, and how a click begins, extends or ends a selection of
+// whole rows.
 #pragma once
 
 #include <vector>
@@ -25,6 +26,11 @@ public:
     bool remove(int row);
     void clear();
 
+    // Cells the user may edit (text the row holds); rows keep theirs as rows
+    // are inserted and removed.
+    void set_editable(int row, int column, bool editable);
+    bool is_editable(int row, int column) const;
+
     void select(int row);
     void deselect(int row);
     void select_all();
@@ -41,6 +47,7 @@ private:
     void extend(int row, bool ctrl);
 
     std::vector<bool> selected_;
+    std::vector<std::vector<bool>> editable_;  // per row, per column
     int selected_row_ = -1;
     int anchor_ = -1;
 };

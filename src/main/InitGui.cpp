@@ -20,6 +20,8 @@
 #include "ui/NamesSelection.hpp"
 #include "ui/ObjectBrowser.hpp"
 #include "ui/ObjectConfig.hpp"
+#include "ui/RpcConfig.hpp"
+#include "ui/SnmpConfig.hpp"
 #include "ui/Windows.hpp"
 
 namespace {
@@ -50,7 +52,7 @@ MainShellChoice choose_main_shell()
 // With the main window in charge, closing a dialog is its Cancel.
 void route_dialog_closes()
 {
-    for (AgentConfigDialog* dialog : {snmp_config_dialog, cmip_config_dialog, mis_config_dialog, rpc_config_dialog})
+    for (AgentConfigDialog* dialog : agent_dialogs())
         close_callback(dialog->shell(), &member_trampoline<AgentConfigDialog, &AgentConfigDialog::cancel_button_cb>,
                        dialog);
     close_callback(names_dialog->xd_rootwidget(),
@@ -77,7 +79,12 @@ void init_gui(int& argc, char** argv)
         app_context = XtCreateApplicationContext();
     set_app_context(app_context);
 
-    display = XtOpenDisplay(app_context, nullptr, program_basename(argv[0]), kAppClass, nullptr, 0, &argc, argv);
+    // The command line is the tool's own: Xt would take -name (and -n, or
+    // -t for -title) as its options and rename the application, so it is
+    // shown the program name alone.
+    int xt_argc = 1;
+    display =
+        XtOpenDisplay(app_context, nullptr, program_basename(argv[0]), kAppClass, nullptr, 0, &xt_argc, argv);
     if (!display) {
         std::printf(cat_text(kToolSet, 800, "%s: can't open display, exiting...\n"), argv[0]);
         program_exit(-1);

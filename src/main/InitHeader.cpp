@@ -13,6 +13,7 @@
 #include "model/ModelContext.hpp"
 #include "model/NodeCreation.hpp"
 #include "model/NodeList.hpp"
+#include "model/ReadScope.hpp"
 #include "platform/QvTopoPlatform.hpp"
 #include "process/Catalogue.hpp"
 #include "process/ProgramExit.hpp"
@@ -92,7 +93,7 @@ void init_configure_ids(const RWCString& id)
         QvTopoNode node(server_connection());
         QvStatus loaded = node.set_dn(dn);
         if (loaded)
-            loaded = node.load_all_attributes();
+            loaded = ReadScope::load(node);
         if (!loaded) {
             report(last ? "Invalid Id" : get_error_str(loaded).c_str());
             continue;
@@ -130,6 +131,8 @@ void init_header(RWCString name, RWCString id, RWCString visible_children, RWCSt
 {
     header = new Header(object_config_tool);
     model_context().header = header;
+    // Start-up is one action: each object is read once, the pages filled once.
+    ReadScope reads;
     read_types();
     if (create_node) {
         init_create_mode(name, visible_children, bus_locations, parent, link, type);

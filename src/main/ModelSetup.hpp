@@ -4,3 +4,7 @@
 #pragma once
 
 void init_model_context();
+
+// The agents' dialogs, how they report failures and which object is edited;
+// after the windows are built.
+void init_agent_context();

@@ -87,6 +87,7 @@ void run_startup(int& argc, char** argv)
         g2_panel_response(options.handshake_fd, argv[0]);
     access_control();
     init_model_context();
+    init_agent_context();
 
     if (create_managed_obj)
         prepare_agent_mode(options);

@@ -1,14 +1,9 @@
 #include "model/Lookups.hpp"
 
-#include <arpa/inet.h>
-#include <netdb.h>
-#include <netinet/in.h>
-
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 
 long get_node_id(RWCString& id, const RWCString& default_system)
 {
@@ -50,34 +45,6 @@ char* itoa(int value)
     static char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%d", value);
     return buffer;
-}
-
-RWCString get_address(const RWCString& host)
-{
-    if (host.empty())
-        return {};
-    const hostent* entry = gethostbyname(host.c_str());
-    if (!entry || entry->h_addrtype != AF_INET || !entry->h_addr_list || !entry->h_addr_list[0])
-        return {};
-    in_addr address;
-    std::memcpy(&address, entry->h_addr_list[0], sizeof address);
-    const char* text = inet_ntoa(address);
-    return text ? RWCString(text) : RWCString();
-}
-
-int is_valid_host(const RWCString& host)
-{
-    return !host.empty() && gethostbyname(host.c_str()) != nullptr ? 1 : 0;
-}
-
-RWCString get_error_str(const QvStatus& status)
-{
-    std::ostringstream out;
-    out << status;
-    RWCString text = out.str();
-    if (text.size() > 199)
-        text.resize(199);
-    return text;
 }
 
 QvTopoNode::Location get_location(const RWCString& point)

@@ -1,7 +1,10 @@
-// Small lookups shared by start-up, creation, Apply and the agent code:
-// command-line ids, host names, number formatting and status texts.
+// Small lookups shared by start-up, creation and Apply: command-line ids,
+// number formatting and bus points. Host names and status texts live with
+// the agents, which need them too (agents/HostAddress, agents/StatusText).
 #pragma once
 
+#include "agents/HostAddress.hpp"
+#include "agents/StatusText.hpp"
 #include "platform/QvStatus.hpp"
 #include "platform/QvTopoNode.hpp"
 #include "platform/Types.hpp"
@@ -17,14 +20,6 @@ int is_blank(const char* text);
 
 // Decimal text in a static buffer, overwritten by the next call.
 char* itoa(int value);
-
-// The dotted IPv4 address of a host, or "" when it does not resolve.
-RWCString get_address(const RWCString& host);
-int is_valid_host(const RWCString& host);
-
-// The status as its output operator prints it, cut to 199 characters.
-RWCString get_error_str(const QvStatus& status);
-
 
 // A bus point "x:y:z"; missing parts read as 0, like atoi.
 QvTopoNode::Location get_location(const RWCString& point);

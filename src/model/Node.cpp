@@ -7,10 +7,12 @@
 #include "agents/SnmpAgent.hpp"
 #include "model/Lookups.hpp"
 #include "model/ModelContext.hpp"
+#include "model/ReadScope.hpp"
 #include "model/StoredDataCodec.hpp"
 #include "platform/QvAgents.hpp"
 #include "platform/QvTopoPlatform.hpp"
 #include "platform/QvTopoType.hpp"
+#include "platform/SyntaxCache.hpp"
 #include "process/Catalogue.hpp"
 #include "process/RunState.hpp"
 
@@ -21,11 +23,43 @@ bool load_name(const QvTopoNodeDn& dn, RWCString& name, QvStatus& status)
 {
     QvTopoNode member(server_connection());
     member.set_dn(dn);
-    status = member.load_some_attributes(QvTopoNode::get_valid_attributes(0, 1));
+    status = ReadScope::load(member, QvTopoNode::get_valid_attributes(0, 1));
     if (!status)
         return false;
     member.get_name(name);
     return true;
+}
+
+// The stored-data attributes of a type: as the type list read at start-up
+// gives them. A type not in it is asked of the server, whose answer says why
+// it has none.
+QvStatus type_attributes(const RWCString& type_name, RWTValSlist<RWCString>& attributes)
+{
+    const QvTopoPlatform* topology = QvTopoPlatform::instance();
+    if (const RWTValSlist<RWCString>* declared = topology ? topology->attributes_of(type_name) : nullptr) {
+        attributes = *declared;
+        return QvStatus::success();
+    }
+    QvTopoType type(QvTopoTypeDn(server_name(), type_name), server_connection());
+    type.load_all_attributes();
+    return type.get_user_data_attribute_names(attributes);
+}
+
+// Reads in one request the syntaxes of the attributes named and, with a
+// node, of those it holds data under, so that the lookups of a page ask
+// nothing more.
+void read_syntaxes(const RWTValSlist<RWCString>& attributes, const QvTopoNode* node)
+{
+    Platform* platform = server_connection();
+    if (!platform)
+        return;
+    std::vector<std::string> names(attributes.begin(), attributes.end());
+    nlohmann::json data;
+    if (node && node->get_attribute("userData", data) && data.is_array())
+        for (const auto& entry : data)
+            if (entry.is_object() && entry.contains("name") && entry["name"].is_string())
+                names.push_back(entry["name"].get<std::string>());
+    platform->syntax_cache().prefetch(*platform, names);
 }
 
 }  // namespace
@@ -200,10 +234,9 @@ void Node::set_display_status()
 void Node::get_object_desc()
 {
     ModelContext& c = model_context();
-    QvTopoType type(QvTopoTypeDn(server_name(), c.header->get_current_type_name()), server_connection());
-    type.load_all_attributes();
     RWTValSlist<RWCString> attributes;
-    QvStatus status = type.get_user_data_attribute_names(attributes);
+    QvStatus status = type_attributes(c.header->get_current_type_name(), attributes);
+    read_syntaxes(attributes, create_node ? nullptr : &topo_node);
     if (!status)
         model_report(cat_format(23, 600, "Get user data error : %s", get_error_str(status)));
     RWTValSlist<QvTopoNode::UserDatum> data;
@@ -225,7 +258,15 @@ void Node::set_object_desc()
 {
     ModelContext& c = model_context();
     RWTValSlist<QvTopoNode::UserDatum> data;
-    for (const StoredDataView::Table& table : c.stored_data->tables()) {
+    const RWTValSlist<StoredDataView::Table> tables = c.stored_data->tables();
+    RWTValSlist<RWCString> attributes;
+    for (const StoredDataView::Table& table : tables) {
+        const char* converted = cvt_xnlname2qv(table.name.c_str(), nullptr, 0);
+        if (!table.cells.empty())
+            attributes.push_back(converted ? converted : table.name);
+    }
+    read_syntaxes(attributes, nullptr);
+    for (const StoredDataView::Table& table : tables) {
         const char* converted = cvt_xnlname2qv(table.name.c_str(), nullptr, 0);
         const RWCString attribute = converted ? converted : table.name;
         if (table.cells.empty())
@@ -278,8 +319,16 @@ void Node::set_agents()
     RWTValSlist<RWCString> dns;
     for (int row = 0; row < page.num_agents(); ++row) {
         const AgentMo* agent = page.agent_at(row);
-        if (agent)
-            dns.push_back(agent->get_dn(agent->system_name(), name));
+        if (!agent)
+            continue;
+        // A default agent is named after the object: a long name can make
+        // its DN longer than an agent's may be.
+        const QvStatus fits = agent->check_dn(agent->system_name(), name);
+        if (agent->is_default() && !fits) {
+            model_report(fits.text());
+            continue;
+        }
+        dns.push_back(agent->get_dn(agent->system_name(), name));
     }
     topo_node.set_managed_objects(dns);
 }

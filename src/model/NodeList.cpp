@@ -2,6 +2,7 @@
 
 #include "model/Lookups.hpp"
 #include "model/ModelContext.hpp"
+#include "model/ReadScope.hpp"
 #include "platform/QvTopoPlatform.hpp"
 #include "platform/QvTopoType.hpp"
 #include "process/Catalogue.hpp"
@@ -15,6 +16,9 @@ namespace {
 // Shows a newly listed object in every section of the window.
 void fill_window_from(Node& node, const RWCString& type)
 {
+    const std::string dn = node.handle().dn_text();
+    if (ReadScope::shows(dn))
+        return;
     ModelContext& c = model_context();
     node.get_coordinates();
     c.header->update_types(type);
@@ -22,18 +26,28 @@ void fill_window_from(Node& node, const RWCString& type)
     node.get_object_desc();
     node.get_agents(node.handle().get_dn().system_name());
     node.get_background_properties();
+    ReadScope::mark_shown(dn);
 }
 
-// With several objects, sections that belong to the first one's kind alone go.
-void hide_single_object_sections(const RWCString& first_type)
+// With several objects, sections that belong to the first one's kind alone
+// go. True when one went.
+bool hide_single_object_sections(const RWCString& first_type)
 {
     DisplayView& page = *model_context().display;
-    if (QvTopoType::is_view(first_type))
+    bool hidden = false;
+    if (QvTopoType::is_view(first_type)) {
         page.show_view_controls(false);
-    if (QvTopoType::is_monitor(first_type))
+        hidden = true;
+    }
+    if (QvTopoType::is_monitor(first_type)) {
         page.show_monitor_section(false);
-    if (QvTopoType::is_array(first_type))
+        hidden = true;
+    }
+    if (QvTopoType::is_array(first_type)) {
         page.show_array_section(false);
+        hidden = true;
+    }
+    return hidden;
 }
 
 }  // namespace
@@ -43,7 +57,7 @@ void add_node_to_list(const QvTopoNodeDn& dn)
     ModelContext& c = model_context();
     QvTopoNode handle(server_connection());
     handle.set_dn(dn);
-    const QvStatus status = handle.load_some_attributes(QvTopoNode::get_valid_attributes(0, 0));
+    const QvStatus status = ReadScope::load(handle);
     if (!status)
         model_report(get_error_str(status));
     Node node;
@@ -61,8 +75,30 @@ void add_node_to_list(const QvTopoNodeDn& dn)
     if (c.header->is_mixed_state()) {
         c.header->set_types_sensitivity(0);
         c.stored_data->clear_page();
+        ReadScope::pages_changed();
     }
-    hide_single_object_sections(first_type);
+    if (hide_single_object_sections(first_type))
+        ReadScope::pages_changed();
+}
+
+void show_selected_object(Node& node)
+{
+    const std::string dn = node.handle().dn_text();
+    ModelContext& c = model_context();
+    c.header->set_types_sensitivity(1);
+    RWCString type;
+    node.handle().get_type_name(type);
+    c.header->update_types(type);
+    if (ReadScope::shows(dn))
+        return;
+    c.agents->clear_table();
+    node.get_agents(node.handle().get_dn().system_name());
+    node.get_coordinates();
+    node.get_display_status();
+    c.stored_data->clear_page();
+    node.get_object_desc();
+    node.get_background_properties();
+    ReadScope::mark_shown(dn);
 }
 
 void add_new_node_to_list(const RWCString& name)
@@ -78,6 +114,7 @@ void add_new_node_to_list(const RWCString& name)
     node_list.push_back(node);
     if (node_list.size() != 1)
         return;
+    ReadScope::pages_changed();
     Node& only = node_list.front();
     only.get_coordinates();
     only.get_display_status();
@@ -103,6 +140,7 @@ void remove_node_from_list(int& index)
     }
     if (!node_list.empty())
         return;
+    ReadScope::pages_changed();
     c.agents->clear_table();
     c.stored_data->clear_page();
     c.header->set_types_sensitivity(1);
@@ -124,7 +162,7 @@ RWTValSlist<QvTopoNodeDn> find_topo_nodes(const char* name)
 
 RWTValSlist<RWCString> get_topo_pathnames(QvTopoNode& node)
 {
-    QvStatus status = node.load_some_attributes(QvTopoNode::get_valid_attributes(0, 0));
+    QvStatus status = ReadScope::load(node);
     if (!status)
         model_report(get_error_str(status));
     RWTValSlist<RWCString> pathnames;

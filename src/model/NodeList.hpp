@@ -12,6 +12,9 @@ extern Node old_saved_node;
 
 // Appends an existing object; the first one fills the window.
 void add_node_to_list(const QvTopoNodeDn& dn);
+// Shows the object picked in the list: the type menu offers the types of its
+// kind and every page shows the object.
+void show_selected_object(Node& node);
 // Appends a copy of the first object (or of the last removed one) named name.
 void add_new_node_to_list(const RWCString& name);
 void remove_node_from_list(int& index);

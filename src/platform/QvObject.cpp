@@ -20,6 +20,7 @@ QvObject::QvObject(std::string objclass, Platform* platform)
 
 void QvObject::set_dn_text(std::string dn)
 {
+    has_read_by_exists_ = false;
     if (dn != dn_)
         clear_cache();
     dn_ = std::move(dn);
@@ -49,16 +50,18 @@ QvStatus QvObject::exists()
         return no_platform();
     if (dn_.empty())
         return QvStatus::failure(QvStatus::BadArgument, "The object has no name");
+    // A get answers whether the object is there and what it holds: callers
+    // that find it go on to load it.
+    has_read_by_exists_ = false;
     nlohmann::json result;
-    QvStatus st = platform_->request("exists", {{"dn", dn_}}, result);
-    if (!st)
+    QvStatus st = platform_->request("get", {{"dn", dn_}}, result);
+    if (!st) {
+        if (st.code() == QvStatus::NoSuchObject)
+            return QvStatus::failure(QvStatus::NoSuchObject, "No object " + dn_);
         return st;
-    ReplyReader reply(result, "the exists reply");
-    const bool exists = reply.flag("exists");
-    if (!reply.ok())
-        return platform_->reject_reply(reply);
-    if (!exists)
-        return QvStatus::failure(QvStatus::NoSuchObject, "No object " + dn_);
+    }
+    read_by_exists_ = std::move(result);
+    has_read_by_exists_ = true;
     return QvStatus::success();
 }
 
@@ -66,10 +69,19 @@ QvStatus QvObject::load_all_attributes()
 {
     if (!platform_)
         return no_platform();
+    if (has_read_by_exists_) {
+        has_read_by_exists_ = false;
+        return adopt_get_reply(read_by_exists_);
+    }
     nlohmann::json result;
     QvStatus st = platform_->request("get", {{"dn", dn_}}, result);
     if (!st)
         return st;
+    return adopt_get_reply(result);
+}
+
+QvStatus QvObject::adopt_get_reply(const nlohmann::json& result)
+{
     ReplyReader reply(result, "the get reply");
     std::string dn = reply.text("dn");
     std::string objclass = reply.text("class");
@@ -79,11 +91,12 @@ QvStatus QvObject::load_all_attributes()
     if (!reply.ok())
         return platform_->reject_reply(reply);
     adopt(std::move(dn), std::move(objclass), attrs);
-    return st;
+    return QvStatus::success();
 }
 
 QvStatus QvObject::load_attributes(const std::set<std::string>& names)
 {
+    has_read_by_exists_ = false;
     if (!platform_)
         return no_platform();
     nlohmann::json result;
@@ -112,6 +125,7 @@ QvStatus QvObject::load_attributes(const std::set<std::string>& names)
 
 QvStatus QvObject::store_all_attributes()
 {
+    has_read_by_exists_ = false;
     if (!platform_)
         return no_platform();
     if (dn_.empty())
@@ -138,6 +152,7 @@ nlohmann::json QvObject::all_attributes_json() const
 
 QvStatus QvObject::create_with_all_attributes()
 {
+    has_read_by_exists_ = false;
     if (!platform_)
         return no_platform();
     if (dn_.empty())
@@ -158,6 +173,7 @@ QvStatus QvObject::create_with_all_attributes()
 
 QvStatus QvObject::destroy()
 {
+    has_read_by_exists_ = false;
     if (!platform_)
         return no_platform();
     nlohmann::json result;

@@ -23,7 +23,8 @@ public:
     const std::string& object_class() const { return class_; }
 
     // True when the object exists; false (with a code) when it does not or
-    // the server could not be asked.
+    // the server could not be asked. It reads the object while it asks, so a
+    // load_all_attributes that follows at once is served from that read.
     QvStatus exists();
     QvStatus load_all_attributes();
     QvStatus load_attributes(const std::set<std::string>& names);
@@ -60,4 +61,9 @@ private:
     std::string dn_;
     std::string class_;
     std::map<std::string, nlohmann::json> attrs_;
+    // The reply of the read exists() made, until the next request of this object.
+    nlohmann::json read_by_exists_;
+    bool has_read_by_exists_ = false;
+
+    QvStatus adopt_get_reply(const nlohmann::json& result);
 };

@@ -28,6 +28,7 @@ QvStatus QvTopoPlatform::read_types(RWTValSlist<QvTopoTypeDn>* types)
         return st;
     ReplyReader reply(result, "the topo.types reply");
     std::map<RWCString, RWTValSlist<RWCString>> kinds;
+    std::map<RWCString, RWTValSlist<RWCString>> attributes;
     std::map<RWCString, RWCString> attribute_by_short_name;
     RWTValSlist<QvTopoTypeDn> dns;
     for (const auto& t : reply.array("types")) {
@@ -35,7 +36,8 @@ QvStatus QvTopoPlatform::read_types(RWTValSlist<QvTopoTypeDn>* types)
         const std::string dn_text = type.text("dn");
         const std::string name = type.text("name");
         kinds[name] = type.texts("kinds");
-        for (const RWCString& attribute : type.texts("attributes")) {
+        attributes[name] = type.texts("attributes");
+        for (const RWCString& attribute : attributes[name]) {
             const auto colon = attribute.rfind(':');
             if (colon != std::string::npos)
                 attribute_by_short_name.emplace(attribute.substr(colon + 1), attribute);
@@ -47,6 +49,7 @@ QvStatus QvTopoPlatform::read_types(RWTValSlist<QvTopoTypeDn>* types)
         return platform_->reject_reply(reply);
     types_read_ = true;
     kinds_ = std::move(kinds);
+    attributes_ = std::move(attributes);
     attribute_by_short_name_ = std::move(attribute_by_short_name);
     if (types)
         *types = std::move(dns);
@@ -131,6 +134,13 @@ const RWTValSlist<RWCString>& QvTopoPlatform::kinds_of(const RWCString& type_nam
     static const RWTValSlist<RWCString> none;
     auto it = kinds_.find(type_name);
     return it == kinds_.end() ? none : it->second;
+}
+
+const RWTValSlist<RWCString>* QvTopoPlatform::attributes_of(const RWCString& type_name) const
+{
+    ensure_types();
+    auto it = attributes_.find(type_name);
+    return it == attributes_.end() ? nullptr : &it->second;
 }
 
 RWCString QvTopoPlatform::full_attribute_name(const RWCString& short_name) const

@@ -27,6 +27,9 @@ public:
 
     // Kinds of a type name as last read; empty when unknown.
     const RWTValSlist<RWCString>& kinds_of(const RWCString& type_name) const;
+    // The stored-data attributes a type declares, in order, as last read;
+    // null for a type the server did not list.
+    const RWTValSlist<RWCString>* attributes_of(const RWCString& type_name) const;
     // The stored-data attribute a type declares whose name, less any module
     // prefix ("Acme:"), is short_name; short_name itself when none does.
     RWCString full_attribute_name(const RWCString& short_name) const;
@@ -39,6 +42,7 @@ private:
 
     Platform* platform_;
     std::map<RWCString, RWTValSlist<RWCString>> kinds_;
+    std::map<RWCString, RWTValSlist<RWCString>> attributes_;
     std::map<RWCString, RWCString> attribute_by_short_name_;
     bool types_read_ = false;
 };

@@ -53,7 +53,8 @@ void AdminOps::load(const CallPtr& call)
     auto document = document_param(*call, "document");
     if (job_)
         throw RequestError(ErrorCode::Conflict, "another topology load is under way; try again when it is done");
-    job_ = std::make_unique<LoadJob>(config_.db_path, config_.local_system, config_.mib_roots);
+    job_ = std::make_unique<LoadJob>(config_.db_path, config_.local_system, config_.mib_roots,
+                                     call->session().actor());
     owner_ = call->session().number();
     store_part(call, std::move(document), true);
 }
@@ -66,7 +67,8 @@ void AdminOps::load_part(const CallPtr& call)
     if (job_ && owner_ != call->session().number())
         throw RequestError(ErrorCode::Conflict, "another topology load is under way; try again when it is done");
     if (!job_) {
-        job_ = std::make_unique<LoadJob>(config_.db_path, config_.local_system, config_.mib_roots);
+        job_ = std::make_unique<LoadJob>(config_.db_path, config_.local_system, config_.mib_roots,
+                                         call->session().actor());
         owner_ = call->session().number();
         log_line("#" + std::to_string(owner_) + " began a topology load");
     }

@@ -7,6 +7,7 @@ namespace qv::server {
 Backend::Backend(const std::string& db_path, const std::string& system_name)
     : system_name_(system_name),
       db(db_path),
+      audit(db),
       objects(db),
       index(db),
       syntaxes(db),
@@ -43,6 +44,7 @@ nlohmann::json Backend::load_file(const std::string& path, const std::vector<std
     ChangeSet changes;
     Transaction t(db);
     auto counts = load_document_file(path, system_name_, mib_roots, loader, changes);
+    audit.record_load(Actor{"(start-up)", "qv_server", ""}, counts, path);
     t.commit();
     return counts;
 }

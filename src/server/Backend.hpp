@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "server/AuditTrail.hpp"
 #include "server/ClassSchema.hpp"
 #include "server/Database.hpp"
 #include "server/NodeLoader.hpp"
@@ -31,10 +32,12 @@ public:
     const std::string& system_name() const { return system_name_; }
 
     // Reads and stores a topology document file in one transaction, part
-    // after part; throws RequestError or std::runtime_error with the reason.
+    // after part, recorded as a load by the server itself; throws
+    // RequestError or std::runtime_error with the reason.
     nlohmann::json load_file(const std::string& path, const std::vector<std::string>& mib_roots = {});
 
     Database db;
+    AuditTrail audit;
     ObjectStore objects;
     TopoIndex index;
     SyntaxStore syntaxes;

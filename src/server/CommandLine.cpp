@@ -111,6 +111,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args)
             c.tls_cert = take();
         else if (option == "--tls-key")
             c.tls_key = take();
+        else if (option == "--audit-days")
+            c.audit_days = static_cast<int>(number(option, take(), 0, 100000));
         else if (limit_option(option, take, c.limits))
             continue;
         else
@@ -153,6 +155,7 @@ std::string usage_text()
            "  --login-delay S      first delay of a refused login (default 1; doubles)\n"
            "  --tls-cert FILE      serve TLS with this certificate (PEM, with its chain)\n"
            "  --tls-key FILE       and this private key (PEM)\n"
+           "  --audit-days N       keep audit entries N days (default 365; 0: for ever)\n"
            "  --help, --version\n";
 }
 

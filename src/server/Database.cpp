@@ -65,6 +65,37 @@ DROP TABLE users;
 ALTER TABLE users_v2 RENAME TO users;
 )sql";
 
+// Version 3: the audit trail. audit_scopes lists each entry under its DN and
+// every DN above it but the root, so that the entries of a subtree are one
+// index walk, newest first; audit_anchor holds where the hash chain begins
+// once retention has dropped its oldest entries.
+const char* const kAuditV3 = R"sql(
+CREATE TABLE audit(
+  id        INTEGER PRIMARY KEY AUTOINCREMENT,
+  time_ms   INTEGER NOT NULL,
+  latest_ms INTEGER NOT NULL,
+  username  TEXT NOT NULL,
+  program   TEXT NOT NULL,
+  address   TEXT NOT NULL,
+  operation TEXT NOT NULL,
+  dn        TEXT NOT NULL,
+  account   TEXT NOT NULL,
+  detail    TEXT NOT NULL,
+  hash      TEXT NOT NULL
+);
+CREATE INDEX audit_by_user ON audit(username);
+CREATE TABLE audit_scopes(
+  scope TEXT NOT NULL,
+  entry INTEGER NOT NULL,
+  PRIMARY KEY(scope, entry)
+) WITHOUT ROWID;
+CREATE TABLE audit_anchor(
+  one  INTEGER PRIMARY KEY CHECK(one = 1),
+  id   INTEGER NOT NULL,
+  hash TEXT NOT NULL
+);
+)sql";
+
 }  // namespace
 
 Database::Database(const std::string& path) : path_(path)
@@ -122,6 +153,8 @@ void Database::migrate()
         exec(kSchemaV1);
     if (version < 2)
         exec(kUsersV2);
+    if (version < 3)
+        exec(kAuditV3);
     exec("PRAGMA user_version=" + std::to_string(kSchemaVersion));
     t.commit();
 }

@@ -15,7 +15,7 @@ namespace qv::server {
 
 class Database {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     // Opens or creates the database; throws StoreError with a message an
     // operator can act on (unwritable, not a database, newer schema).

@@ -19,6 +19,7 @@ const char* notification_type(Change::Kind kind)
     case Change::Kind::Deleted:
         return "objectDeletion";
     case Change::Kind::AttributesChanged:
+    case Change::Kind::Account:
         break;
     }
     return "attributeValueChange";
@@ -62,6 +63,8 @@ void EventHub::publish(const ChangeSet& changes)
         if (auto s = weak.lock(); s && !s->closed())
             live.push_back(std::move(s));
     for (const auto& change : changes) {
+        if (change.kind == Change::Kind::Account)
+            continue;  // accounts are no managed objects
         const char* type = notification_type(change.kind);
         json note{{"event", "notification"}, {"type", type}, {"dn", change.dn}, {"class", change.cls}};
         if (change.kind == Change::Kind::AttributesChanged)

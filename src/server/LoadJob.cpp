@@ -15,8 +15,12 @@ Backend& small_cache(Backend& backend)
 
 }  // namespace
 
-LoadJob::LoadJob(const std::string& db_path, const std::string& system, std::vector<std::string> mib_roots)
-    : mib_roots_(std::move(mib_roots)), backend_(db_path, system), transaction_(small_cache(backend_).db)
+LoadJob::LoadJob(const std::string& db_path, const std::string& system, std::vector<std::string> mib_roots,
+                 Actor who)
+    : mib_roots_(std::move(mib_roots)),
+      who_(std::move(who)),
+      backend_(db_path, system),
+      transaction_(small_cache(backend_).db)
 {
 }
 
@@ -40,6 +44,7 @@ nlohmann::json LoadJob::commit()
 {
     nlohmann::json counts = backend_.loader.finish(progress_);
     progress_ = LoadProgress();
+    backend_.audit.record_load(who_, counts);
     transaction_.commit();
     // A large load leaves the log as large as itself: write it into the
     // database now and give the space back.

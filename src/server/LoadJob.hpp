@@ -30,15 +30,16 @@ public:
     // client cannot use a million notifications); the log says so.
     static constexpr std::size_t kMaxChanges = 10000;
 
-    // Opens the connection and takes the database's write lock.
-    LoadJob(const std::string& db_path, const std::string& system, std::vector<std::string> mib_roots);
+    // Opens the connection and takes the database's write lock; the load is
+    // recorded in the audit trail as made by who.
+    LoadJob(const std::string& db_path, const std::string& system, std::vector<std::string> mib_roots, Actor who);
 
     // Reads and stores one part of a document (DocumentParts), from its text
     // or the text's member (see LoadInput); RequestError naming the entry at
     // fault.
     void add(std::string_view text, const char* member, const std::string& what);
-    // The checks left for the end, the commit, and the write-ahead log
-    // emptied into the database; the counts.
+    // The checks left for the end, the load's audit entry, the commit, and
+    // the write-ahead log emptied into the database; the counts.
     nlohmann::json commit();
 
     const ChangeSet& changes() const { return changes_; }
@@ -46,6 +47,7 @@ public:
 
 private:
     std::vector<std::string> mib_roots_;
+    Actor who_;
     Backend backend_;
     Transaction transaction_;
     LoadProgress progress_;

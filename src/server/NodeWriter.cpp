@@ -93,7 +93,7 @@ std::string NodeWriter::create(const RightSet& held, const std::string& dn, cons
     const std::string parent = qv::dn::format(qv::dn::parent(*qv::dn::parse(node_dn)));
     objects_.insert(StoredObject{node_dn, parent, "topoNode", values});
     store(node_dn, values, true);
-    changes.push_back({Change::Kind::Created, node_dn, "topoNode", parent, {}});
+    changes.push_back({Change::Kind::Created, node_dn, "topoNode", parent, {}, json::object(), values});
     return node_dn;
 }
 
@@ -119,11 +119,17 @@ void NodeWriter::set(const RightSet& held, const StoredObject& node, const json&
         references_changed = references_changed || NodeSchema::is_reference_attribute(attr);
     }
     json stored = node.attrs;
-    for (const auto& attr : changed)
+    json before = json::object();
+    json after = json::object();
+    for (const auto& attr : changed) {
         stored[attr] = values[attr];
+        before[attr] = old[attr];
+        after[attr] = values[attr];
+    }
     objects_.update_attrs(node.dn, stored);
     store(node.dn, stored, references_changed);
-    changes.push_back({Change::Kind::AttributesChanged, node.dn, "topoNode", node.parent, changed});
+    changes.push_back({Change::Kind::AttributesChanged, node.dn, "topoNode", node.parent, changed, std::move(before),
+                       std::move(after)});
 }
 
 void NodeWriter::replace(const std::string& dn, const json& attrs, ChangeSet& changes)
@@ -158,11 +164,15 @@ void NodeWriter::forget(const std::string& dn, ChangeSet& changes)
         if (!node)
             continue;
         std::vector<std::string> changed;
+        json before = json::object();
+        json after = json::object();
         for (auto it = node->attrs.begin(); it != node->attrs.end(); ++it) {
             if (!NodeSchema::is_reference_attribute(it.key()) || !it->is_array())
                 continue;
             json kept = without(*it, dn);
             if (kept.size() != it->size()) {
+                before[it.key()] = std::move(*it);
+                after[it.key()] = kept;
                 *it = std::move(kept);
                 changed.push_back(it.key());
             }
@@ -170,7 +180,8 @@ void NodeWriter::forget(const std::string& dn, ChangeSet& changes)
         objects_.update_attrs(referrer, node->attrs);
         store(referrer, node->attrs, true);
         if (!changed.empty())
-            changes.push_back({Change::Kind::AttributesChanged, referrer, "topoNode", node->parent, changed});
+            changes.push_back({Change::Kind::AttributesChanged, referrer, "topoNode", node->parent, changed,
+                               std::move(before), std::move(after)});
     }
     index_.remove_node(dn);
 }

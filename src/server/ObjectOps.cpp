@@ -15,7 +15,7 @@ void ObjectOps::register_in(Dispatcher& dispatcher)
     dispatcher.add("set", [this](Call& call) {
         const std::string dn = target(call);
         const json& attrs = Params(call.params()).object("attrs");
-        return writes_.run([&](ChangeSet& changes) {
+        return writes_.run(call.session().actor(), "set", [&](ChangeSet& changes) {
             objects_.set(call.session().rights(), dn, attrs, changes);
             return json::object();
         });
@@ -23,7 +23,7 @@ void ObjectOps::register_in(Dispatcher& dispatcher)
     dispatcher.add("create", [this](Call& call) { return create(call); });
     dispatcher.add("delete", [this](Call& call) {
         const std::string dn = target(call);
-        return writes_.run([&](ChangeSet& changes) {
+        return writes_.run(call.session().actor(), "delete", [&](ChangeSet& changes) {
             return json{{"deleted", objects_.remove(call.session().rights(), dn, changes)}};
         });
     });
@@ -65,7 +65,7 @@ json ObjectOps::create(Call& call)
     const std::string dn = p.has("dn") ? target(call) : std::string();
     const std::string system = p.text_or("system", {});
     const json& attrs = p.object_or_empty("attrs");
-    return writes_.run([&](ChangeSet& changes) {
+    return writes_.run(call.session().actor(), "create", [&](ChangeSet& changes) {
         return json{{"dn", objects_.create(call.session().rights(), dn, cls, attrs, system, changes)}};
     });
 }

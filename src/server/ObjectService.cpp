@@ -105,8 +105,9 @@ std::string ObjectService::create(const RightSet& held, const std::string& dn, c
         throw RequestError(ErrorCode::Malformed, "create: \"dn\" is missing");
     rights::require(held, rights::for_object_class(cls), "creating a " + cls);
     const std::string parent = parent_of_new(dn, cls);
-    objects_.insert(StoredObject{dn, parent, cls, whole(cls, dn, attrs)});
-    changes.push_back({Change::Kind::Created, dn, cls, parent, {}});
+    json values = whole(cls, dn, attrs);
+    objects_.insert(StoredObject{dn, parent, cls, values});
+    changes.push_back({Change::Kind::Created, dn, cls, parent, {}, json::object(), std::move(values)});
     return dn;
 }
 
@@ -127,10 +128,16 @@ void ObjectService::set(const RightSet& held, const std::string& dn, const json&
     if (changed.empty())
         return;
     rights::require(held, rights::for_object_class(object->cls), "changing a " + object->cls);
-    for (const auto& attr : changed)
-        object->attrs[attr] = values[attr];
+    json before = json::object();
+    json after = json::object();
+    for (const auto& attr : changed) {
+        if (auto old = object->attrs.find(attr); old != object->attrs.end())
+            before[attr] = *old;
+        after[attr] = object->attrs[attr] = values[attr];
+    }
     objects_.update_attrs(dn, object->attrs);
-    changes.push_back({Change::Kind::AttributesChanged, dn, object->cls, object->parent, changed});
+    changes.push_back({Change::Kind::AttributesChanged, dn, object->cls, object->parent, changed, std::move(before),
+                       std::move(after)});
 }
 
 std::vector<std::string> ObjectService::remove(const RightSet& held, const std::string& dn, ChangeSet& changes)
@@ -153,9 +160,11 @@ std::vector<std::string> ObjectService::remove(const RightSet& held, const std::
     for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
         if (it->cls == "topoNode")
             nodes_.forget(it->dn, changes);
+        // Its last attributes, as a get would have shown them, for the audit trail.
+        json last = get(it->dn).attrs;
         objects_.remove(it->dn);
-        changes.push_back({Change::Kind::Deleted, it->dn, it->cls,
-                           qv::dn::format(qv::dn::parent(parsed(it->dn))), {}});
+        changes.push_back({Change::Kind::Deleted, it->dn, it->cls, qv::dn::format(qv::dn::parent(parsed(it->dn))),
+                           {}, std::move(last), json::object()});
         deleted.push_back(it->dn);
     }
     return deleted;

@@ -10,7 +10,8 @@ const std::vector<std::string>& all()
 {
     static const std::vector<std::string> names{kRunObjectProperties,   kCreateObjects,
                                                 kModifyCoordinates,     kModifyBackgroundImage,
-                                                kModifyDescrAgentTypeStatus, kAdmin};
+                                                kModifyDescrAgentTypeStatus, kAdmin,
+                                                kReadAudit};
     return names;
 }
 

@@ -13,6 +13,8 @@ inline const std::string kModifyCoordinates = "ModifyCoordinates";
 inline const std::string kModifyBackgroundImage = "ModifyBackgroundImage";
 inline const std::string kModifyDescrAgentTypeStatus = "ModifyDescrAgentTypeStatus";
 inline const std::string kAdmin = "Admin";
+// Reading the audit trail without the other powers of Admin.
+inline const std::string kReadAudit = "ReadAudit";
 
 const std::vector<std::string>& all();
 bool is_known(const std::string& right);

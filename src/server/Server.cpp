@@ -12,14 +12,17 @@ namespace qv::server {
 Server::Server(const ServerConfig& config, Backend& backend)
     : config_(config),
       backend_(backend),
-      writes_(backend.db, hub_),
+      writes_(backend.db, hub_, backend.audit),
       session_ops_(backend.users, offload_, throttle_),
       object_ops_(backend.service, backend.objects, writes_),
       album_ops_(backend.objects, backend.system_name()),
       topology_ops_(backend.queries, backend.index, backend.types, backend.syntaxes),
       admin_ops_(backend.objects, backend.syntaxes, writes_, offload_,
                  AdminConfig{backend.db.path(), backend.system_name(), config.mib_roots, config.max_frame}),
-      user_ops_(backend.users, writes_, offload_)
+      user_ops_(backend.users, writes_, offload_),
+      audit_query_(backend.db),
+      audit_ops_(audit_query_, offload_, backend.db.path(), backend.system_name()),
+      audit_retention_(io_, backend.db, backend.audit, writes_, config.audit_days)
 {
     session_config_.require_login = config.require_login;
     session_config_.system_name = backend.system_name();
@@ -45,6 +48,7 @@ Server::Server(const ServerConfig& config, Backend& backend)
     topology_ops_.register_in(dispatcher_);
     admin_ops_.register_in(dispatcher_);
     user_ops_.register_in(dispatcher_);
+    audit_ops_.register_in(dispatcher_);
     hub_.on_remove([this](std::uint64_t number) { admin_ops_.connection_closed(number); });
 }
 
@@ -100,6 +104,7 @@ void Server::run()
              (tls_ ? ", TLS" : ""));
     accept();
     watch_time_limits();
+    audit_retention_.start();
     io_.run();
     log_line("stopped");
 }
@@ -180,6 +185,7 @@ void Server::shut_down(const std::string& why)
     acceptor_.close(ignored);
     accept_retry_.cancel();
     time_limits_.cancel();
+    audit_retention_.stop();
     hub_.close_all("server shutting down");
     io_.stop();
 }

@@ -8,6 +8,9 @@
 
 #include "server/AdminOps.hpp"
 #include "server/AlbumOps.hpp"
+#include "server/AuditOps.hpp"
+#include "server/AuditQuery.hpp"
+#include "server/AuditRetention.hpp"
 #include "server/Backend.hpp"
 #include "server/BufferBudget.hpp"
 #include "server/Dispatcher.hpp"
@@ -69,6 +72,9 @@ private:
     TopologyOps topology_ops_;
     AdminOps admin_ops_;
     UserOps user_ops_;
+    AuditQuery audit_query_;
+    AuditOps audit_ops_;
+    AuditRetention audit_retention_;
     std::uint64_t next_session_ = 1;
     int port_ = 0;
 };

@@ -40,6 +40,8 @@ struct ServerConfig {
     // PEM files: the server's certificate (with its chain) and private key.
     std::string tls_cert;
     std::string tls_key;
+    // Audit entries older than this many days are dropped; 0 keeps them all.
+    int audit_days = 365;
 };
 
 // Where a document may read MIB files when the command line names none.

@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "protocol/Frame.hpp"
+#include "server/Actor.hpp"
 #include "server/AlbumTracker.hpp"
 #include "server/ChangeSet.hpp"
 #include "server/Discriminator.hpp"
@@ -88,6 +89,8 @@ public:
     // The logged-in user's id in the user table (0 in open mode).
     std::int64_t user_id() const { return user_id_; }
     const RightSet& rights() const { return rights_; }
+    // Who this connection's writes are recorded as.
+    Actor actor() const { return {config_.require_login ? user_ : "open mode", application_, address_}; }
     bool logged_in() const { return logged_in_; }
     void set_user(std::string user, std::int64_t user_id, RightSet rights);
     void set_rights(RightSet rights) { rights_ = std::move(rights); }

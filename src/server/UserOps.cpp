@@ -30,6 +30,14 @@ UserRecord existing(UserStore& users, const std::string& name)
     return *user;
 }
 
+// An account's change for the audit trail: its rights, never its password.
+Change account_change(const std::string& name, json before, json after)
+{
+    return {Change::Kind::Account, name, "", "", {}, std::move(before), std::move(after)};
+}
+
+json rights_of(const RightSet& rights) { return json{{"rights", rights}}; }
+
 }  // namespace
 
 void UserOps::register_in(Dispatcher& dispatcher)
@@ -48,9 +56,10 @@ void UserOps::register_in(Dispatcher& dispatcher)
     dispatcher.add("user.delete", [this](Call& call) {
         require_admin(call, "user.delete");
         const std::string name = Params(call.params()).text("name");
-        return writes_.run([&](ChangeSet&) {
-            if (!users_.remove(name))
-                throw RequestError(ErrorCode::NoSuchObject, "no such user: " + name);
+        return writes_.run(call.session().actor(), "user.delete", [&](ChangeSet& changes) {
+            const UserRecord gone = existing(users_, name);
+            users_.remove(name);
+            changes.push_back(account_change(name, rights_of(gone.rights), json::object()));
             return json::object();
         });
     });
@@ -78,12 +87,15 @@ void UserOps::put_password(const CallPtr& call, bool adding)
             sodium_memzero(password->data(), password->size());
         },
         [this, call, name, rights, hash, adding] {
-            writes_.run([&](ChangeSet&) {
+            writes_.run(call->session().actor(), adding ? "user.add" : "user.passwd", [&](ChangeSet& changes) {
                 if (adding && users_.find(name))
                     throw RequestError(ErrorCode::AlreadyExists, "user already exists: " + name);
                 if (!adding && !users_.find(name))
                     throw RequestError(ErrorCode::NoSuchObject, "no such user: " + name);
                 users_.put(UserRecord{0, name, *hash, rights});
+                // A new password is recorded as the event alone.
+                changes.push_back(adding ? account_change(name, json::object(), rights_of(rights))
+                                         : account_change(name, json::object(), json::object()));
                 return json::object();
             });
             log_line("#" + std::to_string(call->session().number()) + (adding ? " added user " : " new password for ") +
@@ -98,15 +110,19 @@ json UserOps::change_rights(Call& call, bool grant)
     Params p(call.params());
     const std::string name = p.text("name");
     const RightSet changed = known_rights(p.strings("rights"));
-    return writes_.run([&](ChangeSet&) {
+    return writes_.run(call.session().actor(), grant ? "user.grant" : "user.revoke", [&](ChangeSet& changes) {
         UserRecord user = existing(users_, name);
+        const RightSet before = user.rights;
         for (const auto& r : changed) {
             if (grant)
                 user.rights.insert(r);
             else
                 user.rights.erase(r);
         }
+        if (user.rights == before)
+            return json::object();
         users_.put(user);
+        changes.push_back(account_change(name, rights_of(before), rights_of(user.rights)));
         return json::object();
     });
 }

@@ -4,7 +4,8 @@
 
 namespace qv::server {
 
-nlohmann::json WriteRunner::run(const std::function<nlohmann::json(ChangeSet&)>& write)
+nlohmann::json WriteRunner::run(const Actor& who, const std::string& operation,
+                                const std::function<nlohmann::json(ChangeSet&)>& write)
 {
     if (!held_.empty())
         throw RequestError(ErrorCode::ServerError, held_);
@@ -13,6 +14,8 @@ nlohmann::json WriteRunner::run(const std::function<nlohmann::json(ChangeSet&)>&
     {
         Transaction transaction(db_);
         result = write(changes);
+        for (const auto& change : changes)
+            audit_.record(who, operation, change);
         transaction.commit();
     }
     hub_.publish(changes);

@@ -1,9 +1,8 @@
 #include "ui/AgentConfigDialog.hpp"
 
-#include <string>
-
 #include <Xm/Xm.h>
 
+#include "agents/AgentContext.hpp"
 #include "gui/MemberCallback.hpp"
 #include "gui/TemplateDialog.hpp"
 #include "gui/WidgetMaker.hpp"
@@ -12,6 +11,12 @@
 #include "process/Catalogue.hpp"
 #include "process/ProgramExit.hpp"
 #include "process/RunState.hpp"
+#include "ui/AgentPage.hpp"
+#include "ui/Apply.hpp"
+#include "ui/ErrorDialog.hpp"
+#include "ui/ObjectConfig.hpp"
+#include "ui/Windows.hpp"
+#include "widgets/CaptionLayout.hpp"
 
 const AgentDialogTexts AgentConfigDialog::kSnmp = {"snmp_config_dialog", 79, " SNMP Configuration", 803,
                                                    "SNMP Configuration", 91, 1340};
@@ -21,6 +26,17 @@ const AgentDialogTexts AgentConfigDialog::kCmip = {"cmip_config_dialog", 119, " 
                                                    "CMIP Configuration", 150, 1140};
 const AgentDialogTexts AgentConfigDialog::kMis = {"mis_config_dialog", 110, " MIS Configuration", 804,
                                                   "MIS Configuration", 111, 1140};
+
+namespace {
+
+// The main window's OK: no OK while an agent is being written.
+void main_ok_sensitive(bool sensitive)
+{
+    if (object_config_tool)
+        XtSetSensitive(object_config_tool->ok_button(), sensitive ? True : False);
+}
+
+}  // namespace
 
 void AgentConfigDialog::create(Display* dpy, int argc, char** argv)
 {
@@ -40,6 +56,9 @@ void AgentConfigDialog::create(Display* dpy, int argc, char** argv)
     cancel_button_ = make_button(_xd_dialogwidget, "cancel_button", cat_text(kToolSet, n + 2, "Cancel"));
     Widget help_button = make_button(_xd_dialogwidget, "help_button", cat_text(kToolSet, n + 3, "Help"));
     work_form_ = make_form(_xd_dialogwidget, "work_form");
+    add_member_callback<AgentConfigDialog, &AgentConfigDialog::ok_button_cb>(ok_button_, XmNactivateCallback, this);
+    add_member_callback<AgentConfigDialog, &AgentConfigDialog::apply_button_cb>(apply_button_, XmNactivateCallback,
+                                                                                 this);
     add_member_callback<AgentConfigDialog, &AgentConfigDialog::cancel_button_cb>(cancel_button_, XmNactivateCallback,
                                                                                   this);
     add_member_callback<AgentConfigDialog, &AgentConfigDialog::help_button_cb>(help_button, XmNactivateCallback, this);
@@ -65,11 +84,104 @@ void AgentConfigDialog::xd_hide()
                         XScreenNumberOfScreen(XtScreen(_xd_rootwidget)));
 }
 
+void AgentConfigDialog::apply_button_cb(Widget, XtPointer) { apply(); }
+
+void AgentConfigDialog::ok_button_cb(Widget, XtPointer)
+{
+    if (!apply())
+        return;
+    xd_hide();
+    if (create_managed_obj)
+        program_exit(0);
+}
+
 void AgentConfigDialog::cancel_button_cb(Widget, XtPointer)
 {
+    edit_agent_row = -1;
     xd_hide();
     if (create_managed_obj)
         program_exit(0);
 }
 
 void AgentConfigDialog::help_button_cb(Widget, XtPointer) { show_help_topic(help, texts_.help_topic); }
+
+void AgentConfigDialog::report(const std::string& message)
+{
+    Widget parent = XtIsRealized(_xd_rootwidget) ? _xd_rootwidget : root_widget;
+    error_dialog(parent, message.c_str(), cancel_error, cancel_error);
+}
+
+bool AgentConfigDialog::apply_agent(AgentMo& agent, bool load_before_create)
+{
+    main_ok_sensitive(false);
+    if (!agent.get_agent()) {
+        report(cat_text(kToolSet, 209, "Must enter name when creating agent."));
+        main_ok_sensitive(true);
+        return false;
+    }
+    // Refused before anything is written, the page included.
+    QvStatus usable = check_fields(agent);
+    if (usable)
+        usable = agent.check_dn(agent.system_name(), first_object_name());
+    if (!usable) {
+        report(usable.text());
+        main_ok_sensitive(true);
+        return false;
+    }
+    if (create_managed_obj) {
+        if (load_before_create)
+            agent.get_mo(1);
+    } else if (agent_page) {
+        agent_page->mark_changed();
+        if (agent.is_editing())
+            agent_page->change_agent(&agent);
+        else if (agent.add_on_apply())
+            agent_page->add_agent(&agent, 1);
+    }
+    const QvStatus written = agent.create_mo();
+    agent.set_add_on_apply(1);
+    main_ok_sensitive(true);
+    return static_cast<bool>(written);
+}
+
+void AgentConfigDialog::browse(const std::string& host)
+{
+    if (host.empty())
+        return;
+    if (derive_in_progress)
+        report(cat_text(kToolSet, 206, "Another derive in progress."));
+}
+
+Widget AgentConfigDialog::add_text_row(CaptionLayout& rows, const char* field_name, int number, const char* text,
+                                       Widget* label)
+{
+    Widget caption = make_label(rows.form(), (std::string(field_name) + "_label").c_str(),
+                                cat_text(kToolSet, number, text));
+    Widget field = make_text_field(rows.form(), field_name);
+    rows.add_row(caption, field);
+    if (label)
+        *label = caption;
+    return field;
+}
+
+Widget AgentConfigDialog::add_path_row(CaptionLayout& rows, const char* field_name, int number,
+                                       const char* button_name, int button_number, Widget* label, Widget* button)
+{
+    *label = make_label(rows.form(), (std::string(field_name) + "_label").c_str(),
+                        cat_text(kToolSet, number, "Object Path:"));
+    Widget form = make_form(rows.form(), (std::string(field_name) + "_form").c_str());
+    *button = make_button(form, button_name, cat_text(kToolSet, button_number, " Browser... "),
+                          Args()
+                              .add(XmNtopAttachment, XmATTACH_FORM)
+                              .add(XmNbottomAttachment, XmATTACH_FORM)
+                              .add(XmNrightAttachment, XmATTACH_FORM));
+    Widget field = make_text_field(form, field_name,
+                                   Args()
+                                       .add(XmNtopAttachment, XmATTACH_FORM)
+                                       .add(XmNleftAttachment, XmATTACH_FORM)
+                                       .add(XmNrightAttachment, XmATTACH_WIDGET)
+                                       .add(XmNrightWidget, *button)
+                                       .add(XmNrightOffset, 6));
+    rows.add_row(*label, form);
+    return field;
+}

@@ -172,9 +172,12 @@ void create_default_agents(const RWTValSlist<RWCString>& names)
         if (!agent || !agent->is_default())
             continue;
         for (const RWCString& name : names) {
+            // Too long a name was refused when the object's list was made.
+            if (!agent->check_dn(agent->system_name(), name))
+                continue;
             const RWCString path = agent->get_dn();
             const RWCString dn = agent->get_dn(agent->system_name(), name);
-            agent->set_name(name.c_str());
+            agent->rename(name);
             agent->set_dn(dn.c_str());
             agent->get_mo(0);
             agent->create_mo();

@@ -110,17 +110,19 @@ void Header::set_types(char array_mode)
 {
     types_.clear();
     menu_.reset();
-    RWTValSlist<RWCString> names;
-    for (const QvTopoTypeDn& dn : type_dns_)
-        names.push_back(dn.unique_name());
-    menu_ = std::make_unique<TopoTypeMenu>(type_menu_, &type_menu_cb, names);
-    XtVaSetValues(type_menu_, XmNpacking, XmPACK_COLUMN, nullptr);
+    menu_items_.clear();
+    menu_names_.clear();
+    menu_built_ = false;
+    all_sensitive_ = true;
+    sensitive_kind_.clear();
+    // Each glyph is read when it is first shown (update_glyph).
     for (const QvTopoTypeDn& dn : type_dns_) {
-        Type type(dn);
-        type.set_pixmap(type_glyph_);
-        types_.push_back(type);
+        menu_names_.push_back(dn.unique_name());
+        types_.emplace_back(dn);
     }
-    XtVaSetValues(type_menu_, XmNnumColumns, menu_columns(types_.size()), nullptr);
+    XtVaSetValues(type_menu_, XmNpacking, XmPACK_COLUMN, XmNnumColumns, menu_columns(types_.size()), nullptr);
+    XtRemoveCallback(type_button_, XmNcascadingCallback, &Header::cascading_cb, this);
+    XtAddCallback(type_button_, XmNcascadingCallback, &Header::cascading_cb, this);
     current_type_index_ = 0;
     if (array_mode) {
         set_type_label("Array");
@@ -128,7 +130,39 @@ void Header::set_types(char array_mode)
     } else {
         set_type_label("");
     }
+}
+
+void Header::cascading_cb(Widget, XtPointer header, XtPointer)
+{
+    static_cast<Header*>(header)->build_menu();
+}
+
+void Header::build_menu()
+{
+    if (menu_built_)
+        return;
+    menu_built_ = true;
+    menu_ = std::make_unique<TopoTypeMenu>(type_menu_, &type_menu_cb, menu_names_);
     build_widget_list(type_menu_);
+    apply_sensitivity();
+}
+
+const RWTValSlist<Widget>& Header::menu_items()
+{
+    build_menu();
+    return menu_items_;
+}
+
+void Header::apply_sensitivity()
+{
+    for (Widget item : menu_items_) {
+        bool sensitive = all_sensitive_;
+        if (!sensitive_kind_.empty()) {
+            bool known = false;
+            sensitive = type_is_of_kind(sensitive_kind_, get_label_text(item), known);
+        }
+        XtSetSensitive(item, sensitive ? True : False);
+    }
 }
 
 void Header::set_type_label(const RWCString& text) { set_label_text(type_button_, text.c_str()); }
@@ -167,8 +201,10 @@ void Header::show_kind_sections(const RWCString& type)
 
 void Header::update_glyph(const RWCString& type)
 {
-    for (const Type& entry : types_) {
+    for (Type& entry : types_) {
         if (entry.name() == type) {
+            if (!entry.glyph_read())
+                entry.set_pixmap(type_glyph_);
             XtVaSetValues(type_glyph_, XmNlabelType, XmPIXMAP, XmNlabelPixmap, entry.pixmap(), nullptr);
             // A new pixmap of the same size is not redrawn by the label itself.
             if (XtIsRealized(type_glyph_))
@@ -180,13 +216,12 @@ void Header::update_glyph(const RWCString& type)
 
 void Header::set_menu_items(Widget, const RWCString& kind)
 {
-    for (Widget item : menu_items_) {
-        bool known = false;
-        const bool of_kind = type_is_of_kind(kind, get_label_text(item), known);
-        if (!known)
-            return;
-        XtSetSensitive(item, of_kind ? True : False);
-    }
+    bool known = false;
+    type_is_of_kind(kind, "", known);
+    if (!known)
+        return;
+    sensitive_kind_ = kind;
+    apply_sensitivity();
 }
 
 void Header::build_widget_list(Widget menu)
@@ -209,8 +244,9 @@ void Header::build_widget_list(Widget menu)
 
 void Header::set_types_sensitivity(char sensitive)
 {
-    for (Widget item : menu_items_)
-        XtSetSensitive(item, sensitive ? True : False);
+    all_sensitive_ = sensitive != 0;
+    sensitive_kind_.clear();
+    apply_sensitivity();
 }
 
 char Header::is_legal_type_change(const RWCString& old_type, const RWCString& new_type)

@@ -49,9 +49,12 @@ public:
     char is_legal_type_change(const RWCString& old_type, const RWCString& new_type);
     char is_mixed_state() override;
     void set_types_sensitivity(char sensitive) override;
+    // Makes the types of kind (a menu_kind word) the ones that can be picked;
+    // a kind it does not know changes nothing.
     void set_menu_items(Widget menu, const RWCString& kind);
     void build_widget_list(Widget menu);
-    const RWTValSlist<Widget>& menu_items() const { return menu_items_; }
+    // The menu's buttons, built first if need be.
+    const RWTValSlist<Widget>& menu_items();
 
     // A pick in the type menu (legal or not) sets the flag; Apply clears it.
     void type_changed_cb(Widget widget, XtPointer type_name, XtPointer call_data);
@@ -63,6 +66,12 @@ public:
     static short menu_columns(std::size_t count);
 
 private:
+    // The menu's buttons are made when the menu is first opened (or its
+    // items first asked for): a topology may have thousands of types. Until
+    // then the sensitivity asked for is kept and applied when they are made.
+    void build_menu();
+    void apply_sensitivity();
+    static void cascading_cb(Widget widget, XtPointer header, XtPointer call_data);
     void show_kind_sections(const RWCString& type);
     void set_type_label(const RWCString& text);
     void report(const char* message);
@@ -83,6 +92,12 @@ private:
     RWTValSlist<Type> types_;
     RWTValSlist<Widget> menu_items_;
     std::unique_ptr<TopoTypeMenu> menu_;
+    RWTValSlist<RWCString> menu_names_;
+    bool menu_built_ = false;
+    // The sensitivity of the buttons: all on or off, or by kind when
+    // sensitive_kind_ is set.
+    bool all_sensitive_ = true;
+    RWCString sensitive_kind_;
 };
 
 // The header of the main window, built by start-up.

@@ -49,6 +49,7 @@ void ObjectConfig::create_work_area()
     type_frame_.create(main_form_);
     book_.create(main_form_);
     connect_identification();
+    connect_agent_controls();
 
     Args top;
     top.add(XmNtopAttachment, XmATTACH_FORM)
@@ -83,6 +84,18 @@ void ObjectConfig::connect_identification()
                                                                           this);
     add_member_callback<ObjectConfig, &ObjectConfig::delete_name_button_cb>(id.delete_name_button(),
                                                                              XmNactivateCallback, this);
+}
+
+void ObjectConfig::connect_agent_controls()
+{
+    for (int index = 0; index < 4; ++index)
+        add_member_callback<ObjectConfig, &ObjectConfig::protocol_change_cb>(book_.protocol_button(index),
+                                                                              XmNactivateCallback, this);
+    add_member_callback<ObjectConfig, &ObjectConfig::add_cb>(book_.add_button(), XmNactivateCallback, this);
+    add_member_callback<ObjectConfig, &ObjectConfig::add_default_cb>(book_.add_default_button(), XmNactivateCallback,
+                                                                     this);
+    add_member_callback<ObjectConfig, &ObjectConfig::change_cb>(book_.change_button(), XmNactivateCallback, this);
+    add_member_callback<ObjectConfig, &ObjectConfig::delete_cb>(book_.delete_button(), XmNactivateCallback, this);
 }
 
 void ObjectConfig::exit_cb(Widget widget, XtPointer) { exit_callback(widget, nullptr, nullptr); }

@@ -33,6 +33,14 @@ public:
     virtual void apply_button_cb(Widget widget, XtPointer call_data);
     virtual void ok_button_cb(Widget widget, XtPointer call_data);
 
+    // Agents page (ObjectConfigAgentCallbacks.cpp): "Protocol:",
+    // "Configure Manually...", "Configure Default", "Change... ", "Delete".
+    virtual void protocol_change_cb(Widget widget, XtPointer call_data);
+    virtual void add_cb(Widget widget, XtPointer call_data);
+    virtual void add_default_cb(Widget widget, XtPointer call_data);
+    virtual void change_cb(Widget widget, XtPointer call_data);
+    virtual void delete_cb(Widget widget, XtPointer call_data);
+
     // Display and coordinates pages (ObjectConfigPageCallbacks.cpp).
     virtual void bg_changed_cb(Widget widget, XtPointer call_data);
     virtual void array_cell_chars_cb(Widget widget, XtPointer call_data);
@@ -79,6 +87,7 @@ private:
     void create_buttons();
     void create_work_area();
     void connect_identification();
+    void connect_agent_controls();
 
     Widget shell_ = nullptr;
     Widget tolvar_dialog_ = nullptr;

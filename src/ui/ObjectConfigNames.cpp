@@ -10,6 +10,7 @@
 #include "model/Lookups.hpp"
 #include "model/ModelContext.hpp"
 #include "model/NodeList.hpp"
+#include "model/ReadScope.hpp"
 #include "process/Catalogue.hpp"
 #include "process/Rights.hpp"
 #include "process/RunState.hpp"
@@ -54,6 +55,7 @@ void show_first_object(bool only)
 // has been answered.
 void wait_for_name_selection()
 {
+    ReadScope::forget();  // the pick is the user's own action, read afresh
     if (!answer)
         while (answer == 0)
             XtAppProcessEvent(app_context, XtIMAll);
@@ -64,6 +66,7 @@ void wait_for_name_selection()
 
 void ObjectConfig::add_name_button_cb(Widget, XtPointer)
 {
+    ReadScope reads;
     Widget list = identification_.name_list();
     set_busy_cursor(tolvar_dialog_);
     const RWCString name = header->get_current_name();
@@ -111,13 +114,13 @@ void ObjectConfig::add_name_button_cb(Widget, XtPointer)
 
 void ObjectConfig::name_changed_cb(Widget widget, XtPointer call_data)
 {
+    ReadScope reads;  // the Add and the pick that follows are one action
     add_name_button_cb(widget, call_data);
     XmListSelectPos(identification_.name_list(), 0, True);
 }
 
 void ObjectConfig::name_selected_cb(Widget, XtPointer)
 {
-    ModelContext& c = model_context();
     Widget list = identification_.name_list();
     set_busy_cursor(tolvar_dialog_);
     const int position = first_selected_position(list);
@@ -125,27 +128,12 @@ void ObjectConfig::name_selected_cb(Widget, XtPointer)
         reset_busy_cursor(tolvar_dialog_);
         return;
     }
+    ReadScope reads;
     Node node = node_list[static_cast<std::size_t>(position - 1)];
-    const QvStatus loaded = node.handle().load_some_attributes(QvTopoNode::get_valid_attributes(0, 0));
+    const QvStatus loaded = ReadScope::load(node.handle());
     if (!loaded)
         report(XtParent(list), get_error_str(loaded).c_str());
-
-    header->set_types_sensitivity(1);
-    RWCString type;
-    node.handle().get_type_name(type);
-    header->update_types(type);
-    if (!header->is_mixed_state()) {
-        header->update_types(type);
-        c.stored_data->clear_page();
-        node.get_object_desc();
-    }
-    c.agents->clear_table();
-    node.get_agents(node.handle().get_dn().system_name());
-    node.get_coordinates();
-    node.get_display_status();
-    c.stored_data->clear_page();
-    node.get_object_desc();
-    node.get_background_properties();
+    show_selected_object(node);
     // Delete follows the selection, for users who may change objects at all.
     XtSetSensitive(identification_.delete_name_button(), modify_desc_agent_type_status_access ? True : False);
     reset_busy_cursor(tolvar_dialog_);

@@ -11,4 +11,5 @@ void Type::set_pixmap(Widget label)
     XtVaGetValues(label, XmNforeground, &foreground, XmNbackground, &background, nullptr);
     const std::string path = glyph_path(name_);
     pixmap_ = XmGetPixmap(XtScreen(label), const_cast<char*>(path.c_str()), foreground, background);
+    glyph_read_ = true;
 }

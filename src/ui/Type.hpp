@@ -21,6 +21,8 @@ public:
     // Loads the glyph file in the colours of label (the label that shows it);
     // a file that cannot be read leaves no pixmap and says nothing.
     void set_pixmap(Widget label);
+    // Whether set_pixmap was called: glyphs are read when first shown.
+    bool glyph_read() const { return glyph_read_; }
 
     // "$QV_HOME/glyphs/<type>.pm", or under the installation's default home
     // when QV_HOME is not set.
@@ -32,4 +34,5 @@ private:
     QvTopoTypeDn dn_;
     RWCString name_;
     Pixmap pixmap_ = XmUNSPECIFIED_PIXMAP;
+    bool glyph_read_ = false;
 };

@@ -13,16 +13,18 @@ class DelObjectDesc;
 class NamesSelection;
 class ObjectBrowser;
 class ObjectConfig;
+class RpcConfig;
+class SnmpConfig;
 
 extern ObjectConfig* object_config_tool;
-extern AgentConfigDialog* snmp_config_dialog;
+extern SnmpConfig* snmp_config_dialog;
 extern ChooserDialog* snmp_mib_dialog;
 extern ObjectBrowser* object_browser;
 extern DelObjectDesc* del_obj_desc_dialog;
 extern AgentConfigDialog* cmip_config_dialog;
 extern CmipDel* cmip_del_entity_dialog;
 extern AgentConfigDialog* mis_config_dialog;
-extern AgentConfigDialog* rpc_config_dialog;
+extern RpcConfig* rpc_config_dialog;
 extern ChooserDialog* rpc_agent_dialog;
 extern NamesSelection* names_dialog;
 
@@ -34,3 +36,5 @@ void create_windows(Display* display, int argc, char** argv);
 
 // The application shells of the windows above, main window first.
 std::vector<Widget> top_level_shells();
+// The four agent dialogs: SNMP, CMIP, MIS, RPC.
+std::vector<AgentConfigDialog*> agent_dialogs();

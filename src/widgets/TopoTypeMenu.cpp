@@ -3,7 +3,8 @@
 #include <Xm/PushB.h>
 #include <Xm/Xm.h>
 
-#include "gui/WidgetMaker.hpp"
+#include "gui/Args.hpp"
+#include "gui/XmStr.hpp"
 #include "platform/QvTopoType.hpp"
 
 namespace {
@@ -24,20 +25,26 @@ int kind_rank(const RWCString& type)
 
 }  // namespace
 
+// The buttons are made unmanaged and managed together: the menu lays its
+// children out at each change, so one at a time costs the square of the
+// number of types.
 TopoTypeMenu::TopoTypeMenu(Widget pulldown, XtCallbackProc callback, const RWTValSlist<RWCString>& type_names)
 {
     for (const RWCString& name : arrange(type_names, kind_rank)) {
         names_.push_back(std::make_unique<std::string>(name));
-        Widget button = make_button(pulldown, name.c_str(), name.c_str());
+        XmStr label(name);
+        Args args;
+        args.add(XmNlabelString, label.get());
+        Widget button = XtCreateWidget(name.c_str(), xmPushButtonWidgetClass, pulldown, args.list(), args.count());
         XtAddCallback(button, XmNactivateCallback, callback, const_cast<char*>(names_.back()->c_str()));
         buttons_.push_back(button);
     }
+    XtManageChildren(buttons_.data(), static_cast<Cardinal>(buttons_.size()));
 }
 
 TopoTypeMenu::~TopoTypeMenu()
 {
-    for (Widget button : buttons_) {
-        XtUnmanageChild(button);
+    XtUnmanageChildren(buttons_.data(), static_cast<Cardinal>(buttons_.size()));
+    for (Widget button : buttons_)
         XtDestroyWidget(button);
-    }
 }

@@ -3,17 +3,15 @@
 // the object's agent list written back unchanged by Apply.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include <X11/IntrinsicP.h>
 #include <Xbae/Matrix.h>
 #include <Xm/Xm.h>
 
-#include "driver/ChildProcess.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"
+#include "driver/TableDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/Table.hpp"
@@ -33,43 +31,12 @@ Row row_of(int row)
     return texts;
 }
 
-// The screen position of a row's first cell.
-std::pair<std::string, std::string> row_position(int row)
-{
-    Widget clip = find_widget_in(agent_table->get_table(), "clip");
-    int x = 0, y = 0;
-    XbaeMatrixRowColToXY(agent_table->get_table(), row, 0, &x, &y);
-    Position root_x = 0, root_y = 0;
-    XtTranslateCoords(clip, static_cast<Position>(x + 6), static_cast<Position>(y + 6), &root_x, &root_y);
-    return {std::to_string(root_x), std::to_string(root_y)};
-}
-
-// Pointer actions through the X server, as a user's, handled as they come.
-void pointer(const std::vector<std::string>& args)
-{
-    ChildProcess xdotool("xdotool", args, {}, "/tmp");
-    pump_until([&] { return !xdotool.running(); }, 20);
-    pump_until([] { return false; }, 0.3);
-}
-
 void click_row(int row, unsigned int button, bool ctrl = false)
 {
-    const auto [x, y] = row_position(row);
-    std::vector<std::string> args = {"mousemove", x, y};
-    if (ctrl)
-        args.insert(args.end(), {"keydown", "ctrl"});
-    args.insert(args.end(), {"click", std::to_string(button)});
-    if (ctrl)
-        args.insert(args.end(), {"keyup", "ctrl"});
-    pointer(args);
+    click_cell(agent_table->get_table(), row, 0, button, ctrl);
 }
 
-void drag_rows(int from, int to)
-{
-    const auto [x1, y1] = row_position(from);
-    const auto [x2, y2] = row_position(to);
-    pointer({"mousemove", x1, y1, "mousedown", "1", "mousemove", x2, y2, "mouseup", "1"});
-}
+void drag_rows(int from, int to) { qv::gui::drag_rows(agent_table->get_table(), from, to); }
 
 TEST_F(AgentPageTest, RouterAgentsAreRowsOfTheTable)
 {

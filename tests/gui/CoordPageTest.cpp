@@ -96,6 +96,26 @@ TEST_F(CoordinatesPage, SouthAndEastShowAndReadBackByTheirTruncatedParts)
     EXPECT_NEAR(geo["longitude"].get<double>(), 151.1999972, 1e-6);
 }
 
+TEST_F(CoordinatesPage, ApplyIsOneAuditEntryWithWhoBeforeAndAfter)
+{
+    auto server = start_server(true);
+    answer_login("admin", "admin");
+    answer_error_dialogs();
+    start_tool({"-id", "10"}, server.get());
+    set_text(page_widget("xvaltextfield"), "120");
+    press_apply();
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+
+    const auto entries = nlohmann::json::parse(admin_login(*server, {"audit", "--dn", "10", "--json"}));
+    ASSERT_EQ(entries.size(), 1u) << entries.dump();
+    EXPECT_EQ(entries[0]["operation"], "set");
+    EXPECT_EQ(entries[0]["user"], "admin");
+    EXPECT_EQ(entries[0]["program"], "qv_tolvar");
+    EXPECT_EQ(entries[0]["address"], "127.0.0.1");
+    EXPECT_EQ(entries[0]["before"]["logicalLocations"][0]["x"], 60);
+    EXPECT_EQ(entries[0]["after"]["logicalLocations"][0]["x"], 120);
+}
+
 // The user may not change coordinates: a write would be refused, so a clean
 // Apply shows that nothing was written.
 TEST_F(CoordinatesPage, UnchangedCoordinatesAreNotWritten)

@@ -22,6 +22,7 @@
 #include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/ObjectPage.hpp"
+#include "ui/SnmpConfig.hpp"
 #include "ui/UserData.hpp"
 #include "ui/Windows.hpp"
 

@@ -24,6 +24,7 @@
 #include "support/TempDir.hpp"
 #include "ui/AgentConfigDialog.hpp"
 #include "ui/ObjectConfig.hpp"
+#include "ui/SnmpConfig.hpp"
 #include "ui/Windows.hpp"
 
 namespace qv::gui {

@@ -17,6 +17,8 @@
 #include "support/TempDir.hpp"
 #include "ui/AgentConfigDialog.hpp"
 #include "ui/ObjectConfig.hpp"
+#include "ui/RpcConfig.hpp"
+#include "ui/SnmpConfig.hpp"
 #include "ui/Windows.hpp"
 
 namespace qv::gui {

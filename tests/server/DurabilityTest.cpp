@@ -1,9 +1,11 @@
 // What was acknowledged survives: a restart, and a kill -9 in the middle of
-// a stream of writes, after which the database is intact.
+// a stream of writes, after which the database is intact and every change
+// has its audit entry, every entry its change.
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
 
+#include <set>
 #include <thread>
 
 #include "RawClient.hpp"
@@ -122,13 +124,25 @@ TEST(Durability, KillNineDuringWritesKeepsEveryAcknowledgedWrite)
     // Nothing half-made: every node that exists is whole and indexed.
     const json images = c->ok("derive", {{"derivation", "/systemId=name:\"dur\"/*/CMISFilter(objectClass=topoNode)"},
                                          {"album", 1}})["images"];
+    std::set<std::string> created;
     for (const auto& image : images) {
         const json attrs = c->ok("get", {{"dn", image["dn"]}})["attrs"];
         EXPECT_EQ(attrs["typeName"].get<std::string>().empty(), false);
         if (attrs["name"] != "World") {
             EXPECT_EQ(c->ok("topo.find_by_name", {{"name", attrs["name"]}})["nodes"].size(), 1u);
+            created.insert(image["dn"].get<std::string>());
         }
     }
+    std::multiset<std::string> recorded;
+    for (json page = c->ok("audit.query", {{"operation", "create"}, {"limit", 1000}});;
+         page = c->ok("audit.query", {{"operation", "create"}, {"limit", 1000}, {"before", page["next"]}})) {
+        for (const auto& entry : page["entries"])
+            recorded.insert(entry["dn"].get<std::string>());
+        if (!page.contains("next"))
+            break;
+    }
+    EXPECT_EQ(recorded, std::multiset<std::string>(created.begin(), created.end()));
+    EXPECT_EQ(c->ok("audit.verify")["problems"], 0);
     EXPECT_EQ(integrity(server.db_path()), "ok");
 }
 

@@ -58,7 +58,7 @@ TEST_F(Handshake, HelloTellsSystemVersionAndLoginMode)
     // Open mode: the proposed user holds every right.
     const json rights = c.ok("rights");
     EXPECT_EQ(rights["user"], "jdoe");
-    EXPECT_EQ(rights["rights"].size(), 6u);
+    EXPECT_EQ(rights["rights"].size(), 7u);
 }
 
 TEST_F(Handshake, OtherProtocolVersionIsRefusedAndClosed)

@@ -51,9 +51,10 @@ protected:
 
 TEST_F(Store, AFailingRequestLeavesNothingOfItself)
 {
-    WriteRunner writes(backend_->db, hub_);
+    WriteRunner writes(backend_->db, hub_, backend_->audit);
     const std::size_t objects = count("objects"), refs = count("topo_refs"), nodes = count("topo_nodes");
-    EXPECT_THROW(writes.run([&](ChangeSet& changes) {
+    const std::size_t entries = count("audit");
+    EXPECT_THROW(writes.run(Actor{"tester", "test", "127.0.0.1"}, "create", [&](ChangeSet& changes) {
         backend_->service.create(all_, "", "topoNode", router("first"), "", changes);
         backend_->service.create(all_, "", "topoNode", json{{"name", "second"}, {"typeName", "Nope"}}, "", changes);
         return json::object();
@@ -62,6 +63,7 @@ TEST_F(Store, AFailingRequestLeavesNothingOfItself)
     EXPECT_EQ(count("objects"), objects);
     EXPECT_EQ(count("topo_refs"), refs);
     EXPECT_EQ(count("topo_nodes"), nodes);
+    EXPECT_EQ(count("audit"), entries);
     EXPECT_TRUE(backend_->index.find_by_name("first", {}).empty());
     EXPECT_FALSE(backend_->db.in_transaction());
     // The number the failed request took is handed out again: nothing of it stayed.
@@ -74,9 +76,9 @@ TEST_F(Store, AFailingRequestLeavesNothingOfItself)
 
 TEST_F(Store, AStorageErrorRollsBackToo)
 {
-    WriteRunner writes(backend_->db, hub_);
+    WriteRunner writes(backend_->db, hub_, backend_->audit);
     const std::size_t objects = count("objects");
-    EXPECT_THROW(writes.run([&](ChangeSet& changes) {
+    EXPECT_THROW(writes.run(Actor{"tester", "test", "127.0.0.1"}, "create", [&](ChangeSet& changes) {
         backend_->service.create(all_, "", "topoNode", router("before the failure"), "", changes);
         // A row the schema refuses: the same DN twice.
         backend_->objects.insert(StoredObject{"/systemId=name:\"st\"", "/", "system", json::object()});

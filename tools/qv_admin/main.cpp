@@ -1,10 +1,12 @@
-// qv_admin: loads topologies, inspects and changes objects, manages users.
+// qv_admin: loads topologies, inspects and changes objects, manages users,
+// reads the audit trail.
 #include <iostream>
 #include <map>
 
 #include "AdminError.hpp"
 #include "AdminOptions.hpp"
 #include "AdminPasswordPrompt.hpp"
+#include "AuditCommand.hpp"
 #include "ObjectCommands.hpp"
 #include "UserCommands.hpp"
 
@@ -19,7 +21,7 @@ const std::map<std::string, Command>& commands()
         {"get", object_commands::get},       {"set", object_commands::set},
         {"create", object_commands::create}, {"create-node", object_commands::create_node},
         {"delete", object_commands::remove}, {"user", user_commands::user},
-        {"rights", user_commands::rights},
+        {"rights", user_commands::rights},   {"audit", audit_command::audit},
     };
     return table;
 }

@@ -1,0 +1,32 @@
+// What the agent classes are given by start-up: their dialogs (as small views,
+// so the agents never see a widget), how to tell the user of a failure, and
+// which object is being edited. Set once before any agent is made; left empty
+// the agents work without a dialog and report on standard error.
+#pragma once
+
+#include <functional>
+
+#include "agents/AgentMo.hpp"
+#include "platform/Types.hpp"
+
+class SnmpAgentView;
+class RpcAgentView;
+
+struct AgentContext {
+    SnmpAgentView* snmp = nullptr;
+    RpcAgentView* rpc = nullptr;
+    // Shows a message in the modal error dialog over the protocol's dialog and
+    // returns when it is closed.
+    std::function<void(ProtocolType, const RWCString&)> report;
+    // The name of the first object being edited, "" when there is none.
+    std::function<RWCString()> first_object_name;
+};
+
+AgentContext& agent_context();
+
+void agent_report(ProtocolType protocol, const RWCString& message);
+RWCString first_object_name();
+
+// Whether the user may write agents: always while creating an object, else
+// with the right to modify agents. Without it the dialogs are read-only.
+bool may_write_agents();

@@ -1,0 +1,312 @@
+// The SNMP and RPC dialogs opened from the agent page, against the fixture:
+// what they show, what their controls and choosers do, and what the server
+// holds after OK, Apply and the main window's Apply; default agents made
+// per object; and a user who may only look.
+#include <gtest/gtest.h>
+
+#include <Xbae/Matrix.h>
+#include <Xm/List.h>
+#include <Xm/RowColumn.h>
+#include <Xm/Xm.h>
+
+#include "agents/CurrentAgents.hpp"
+#include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
+#include "driver/MainWindowDriver.hpp"
+#include "driver/PageDriver.hpp"
+#include "driver/TableDriver.hpp"
+#include "driver/ToolSession.hpp"
+#include "driver/ToolTest.hpp"
+#include "gui/ListSelection.hpp"
+#include "gui/Table.hpp"
+#include "platform/QvAgents.hpp"
+#include "process/RunState.hpp"
+#include "ui/AgentPage.hpp"
+#include "ui/ChooserDialog.hpp"
+#include "ui/RpcConfig.hpp"
+#include "ui/SnmpConfig.hpp"
+#include "ui/Windows.hpp"
+
+namespace qv::gui {
+namespace {
+
+using AgentDialogs = ToolTest;
+using nlohmann::json;
+
+std::string snmp_dn(const qv::test::TestServer& server, const std::string& host)
+{
+    return QvSnmpAgentDn(server.system_name(), host).to_string();
+}
+
+bool exists_on(const qv::test::TestServer& server, const std::string& dn)
+{
+    try {
+        admin(server, {"dump", dn});
+        return true;
+    } catch (const std::runtime_error&) {
+        return false;
+    }
+}
+
+Widget in(AgentConfigDialog* dialog, const char* name)
+{
+    Widget widget = find_widget_in(dialog->shell(), name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// Picks a protocol in the agent page's "Protocol:" menu, as a click does.
+void choose_protocol(const char* button_name)
+{
+    Widget button = page_widget(button_name);
+    XtVaSetValues(page_widget("protocol_option_menu"), XmNmenuHistory, button, nullptr);
+    activate(button);
+}
+
+void open_dialog(const char* button, AgentConfigDialog* dialog)
+{
+    activate(page_widget(button));
+    ASSERT_TRUE(pump_until([&] { return is_viewable(dialog->shell()); })) << XtName(dialog->shell());
+}
+
+// Chooses names in a chooser's available list with button 2 clicks, which
+// toggle items into the selection, and adds them.
+void add_chosen(ChooserDialog* chooser, const std::vector<std::string>& names)
+{
+    SubsetList& lists = chooser->subset_list();
+    XmListDeselectAllItems(lists.all_list());
+    const auto items = list_items(lists.all_list());
+    for (const std::string& name : names) {
+        const auto at = std::find(items.begin(), items.end(), name);
+        ASSERT_NE(at, items.end()) << name;
+        click_list_item(lists.all_list(), static_cast<int>(at - items.begin()) + 1, 2);
+    }
+    ASSERT_EQ(selected_positions(lists.all_list()).size(), names.size());
+    activate(find_widget_in(lists.get_top_form(), "add_button"));
+}
+
+std::string version_shown()
+{
+    Widget current = nullptr;
+    XtVaGetValues(in(snmp_config_dialog, "snmp_version_choices"), XmNmenuHistory, &current, nullptr);
+    return current ? XtName(current) : "";
+}
+
+// Selects an agent row with a click unless it is selected already (a click
+// on the only selected row would deselect it).
+void select_agent_row(int row)
+{
+    if (agent_table->is_selected(row) < 0)
+        click_cell(agent_table->get_table(), row, 0, 1);
+    ASSERT_EQ(agent_table->get_num_selected(), 1);
+}
+
+std::vector<std::string> table_row(Table* table, int row)
+{
+    return {table->get_cell(row, 0), table->get_cell(row, 1), table->get_num_cols() > 2 ? table->get_cell(row, 2) : ""};
+}
+
+TEST_F(AgentDialogs, DefaultSnmpAgentIsCreatedForEachObjectApplied)
+{
+    auto server = start_server(false);
+    // Names that resolve: an SNMP agent is reached at its host's address.
+    const std::string names[] = {"localhost", qv::test::local_host_name()};
+    admin(*server, {"set", node_dn(*server, 16), "name", names[0]});
+    admin(*server, {"set", node_dn(*server, 17), "name", names[1]});
+    answer_error_dialogs();
+    start_tool({"-id", "16", "17"}, server.get());
+
+    for (int position : {1, 2}) {
+        select_position(name_list(), position);
+        activate(page_widget("add_default_button"));
+        ASSERT_EQ(agent_page->num_agents(), 1);
+        EXPECT_EQ(table_row(agent_table, 0), (std::vector<std::string>{"SNMP", "<Default>", "<Default>"}));
+        activate(page_widget("apply_button"));
+    }
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    for (int i = 0; i < 2; ++i) {
+        const std::string dn = snmp_dn(*server, names[i]);
+        EXPECT_EQ(stored(*server, dn, "getCommunity"), "gusset") << dn;
+        EXPECT_EQ(stored(*server, dn, "transportAddress").get<std::string>().substr(0, 4), "127.") << dn;
+        EXPECT_EQ(stored_node(*server, 16 + i, "managedObjects"), json::array({dn}));
+    }
+}
+
+TEST_F(AgentDialogs, SnmpDialogConfiguresAnAgentEndToEnd)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "16"}, server.get());
+    show_page("agent_scroll");
+    open_dialog("add_button", snmp_config_dialog);
+    Widget host = in(snmp_config_dialog, "mo_name_text");
+    Widget read = in(snmp_config_dialog, "read_community_text");
+    Widget port = in(snmp_config_dialog, "port_text");
+    Widget mibs = snmp_config_dialog->mib_list();
+
+    // Return on a host without an agent: the defaults, with its address.
+    set_text(host, "localhost");
+    activate(host);
+    EXPECT_EQ(text_of(in(snmp_config_dialog, "ip_address_text")), "127.0.0.1");
+    EXPECT_EQ(text_of(port), "161");
+    EXPECT_EQ(text_of(read), "gusset");
+    EXPECT_EQ(text_of(in(snmp_config_dialog, "write_community_text")), "lantern");
+    EXPECT_EQ(list_items(mibs), (std::vector<std::string>{"IIMCRFC1213-MIB"}));
+    EXPECT_EQ(version_shown(), "V1_button");
+
+    // A port out of range is refused before anything is written.
+    set_text(read, "public");
+    set_text(port, "70000");
+    activate(snmp_config_dialog->apply_button());
+    ASSERT_EQ(error_messages().size(), 1u);
+    EXPECT_NE(error_messages()[0].find("65535"), std::string::npos) << error_messages()[0];
+    EXPECT_EQ(agent_page->num_agents(), 0);
+    EXPECT_FALSE(exists_on(*server, snmp_dn(*server, "localhost_public")));
+
+    // A read community other than "gusset" names the agent after it.
+    set_text(port, "1161");
+    activate(snmp_config_dialog->apply_button());
+    EXPECT_EQ(text_of(host), "localhost_public");
+    EXPECT_TRUE(exists_on(*server, snmp_dn(*server, "localhost_public")));
+    set_text(read, "gusset");
+    activate(snmp_config_dialog->apply_button());
+    EXPECT_EQ(text_of(host), "localhost");
+
+    // Two MIBs through the chooser, one of them chosen twice.
+    activate(in(snmp_config_dialog, "add_mib_button"));
+    ASSERT_TRUE(pump_until([] { return is_shown(snmp_mib_dialog->xd_dialogwidget()); }));
+    EXPECT_EQ(list_items(snmp_mib_dialog->subset_list().all_list()),
+              (std::vector<std::string>{"IIMCRFC1213-MIB", "IF-MIB", "HOST-RESOURCES-MIB"}));
+    add_chosen(snmp_mib_dialog, {"IF-MIB", "HOST-RESOURCES-MIB"});
+    add_chosen(snmp_mib_dialog, {"IF-MIB"});
+    EXPECT_EQ(list_items(snmp_mib_dialog->subset_list().members_list()),
+              (std::vector<std::string>{"IF-MIB", "HOST-RESOURCES-MIB"}));
+    activate(snmp_mib_dialog->ok_button());
+    activate(in(snmp_config_dialog, "add_mib_button"));
+    add_chosen(snmp_mib_dialog, {"IF-MIB"});
+    activate(snmp_mib_dialog->ok_button());
+    const std::vector<std::string> expected_mibs = {"IIMCRFC1213-MIB", "IF-MIB", "HOST-RESOURCES-MIB"};
+    EXPECT_EQ(list_items(mibs), expected_mibs);
+
+    set_text(in(snmp_config_dialog, "write_community_text"), "secret");
+    XtVaSetValues(in(snmp_config_dialog, "snmp_version_choices"), XmNmenuHistory, in(snmp_config_dialog, "V2_button"),
+                  nullptr);
+    activate(snmp_config_dialog->ok_button());
+    EXPECT_FALSE(is_viewable(snmp_config_dialog->shell()));
+    EXPECT_EQ(error_messages().size(), 1u);
+
+    const std::string dn = snmp_dn(*server, "localhost");
+    EXPECT_EQ(stored(*server, dn, "getCommunity"), "gusset");
+    EXPECT_EQ(stored(*server, dn, "setCommunity"), "secret");
+    EXPECT_EQ(stored(*server, dn, "transportAddress"), "127.0.0.1:1161");
+    EXPECT_EQ(stored(*server, dn, "supportedMibs"), json(expected_mibs));
+    EXPECT_EQ(stored(*server, dn, "managementProtocol"), 1);
+    ASSERT_EQ(agent_page->num_agents(), 1);
+    EXPECT_EQ(table_row(agent_table, 0), (std::vector<std::string>{"SNMP", "localhost", "<Default>"}));
+
+    // "Change... " shows what the server holds, not what the fields last held.
+    set_text(port, "1");
+    XmListDeleteAllItems(mibs);
+    select_agent_row(0);
+    open_dialog("change_button", snmp_config_dialog);
+    EXPECT_EQ(text_of(port), "1161");
+    EXPECT_EQ(list_items(mibs), expected_mibs);
+    EXPECT_EQ(version_shown(), "V2_button");
+    activate(snmp_config_dialog->cancel_button());
+
+    // The object lists the agent from the next Apply; Delete takes it off
+    // the list at the next one, and the agent stays.
+    activate(page_widget("apply_button"));
+    EXPECT_EQ(stored_node(*server, 16, "managedObjects"), json::array({dn}));
+    select_agent_row(0);
+    activate(page_widget("delete_button"));
+    EXPECT_EQ(agent_page->num_agents(), 0);
+    EXPECT_EQ(stored_node(*server, 16, "managedObjects"), json::array({dn}));
+    activate(page_widget("apply_button"));
+    EXPECT_EQ(stored_node(*server, 16, "managedObjects"), json::array());
+    EXPECT_TRUE(exists_on(*server, dn));
+}
+
+TEST_F(AgentDialogs, RpcDialogEditsSchemasInItsTable)
+{
+    auto server = start_server(false);
+    answer_error_dialogs();
+    start_tool({"-id", "16"}, server.get());
+    show_page("agent_scroll");
+    choose_protocol("rpc_agent_button");
+    open_dialog("add_button", rpc_config_dialog);
+    Widget host = in(rpc_config_dialog, "rpc_mo_name_text");
+    set_text(host, "fx-hub");
+    activate(host);
+    // A new RPC agent runs the ping proxy on localhost.
+    ASSERT_EQ(rpc_agent_table->get_num_rows(), 1);
+    EXPECT_EQ(table_row(rpc_agent_table, 0), (std::vector<std::string>{"RPC Proxy - ping", "localhost", ""}));
+
+    activate(in(rpc_config_dialog, "add_agent_button"));
+    ASSERT_TRUE(pump_until([] { return is_shown(rpc_agent_dialog->xd_dialogwidget()); }));
+    const auto offered = list_items(rpc_agent_dialog->subset_list().all_list());
+    EXPECT_EQ(offered.size(), 7u);
+    EXPECT_EQ(std::count(offered.begin(), offered.end(), "IIMCRFC1213-MIB"), 0);
+    add_chosen(rpc_agent_dialog, {"RPC Agent - disk", "RPC Proxy - snmp", "RPC Proxy - ping"});
+    activate(rpc_agent_dialog->ok_button());
+    // In the repository's order: the proxy runs on localhost, the agent on
+    // the agent's host.
+    ASSERT_EQ(rpc_agent_table->get_num_rows(), 3);
+    EXPECT_EQ(table_row(rpc_agent_table, 1), (std::vector<std::string>{"RPC Proxy - snmp", "localhost", ""}));
+    EXPECT_EQ(table_row(rpc_agent_table, 2), (std::vector<std::string>{"RPC Agent - disk", "fx-hub", ""}));
+    EXPECT_TRUE(rpc_agent_table->is_editable(1, 1));
+    EXPECT_FALSE(rpc_agent_table->is_editable(2, 1));
+
+    // The ping row goes; the snmp proxy's host is typed in its cell and the
+    // edit still open when Apply is pressed.
+    Widget matrix = rpc_agent_table->get_table();
+    click_cell(matrix, 0, 0, 1);
+    activate(in(rpc_config_dialog, "delete_agent_button"));
+    ASSERT_EQ(rpc_agent_table->get_num_rows(), 2);
+    click_cell(matrix, 0, 1, 1);
+    int row = -1, column = -1;
+    XbaeMatrixGetCurrentCell(matrix, &row, &column);
+    EXPECT_EQ(row, 0);
+    EXPECT_EQ(column, 1);
+    Widget editor = nullptr;
+    XtVaGetValues(matrix, XmNtextField, &editor, nullptr);
+    ASSERT_TRUE(editor && is_viewable(editor));
+    set_text(editor, "proxy1");
+    click_cell(matrix, 1, 1, 1);  // a fixed cell: the edit is kept, no editing there
+    EXPECT_EQ(rpc_agent_table->get_cell(0, 1), "proxy1");
+    click_cell(matrix, 0, 1, 1);
+    set_text(editor, "proxy2");
+    activate(rpc_config_dialog->apply_button());
+
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    const std::string dn = QvRpcAgentDn(server->system_name(), "fx-hub").to_string();
+    EXPECT_EQ(stored(*server, dn, "schemas"), json::parse(R"([{"name": "RPC Proxy - snmp", "host": "proxy2"},
+                                                               {"name": "RPC Agent - disk", "host": "fx-hub"}])"));
+    EXPECT_EQ(table_row(agent_table, 0), (std::vector<std::string>{"RPC", "fx-hub", "<Default>"}));
+}
+
+TEST_F(AgentDialogs, UserWhoMayNotModifyAgentsOnlyViewsThem)
+{
+    auto server = start_server(true);
+    answer_login("viewer", "viewer");
+    start_tool({"-id", "10"}, server.get());
+    show_page("agent_scroll");
+    select_agent_row(0);
+    open_dialog("change_button", snmp_config_dialog);
+    EXPECT_EQ(label_of(page_widget("change_button")), " View... ");
+    EXPECT_EQ(text_of(in(snmp_config_dialog, "mo_name_text")), "fx-router");
+    EXPECT_EQ(text_of(in(snmp_config_dialog, "ip_address_text")), "127.0.0.1");
+    EXPECT_EQ(version_shown(), "V2_button");
+    EXPECT_FALSE(pressable(snmp_config_dialog->ok_button()));
+    EXPECT_FALSE(pressable(snmp_config_dialog->apply_button()));
+
+    // The server refuses the write itself, whoever asks.
+    QvSnmpAgent agent(QvSnmpAgentDn(server->system_name(), "fx-router"), server_connection());
+    ASSERT_TRUE(agent.load_all_attributes());
+    agent.set_get_community_string("stolen");
+    EXPECT_EQ(agent.store_all_attributes().code(), QvStatus::NotAuthorized);
+    EXPECT_EQ(json::parse(admin_login(*server, {"get", snmp_dn(*server, "fx-router"), "getCommunity"})), "gusset");
+}
+
+}  // namespace
+}  // namespace qv::gui
