@@ -298,7 +298,8 @@ void Session::handle_hello(const json& hello)
               {"protocol", kProtocolVersion},
               {"server", kServerVersion},
               {"system", config_.system_name},
-              {"login", config_.require_login ? "required" : "none"}});
+              {"login", config_.require_login ? "required" : "none"},
+              {"idle_timeout", config_.limits.idle_timeout}});
 }
 
 void Session::handle_request(json request, std::string body, std::vector<std::string> in_text)

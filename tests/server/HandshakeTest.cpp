@@ -55,6 +55,7 @@ TEST_F(Handshake, HelloTellsSystemVersionAndLoginMode)
     EXPECT_EQ(hello["system"], "hs");
     EXPECT_EQ(hello["login"], "none");
     EXPECT_EQ(hello["server"], "qv_server 4.0");
+    EXPECT_EQ(hello["idle_timeout"], 28800);
     // Open mode: the proposed user holds every right.
     const json rights = c.ok("rights");
     EXPECT_EQ(rights["user"], "jdoe");
