@@ -56,6 +56,7 @@ QvStatus Connection::handshake(const nlohmann::json& client_hello, const Deadlin
     loss_ = QvStatus::success();
     malformed_ = false;
     decoder_ = qv::proto::FrameDecoder(kMaxIncomingFrame);
+    last_sent_ = std::chrono::steady_clock::now();
     QvStatus st = socket_.send_all(qv::proto::encode_frame(client_hello), deadline);
     if (st)
         st = read_hello(deadline, hello);
@@ -107,6 +108,7 @@ QvStatus Connection::take_hello(const nlohmann::json& frame, ServerHello& hello)
     if (login != "required" && login != "none")
         r.fail("field 'login' of the hello is " + ReplyReader::quoted(login) + ", expected \"required\" or \"none\"");
     hello.login_required = login == "required";
+    hello.idle_timeout = r.number_or("idle_timeout", 0);
     if (!r.ok())
         return malformed(r.problem());
     if (protocol != qv::proto::kProtocolVersion)
@@ -254,6 +256,7 @@ QvStatus Connection::request(const std::string& op, nlohmann::json params, nlohm
         return QvStatus::failure(QvStatus::BadArgument,
                                  "The request is too large to send (more than " +
                                      std::to_string(qv::proto::kDefaultMaxFrame / (1024 * 1024)) + " MiB)");
+    last_sent_ = std::chrono::steady_clock::now();
     QvStatus st = socket_.send_all(frame, deadline);
     if (!st) {
         if (st.code() == QvStatus::ConnectionLost)
@@ -280,7 +283,13 @@ void Connection::send_only(const std::string& op, nlohmann::json params)
     const std::int64_t id = next_id_++;
     params["id"] = id;
     params["op"] = op;
+    last_sent_ = std::chrono::steady_clock::now();
     socket_.send_all(qv::proto::encode_frame(params), Deadline(5.0));
+}
+
+double Connection::idle_seconds() const
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - last_sent_).count();
 }
 
 void Connection::read_available()

@@ -5,6 +5,7 @@
 // stream can no longer be trusted.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -20,6 +21,7 @@ struct ServerHello {
     std::string server;  // "qv_server 4.0"
     std::string system;  // empty when the server named none
     bool login_required = false;
+    double idle_timeout = 0;  // seconds a silent client may stay; 0: no limit, or not said
 };
 
 class Connection {
@@ -52,6 +54,9 @@ public:
     // Sends a request whose reply nobody waits for; the reply is dropped.
     void send_only(const std::string& op, nlohmann::json params);
 
+    // Seconds since the last frame went to the server.
+    double idle_seconds() const;
+
     // Reads what the socket holds without blocking (events to the sink).
     void read_available();
     // Waits up to timeout_seconds for input, then reads it; false when none came.
@@ -83,4 +88,5 @@ private:
     QvStatus loss_;  // success while open or never opened
     bool malformed_ = false;  // a malformed frame was reported on this connection
     std::int64_t next_id_ = 1;
+    std::chrono::steady_clock::time_point last_sent_ = std::chrono::steady_clock::now();
 };

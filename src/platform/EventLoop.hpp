@@ -13,6 +13,13 @@ public:
     virtual void unwatch(int fd) = 0;
     // Run fn soon, from the loop, outside the caller's stack.
     virtual void defer(std::function<void()> fn) = 0;
+    // Run fn from the loop once seconds have passed; a loop without timers
+    // never runs it (the connection then gets no keepalive).
+    virtual void after(double seconds, std::function<void()> fn)
+    {
+        (void)seconds;
+        (void)fn;
+    }
 };
 
 // The loop every Platform registers its connection with; null for none.

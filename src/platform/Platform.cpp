@@ -158,6 +158,7 @@ int Platform::finish_connect(const QvStatus& opened, const ServerHello& hello, d
     events_->reset(loop_);
     established_ = true;
     watch_connection();
+    start_keepalive(hello.idle_timeout);
     return 1;
 }
 
@@ -192,6 +193,7 @@ int Platform::log_in(double timeout)
 void Platform::disconnect()
 {
     established_ = false;
+    ++keepalive_round_;
     unwatch_connection();
     connection_->close();
 }
@@ -213,6 +215,35 @@ void Platform::unwatch_connection()
     if (loop_ && watched_fd_ >= 0)
         loop_->unwatch(watched_fd_);
     watched_fd_ = -1;
+}
+
+// A tool left open overnight must not be closed as an idle client: a
+// connection silent this long (or a third of the server's limit on silent
+// clients, when shorter) sends a ping.
+void Platform::start_keepalive(double server_idle_limit)
+{
+    constexpr double kKeepalive = 600;
+    constexpr double kShortest = 0.05;
+    if (!loop_)
+        return;
+    keepalive_interval_ =
+        server_idle_limit > 0 ? std::max(kShortest, std::min(kKeepalive, server_idle_limit / 3)) : kKeepalive;
+    schedule_keepalive(keepalive_interval_, ++keepalive_round_);
+}
+
+void Platform::schedule_keepalive(double seconds, unsigned long round)
+{
+    std::weak_ptr<EventRouter> alive = events_;
+    loop_->after(seconds, [this, alive, round] {
+        if (!alive.lock() || round != keepalive_round_ || loop_ != current_event_loop() || !connection_->is_open())
+            return;
+        double idle = connection_->idle_seconds();
+        if (idle >= keepalive_interval_ * 0.95) {
+            connection_->send_only("ping", nlohmann::json::object());
+            idle = 0;
+        }
+        schedule_keepalive(keepalive_interval_ - idle, round);
+    });
 }
 
 void Platform::connection_lost()

@@ -186,6 +186,8 @@ private:
     void connection_lost();
     void watch_connection();
     void unwatch_connection();
+    void start_keepalive(double server_idle_limit);
+    void schedule_keepalive(double seconds, unsigned long round);
 
     std::shared_ptr<EventRouter> events_;
     std::unique_ptr<::Connection> connection_;
@@ -197,6 +199,8 @@ private:
     EventLoop* loop_ = nullptr;
     int watched_fd_ = -1;
     bool established_ = false;  // connect succeeded and the connection was not closed since
+    double keepalive_interval_ = 0;
+    unsigned long keepalive_round_ = 0;  // a keepalive timer of an older round stops
 };
 
 // Changes when events were delivered inside a waiting call (Album::derive),

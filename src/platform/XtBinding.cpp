@@ -1,5 +1,6 @@
 #include "platform/XtBinding.hpp"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -40,6 +41,13 @@ public:
     {
         auto* job = new std::function<void()>(std::move(fn));
         XtAppAddTimeOut(context_, 0, &XtEventLoop::run_deferred, job);
+    }
+
+    void after(double seconds, std::function<void()> fn) override
+    {
+        auto* job = new std::function<void()>(std::move(fn));
+        const auto ms = static_cast<unsigned long>(std::max(0.0, seconds) * 1000.0);
+        XtAppAddTimeOut(context_, ms, &XtEventLoop::run_deferred, job);
     }
 
 private:

@@ -104,15 +104,21 @@ std::size_t nesting_depth(std::string_view text)
 
 }  // namespace
 
-std::optional<nlohmann::json> parse_body(std::string_view body, std::string* why)
+bool nesting_allowed(std::string_view text, std::string* why)
 {
     // Serialising and destroying JSON recurses: a hostile frame of nested
     // brackets must not reach the stack's end, here or in a later reply.
-    if (nesting_depth(body) > kMaxNesting) {
-        if (why)
-            *why = "frame body is nested more than " + std::to_string(kMaxNesting) + " levels deep";
+    if (nesting_depth(text) <= kMaxNesting)
+        return true;
+    if (why)
+        *why = "frame body is nested more than " + std::to_string(kMaxNesting) + " levels deep";
+    return false;
+}
+
+std::optional<nlohmann::json> parse_body(std::string_view body, std::string* why)
+{
+    if (!nesting_allowed(body, why))
         return std::nullopt;
-    }
     auto j = nlohmann::json::parse(body, nullptr, /*allow_exceptions=*/false);
     if (j.is_discarded()) {
         if (why)

@@ -54,5 +54,7 @@ inline constexpr std::size_t kMaxNesting = 128;
 // A frame body parsed as a JSON object; nothing (and the reason) otherwise,
 // also when it is nested deeper than kMaxNesting.
 std::optional<nlohmann::json> parse_body(std::string_view body, std::string* why = nullptr);
+// False (and the reason) when a JSON text is nested deeper than kMaxNesting.
+bool nesting_allowed(std::string_view text, std::string* why = nullptr);
 
 }  // namespace qv::proto

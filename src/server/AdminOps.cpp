@@ -14,19 +14,20 @@ namespace {
 
 using nlohmann::json;
 
-// A document or a part of one: a JSON object, or its text.
-std::shared_ptr<json> document_param(Call& call, const char* name)
+// A document or a part of one: a JSON object, left in the frame's text for
+// the loader (RequestReader), or its text as a string.
+LoadInput document_param(Call& call, const char* name)
 {
+    if (call.in_text(name))
+        return {call.text(), name, name};
     Params p(call.params());
     if (!p.has(name))
         throw RequestError(ErrorCode::Malformed, std::string("the parameter \"") + name + "\" is missing");
-    auto document = std::make_shared<json>(call.take(name));
-    if (document->is_string()) {
-        *document = json::parse(document->get<std::string>(), nullptr, false);
-        if (document->is_discarded())
-            throw RequestError(ErrorCode::Malformed, std::string(name) + ": not valid JSON");
-    }
-    return document;
+    json value = call.take(name);
+    // Anything else than a text is refused by the loader, as no document.
+    auto text = std::make_shared<const std::string>(value.is_string() ? std::move(value.get_ref<std::string&>())
+                                                                      : value.dump());
+    return {std::move(text), nullptr, name};
 }
 
 // A dump page holds about this much, far below any frame limit.
@@ -74,7 +75,7 @@ void AdminOps::load_part(const CallPtr& call)
     store_part(call, std::move(part), last);
 }
 
-void AdminOps::store_part(const CallPtr& call, std::shared_ptr<json> part, bool last)
+void AdminOps::store_part(const CallPtr& call, LoadInput part, bool last)
 {
     writes_.hold("a topology load is under way; nothing was changed, try again when it is done");
     storing_ = true;
@@ -84,7 +85,7 @@ void AdminOps::store_part(const CallPtr& call, std::shared_ptr<json> part, bool 
         call,
         [job = job_.get(), part, last, counts, failure] {
             try {
-                job->add(*part);
+                job->add(*part.text, part.member, part.what);
                 if (last)
                     *counts = job->commit();
             } catch (...) {

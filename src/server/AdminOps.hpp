@@ -32,7 +32,7 @@ public:
 private:
     void load(const CallPtr& call);
     void load_part(const CallPtr& call);
-    void store_part(const CallPtr& call, std::shared_ptr<nlohmann::json> part, bool last);
+    void store_part(const CallPtr& call, LoadInput part, bool last);
     void abandon(const std::string& why);
     nlohmann::json dump(Call& call);
 

@@ -16,8 +16,9 @@ Backend::Backend(const std::string& db_path, const std::string& system_name)
       node_schema(index, syntaxes, types),
       class_schema(syntaxes),
       nodes(objects, index, node_schema, types),
+      node_loader(objects, index, node_schema),
       service(objects, class_schema, nodes, system_name),
-      loader(service, nodes, node_schema, objects, index, syntaxes, users),
+      loader(service, node_loader, node_schema, objects, index, syntaxes, users),
       queries(objects, index, system_name)
 {
     create_fixed_objects();

@@ -8,6 +8,7 @@
 #include "server/AuditTrail.hpp"
 #include "server/ClassSchema.hpp"
 #include "server/Database.hpp"
+#include "server/NodeLoader.hpp"
 #include "server/NodeSchema.hpp"
 #include "server/NodeWriter.hpp"
 #include "server/ObjectService.hpp"
@@ -45,6 +46,7 @@ public:
     NodeSchema node_schema;
     ClassSchema class_schema;
     NodeWriter nodes;
+    NodeLoader node_loader;
     ObjectService service;
     TopologyLoader loader;
     TopologyQueries queries;

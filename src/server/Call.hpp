@@ -2,9 +2,11 @@
 // later from another job; the connection takes no further request until then.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -16,8 +18,14 @@ class Session;
 
 class Call {
 public:
-    Call(std::shared_ptr<Session> session, std::int64_t id, nlohmann::json request)
-        : session_(std::move(session)), id_(id), request_(std::move(request))
+    // text: the frame, when members named in_text were left in it (RequestReader).
+    Call(std::shared_ptr<Session> session, std::int64_t id, nlohmann::json request,
+         std::shared_ptr<const std::string> text = nullptr, std::vector<std::string> in_text = {})
+        : session_(std::move(session)),
+          id_(id),
+          request_(std::move(request)),
+          text_(std::move(text)),
+          in_text_(std::move(in_text))
     {
     }
 
@@ -30,6 +38,12 @@ public:
         auto it = request_.find(name);
         return it == request_.end() ? nlohmann::json() : std::move(*it);
     }
+    // Whether a parameter stayed in the frame's text, and that text.
+    bool in_text(const std::string& name) const
+    {
+        return std::find(in_text_.begin(), in_text_.end(), name) != in_text_.end();
+    }
+    const std::shared_ptr<const std::string>& text() const { return text_; }
     Session& session() const { return *session_; }
     std::shared_ptr<Session> session_ptr() const { return session_; }
     bool answered() const { return answered_; }
@@ -43,6 +57,8 @@ private:
     std::shared_ptr<Session> session_;
     std::int64_t id_;
     nlohmann::json request_;
+    std::shared_ptr<const std::string> text_;
+    std::vector<std::string> in_text_;
     bool answered_ = false;
 };
 

@@ -2,15 +2,32 @@
 
 namespace qv::server {
 
+namespace {
+
+// The load's connection writes each page once and hardly reads: a small page
+// cache serves it as fast as a large one (faster, in fact: fewer pages to
+// manage) and keeps the memory a load takes small.
+Backend& small_cache(Backend& backend)
+{
+    backend.db.exec("PRAGMA cache_size=-4096");
+    return backend;
+}
+
+}  // namespace
+
 LoadJob::LoadJob(const std::string& db_path, const std::string& system, std::vector<std::string> mib_roots,
                  Actor who)
-    : mib_roots_(std::move(mib_roots)), who_(std::move(who)), backend_(db_path, system), transaction_(backend_.db)
+    : mib_roots_(std::move(mib_roots)),
+      who_(std::move(who)),
+      backend_(db_path, system),
+      transaction_(small_cache(backend_).db)
 {
 }
 
-void LoadJob::add(const nlohmann::json& part)
+void LoadJob::add(std::string_view text, const char* member, const std::string& what)
 {
-    const LoadPlan plan = read_topology_document(part, backend_.system_name(), mib_roots_, progress_.seen);
+    const LoadPlan plan =
+        read_topology_document(text, member, what, backend_.system_name(), mib_roots_, progress_.seen);
     ChangeSet changes;
     backend_.loader.apply(plan, progress_, changes);
     if (dropped_ || changes_.size() + changes.size() > kMaxChanges) {

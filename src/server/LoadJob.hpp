@@ -5,7 +5,9 @@
 // thread; add and commit on one worker at a time.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -13,6 +15,14 @@
 #include "server/Backend.hpp"
 
 namespace qv::server {
+
+// Where a document to load is: its JSON text, or the value of the text's
+// top-level member when member is not null; what names it in errors.
+struct LoadInput {
+    std::shared_ptr<const std::string> text;
+    const char* member = nullptr;
+    std::string what;
+};
 
 class LoadJob {
 public:
@@ -24,9 +34,10 @@ public:
     // recorded in the audit trail as made by who.
     LoadJob(const std::string& db_path, const std::string& system, std::vector<std::string> mib_roots, Actor who);
 
-    // Reads and stores one part of a document (DocumentParts); RequestError
-    // naming the entry at fault.
-    void add(const nlohmann::json& part);
+    // Reads and stores one part of a document (DocumentParts), from its text
+    // or the text's member (see LoadInput); RequestError naming the entry at
+    // fault.
+    void add(std::string_view text, const char* member, const std::string& what);
     // The checks left for the end, the load's audit entry, the commit, and
     // the write-ahead log emptied into the database; the counts.
     nlohmann::json commit();

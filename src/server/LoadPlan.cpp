@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "protocol/Dn.hpp"
+#include "server/DocumentReader.hpp"
 #include "server/JsonCheck.hpp"
 #include "server/MibModules.hpp"
 #include "server/PasswordHash.hpp"
@@ -91,6 +92,16 @@ void add_documents(std::vector<std::string>& documents, const std::vector<std::s
 LoadPlan read_topology_document(const json& document, const std::string& system,
                                 const std::vector<std::string>& mib_roots, const EntryOffsets& offsets)
 {
+    return read_topology_document(document.dump(-1, ' ', false, json::error_handler_t::replace), nullptr,
+                                  "document", system, mib_roots, offsets);
+}
+
+LoadPlan read_topology_document(std::string_view text, const char* member, const std::string& what,
+                                const std::string& system, const std::vector<std::string>& mib_roots,
+                                const EntryOffsets& offsets)
+{
+    DocumentText read = DocumentReader::read(text, member, what);
+    const json& document = read.head;
     check::object(document, "document", ErrorCode::Malformed);
     if (document.value("format", json()) != "qv-topology")
         throw RequestError(ErrorCode::Malformed, "not a topology document: \"format\" is not \"qv-topology\"");
@@ -103,8 +114,18 @@ LoadPlan read_topology_document(const json& document, const std::string& system,
     LoadPlan plan;
     read_syntaxes(document, plan);
     each_entry(document, "types", offsets.types, [&](const json& t) { plan.types.push_back(read_type(t, system)); });
+    // A "nodes" that is no list is still in the document, to be refused.
     each_entry(document, "nodes", offsets.nodes,
-               [&](const json& n) { plan.nodes.push_back(read_node_entry(n, system)); });
+               [&](const json& n) { plan.nodes.push_back(read_node_entry({}, n, system)); });
+    plan.nodes.reserve(read.nodes.size());
+    for (std::size_t i = 0; i < read.nodes.size(); ++i) {
+        try {
+            plan.nodes.push_back(read_node_entry(std::move(read.nodes[i].first), read.nodes[i].second, system));
+        } catch (const RequestError& e) {
+            throw RequestError(e.code(), "nodes[" + std::to_string(offsets.nodes + i) + "]: " + e.what());
+        }
+    }
+    read.nodes.clear();
     each_entry(document, "objects", offsets.objects, [&](const json& o) {
         check::object(o, "object");
         check::only_members(o, {"dn", "class", "attrs"}, "object");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -45,8 +46,15 @@ struct EntryOffsets {
 };
 
 // Reads a document (or a part of one, see DocumentParts) for the server whose
-// system is system. Slow (password hashes, files) and touches no shared
-// state: run it off the network thread. RequestError naming the entry at fault.
+// system is system, from its JSON text, or from the value of the text's
+// top-level member when member is not null (a request's "part" left in its
+// frame, see RequestReader); what names the document in errors. Slow
+// (password hashes, files) and touches no shared state: run it off the
+// network thread. RequestError naming the entry at fault.
+LoadPlan read_topology_document(std::string_view text, const char* member, const std::string& what,
+                                const std::string& system, const std::vector<std::string>& mib_roots,
+                                const EntryOffsets& offsets = {});
+// The same for a document at hand as JSON.
 LoadPlan read_topology_document(const nlohmann::json& document, const std::string& system,
                                 const std::vector<std::string>& mib_roots, const EntryOffsets& offsets = {});
 

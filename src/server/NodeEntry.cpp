@@ -8,14 +8,12 @@ namespace {
 
 using nlohmann::json;
 
-constexpr std::int64_t kMaxId = 999999999999999LL;
-
 json id_list(const json& ids, const std::string& system, const char* attr, const std::string& what,
             NodeEntry& e)
 {
     json out = json::array();
     for (const auto& id : check::array(ids, what)) {
-        const std::int64_t n = check::integer(id, what, 1, kMaxId);
+        const std::int64_t n = check::integer(id, what, 1, kMaxNodeId);
         e.targets.emplace_back(attr, n);
         out.push_back(node_dn(system, n));
     }
@@ -68,7 +66,7 @@ json locations(const json& list, const std::string& system, NodeEntry& e)
         check::object(item, "locations");
         json loc = item;
         const std::int64_t n =
-            check::integer(check::member(item, "parent", "locations"), "locations.parent", 1, kMaxId);
+            check::integer(check::member(item, "parent", "locations"), "locations.parent", 1, kMaxNodeId);
         e.targets.emplace_back("logicalLocations", n);
         loc["parent"] = node_dn(system, n);
         out.push_back(loc);
@@ -100,17 +98,18 @@ std::string node_dn(const std::string& system, std::int64_t id)
     return prefix + std::to_string(id);
 }
 
-NodeEntry read_node_entry(const json& entry, const std::string& system)
+NodeEntry read_node_entry(NodeEntry e, const json& entry, const std::string& system)
 {
     check::object(entry, "node");
     check::only_members(entry,
                         {"id", "name", "type", "parents", "locations", "geo", "propagate", "background", "map",
                          "monitor", "array", "user_data", "agents", "links", "bus"},
                         "node");
-    NodeEntry e;
-    e.id = check::integer(check::member(entry, "id", "node"), "id", 1, kMaxId);
+    if (e.id == 0)
+        e.id = check::integer(check::member(entry, "id", "node"), "id", 1, kMaxNodeId);
     e.dn = node_dn(system, e.id);
-    e.plain["typeName"] = check::member(entry, "type", "node");
+    if (!e.type)
+        e.plain["typeName"] = check::member(entry, "type", "node");
     const std::pair<const char*, const char*> renamed[] = {
         {"name", "name"},           {"geo", "geoLocation"},   {"propagate", "severityPropagated"},
         {"background", "viewBackgroundImage"}, {"map", "viewMapFile"}, {"user_data", "userData"},
@@ -120,11 +119,17 @@ NodeEntry read_node_entry(const json& entry, const std::string& system)
             e.plain[to] = entry[from];
     if (entry.contains("agents"))
         e.plain["managedObjects"] = agent_dns(entry["agents"], system);
-    if (entry.contains("parents"))
-        e.references["parents"] = id_list(entry["parents"], system, "parents", "parents", e);
-    if (entry.contains("links"))
-        e.references["links"] = id_list(entry["links"], system, "links", "links", e);
-    if (entry.contains("locations"))
+    for (const auto& [list, attr] : {std::make_pair(&e.parents, "parents"), std::make_pair(&e.links, "links")}) {
+        if (*list)
+            for (const std::int64_t n : **list)
+                e.targets.emplace_back(attr, n);
+        else if (entry.contains(attr))
+            e.references[attr] = id_list(entry[attr], system, attr, attr, e);
+    }
+    if (e.locations)
+        for (const auto& loc : *e.locations)
+            e.targets.emplace_back("logicalLocations", loc.parent);
+    else if (entry.contains("locations"))
         e.references["logicalLocations"] = locations(entry["locations"], system, e);
     if (entry.contains("monitor"))
         read_monitor(entry["monitor"], system, e);

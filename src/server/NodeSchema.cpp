@@ -53,16 +53,6 @@ json cell_size(const json& value)
                                           0, check::kInt32Max)}};
 }
 
-std::string node_name(const json& value)
-{
-    const std::string& name = check::string(value, "name");
-    for (unsigned char c : name)
-        if (c == '"' || c < 0x20 || c == 0x7f)
-            throw RequestError(ErrorCode::InvalidValue,
-                               "name: a node name may not hold double quotes or control characters");
-    return name;
-}
-
 }  // namespace
 
 const std::vector<std::string>& NodeSchema::attribute_names()
@@ -76,6 +66,8 @@ const std::vector<std::string>& NodeSchema::attribute_names()
         "busLocations"};
     return names;
 }
+
+const std::vector<std::string>& NodeSchema::node_list_attributes() { return kNodeLists; }
 
 bool NodeSchema::is_reference_attribute(const std::string& attr)
 {
@@ -110,17 +102,13 @@ json NodeSchema::with_defaults(json stored)
 
 json NodeSchema::normalize(const std::string& attr, const json& value)
 {
-    if (attr == "name")
-        return node_name(value);
+    if (attr == "name") {
+        check_name(check::string(value, attr));
+        return value;
+    }
     if (attr == "typeName") {
-        const std::string& type = check::string(value, attr);
-        if (loading_ && known_types_.count(type))
-            return type;
-        if (!types_.find(type))
-            throw RequestError(ErrorCode::InvalidValue, "typeName: there is no topology type \"" + type + "\"");
-        if (loading_)
-            known_types_.insert(type);
-        return type;
+        check_type(check::string(value, attr));
+        return value;
     }
     if (std::find(kNodeLists.begin(), kNodeLists.end(), attr) != kNodeLists.end())
         return node_list(attr, value);
@@ -155,6 +143,24 @@ json NodeSchema::normalize(const std::string& attr, const json& value)
         return out;
     }
     throw RequestError(ErrorCode::InvalidValue, "a topology node has no attribute \"" + attr + "\"");
+}
+
+void NodeSchema::check_name(const std::string& name)
+{
+    for (unsigned char c : name)
+        if (c == '"' || c < 0x20 || c == 0x7f)
+            throw RequestError(ErrorCode::InvalidValue,
+                               "name: a node name may not hold double quotes or control characters");
+}
+
+void NodeSchema::check_type(const std::string& type)
+{
+    if (loading_ && known_types_.count(type))
+        return;
+    if (!types_.find(type))
+        throw RequestError(ErrorCode::InvalidValue, "typeName: there is no topology type \"" + type + "\"");
+    if (loading_)
+        known_types_.insert(type);
 }
 
 std::string NodeSchema::node_dn(const json& value, const std::string& what)

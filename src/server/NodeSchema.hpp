@@ -24,6 +24,9 @@ public:
 
     static const std::vector<std::string>& attribute_names();
     static bool is_reference_attribute(const std::string& attr);
+    // The attributes listing nodes, in the order references() gives them
+    // (the locations' parents come after them).
+    static const std::vector<std::string>& node_list_attributes();
     // The value of an attribute a node never had set.
     static nlohmann::json default_value(const std::string& attr);
     // Stored attributes completed with the defaults of the missing ones.
@@ -31,6 +34,9 @@ public:
 
     // The canonical form of a value; RequestError when it is not acceptable.
     nlohmann::json normalize(const std::string& attr, const nlohmann::json& value);
+    // The checks of normalize on a name and a type name given as text.
+    static void check_name(const std::string& name);
+    void check_type(const std::string& type);
     // Every node the attributes refer to, for the reference index.
     static std::vector<NodeReference> references(const nlohmann::json& attrs);
 

@@ -155,34 +155,6 @@ void NodeWriter::replace(const std::string& dn, const json& attrs, ChangeSet& ch
     store(dn, values, true);
 }
 
-void NodeWriter::load(const NodeEntry& entry, const std::string& system, ChangeSet* changes)
-{
-    json values = json::object();
-    for (const json* part : {&entry.plain, &entry.references})
-        for (auto it = part->begin(); it != part->end(); ++it)
-            values[it.key()] = schema_.normalize(it.key(), it.value());
-    if (!values.contains("name"))
-        values["name"] = "";
-    const std::string parent = entry.dn.substr(0, entry.dn.rfind("/topoNodeId="));
-    // Most nodes of a load are new: one insert finds out.
-    const bool existed = !objects_.insert_new(StoredObject{entry.dn, parent, "topoNode", values});
-    if (existed) {
-        if (objects_.class_of(entry.dn) != std::optional<std::string>("topoNode"))
-            throw RequestError(ErrorCode::Conflict, entry.dn + " exists and is not a topology node");
-        objects_.update_attrs(entry.dn, values);
-    }
-    if (changes && existed) {
-        std::vector<std::string> names;
-        for (auto it = values.begin(); it != values.end(); ++it)
-            names.push_back(it.key());
-        changes->push_back({Change::Kind::AttributesChanged, entry.dn, "topoNode", parent, std::move(names)});
-    } else if (changes) {
-        changes->push_back({Change::Kind::Created, entry.dn, "topoNode", parent, {}});
-    }
-    index_.put_node(NodeRow{entry.dn, system, entry.id, string_attr(values, "name"), string_attr(values, "typeName")});
-    index_.put_references(entry.dn, NodeSchema::references(values), !existed);
-}
-
 void NodeWriter::forget(const std::string& dn, ChangeSet& changes)
 {
     for (const auto& referrer : index_.referrers(dn)) {

@@ -8,7 +8,6 @@
 #include <nlohmann/json.hpp>
 
 #include "server/ChangeSet.hpp"
-#include "server/NodeEntry.hpp"
 #include "server/NodeSchema.hpp"
 #include "server/ObjectStore.hpp"
 #include "server/TopoIndex.hpp"
@@ -33,10 +32,6 @@ public:
     // Makes dn hold exactly attrs (without references, which the loader sets
     // afterwards), whether or not it existed.
     void replace(const std::string& dn, const nlohmann::json& attrs, ChangeSet& changes);
-    // For the loader: makes a node of a document hold exactly what its entry
-    // says, written once with its references; the nodes these name are the
-    // loader's to check (NodeSchema::set_loading).
-    void load(const NodeEntry& entry, const std::string& system, ChangeSet* changes);
     bool type_in_use(const std::string& type_name) { return index_.type_in_use(type_name); }
 
 private:

@@ -49,19 +49,25 @@ void ObjectStore::insert(const StoredObject& object)
     s->run();
 }
 
-bool ObjectStore::insert_new(const StoredObject& object)
+bool ObjectStore::insert_new_text(std::string_view dn, std::string_view parent, std::string_view cls,
+                                  std::string_view attrs)
 {
     StatementUse s(db_.prepare(
         "INSERT INTO objects(dn, parent, class, attrs) VALUES(?1, ?2, ?3, ?4) ON CONFLICT(dn) DO NOTHING"));
-    s->bind(1, object.dn).bind(2, object.parent).bind(3, object.cls).bind(4, dump_attrs(object.attrs));
+    s->bind_static(1, dn).bind_static(2, parent).bind_static(3, cls).bind_static(4, attrs);
     s->run();
     return sqlite3_changes(db_.handle()) > 0;
 }
 
 void ObjectStore::update_attrs(const std::string& dn, const nlohmann::json& attrs)
 {
+    update_attrs_text(dn, dump_attrs(attrs));
+}
+
+void ObjectStore::update_attrs_text(std::string_view dn, std::string_view attrs)
+{
     StatementUse s(db_.prepare("UPDATE objects SET attrs = ?2 WHERE dn = ?1"));
-    s->bind(1, dn).bind(2, dump_attrs(attrs));
+    s->bind_static(1, dn).bind_static(2, attrs);
     s->run();
 }
 

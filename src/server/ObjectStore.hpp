@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -35,9 +36,12 @@ public:
     bool exists(const std::string& dn) { return class_of(dn).has_value(); }
 
     void insert(const StoredObject& object);
-    // Inserts the object unless one of its DN exists; false then.
-    bool insert_new(const StoredObject& object);
     void update_attrs(const std::string& dn, const nlohmann::json& attrs);
+    // Inserts the object unless one of its DN exists; false then. The
+    // attributes as JSON text (the loader spells it).
+    bool insert_new_text(std::string_view dn, std::string_view parent, std::string_view cls,
+                         std::string_view attrs);
+    void update_attrs_text(std::string_view dn, std::string_view attrs);
     void remove(const std::string& dn);
 
     // The objects directly below parent, in creation order; of one class

@@ -6,6 +6,7 @@
 #include "server/Dispatcher.hpp"
 #include "server/EventHub.hpp"
 #include "server/Log.hpp"
+#include "server/RequestReader.hpp"
 #include "server/Rights.hpp"
 
 namespace qv::server {
@@ -215,7 +216,7 @@ void Session::process()
         ++handled;
         taken += body->size();
         partial_since_ = {};
-        handle_frame(*body);
+        handle_frame(std::move(*body));
     }
     processing_ = false;
     // The turn's replies leave in one gathered write.
@@ -253,10 +254,11 @@ bool Session::account()
     charged_ = want;
     return true;
 }
-void Session::handle_frame(const std::string& body)
+void Session::handle_frame(std::string body)
 {
     std::string why;
-    auto message = qv::proto::parse_body(body, &why);
+    std::vector<std::string> in_text;
+    auto message = hello_done_ ? RequestReader::read(body, in_text, &why) : qv::proto::parse_body(body, &why);
     if (!message) {
         send_and_close(error_frame(0, ErrorCode::Malformed, why), why);
         return;
@@ -264,7 +266,7 @@ void Session::handle_frame(const std::string& body)
     if (!hello_done_)
         handle_hello(*message);
     else
-        handle_request(std::move(*message));
+        handle_request(std::move(*message), std::move(body), std::move(in_text));
 }
 
 void Session::handle_hello(const json& hello)
@@ -296,10 +298,11 @@ void Session::handle_hello(const json& hello)
               {"protocol", kProtocolVersion},
               {"server", kServerVersion},
               {"system", config_.system_name},
-              {"login", config_.require_login ? "required" : "none"}});
+              {"login", config_.require_login ? "required" : "none"},
+              {"idle_timeout", config_.limits.idle_timeout}});
 }
 
-void Session::handle_request(json request)
+void Session::handle_request(json request, std::string body, std::vector<std::string> in_text)
 {
     auto id = request.find("id");
     const bool id_ok = id != request.end() && id->is_number_integer() && id->get<std::int64_t>() > 0;
@@ -311,7 +314,9 @@ void Session::handle_request(json request)
         return;
     }
     busy_ = true;
-    services_.dispatcher.dispatch(std::make_shared<Call>(shared_from_this(), number, std::move(request)));
+    auto text = in_text.empty() ? nullptr : std::make_shared<const std::string>(std::move(body));
+    services_.dispatcher.dispatch(
+        std::make_shared<Call>(shared_from_this(), number, std::move(request), std::move(text), std::move(in_text)));
 }
 
 void Session::finish_call()

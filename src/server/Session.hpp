@@ -109,9 +109,9 @@ private:
     void process();
     bool output_full() const { return out_bytes_ > kOutputHighWater; }
     bool account();
-    void handle_frame(const std::string& body);
+    void handle_frame(std::string body);
     void handle_hello(const nlohmann::json& hello);
-    void handle_request(nlohmann::json request);
+    void handle_request(nlohmann::json request, std::string body, std::vector<std::string> in_text);
     void write();
     void on_written(const asio::error_code& ec, std::size_t n);
     void log(const std::string& text) const;

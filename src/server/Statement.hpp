@@ -20,6 +20,9 @@ public:
 
     // Binding is by 1-based position, as in the SQL text.
     Statement& bind(int index, std::string_view text);
+    // The same without a copy: text must stay as it is until the statement
+    // is reset (a caller's parameter, bound and run within the call).
+    Statement& bind_static(int index, std::string_view text);
     Statement& bind(int index, std::int64_t number);
     Statement& bind_null(int index);
 

@@ -8,7 +8,8 @@ void TopoIndex::put_node(const NodeRow& row)
 {
     StatementUse s(db_.prepare(
         "INSERT OR REPLACE INTO topo_nodes(dn, system, number, name, type) VALUES(?1, ?2, ?3, ?4, ?5)"));
-    s->bind(1, row.dn).bind(2, row.system).bind(3, row.number).bind(4, row.name).bind(5, row.type);
+    s->bind_static(1, row.dn).bind_static(2, row.system).bind(3, row.number).bind_static(4, row.name);
+    s->bind_static(5, row.type);
     s->run();
 }
 
@@ -83,7 +84,7 @@ void TopoIndex::put_references(const std::string& source, const std::vector<Node
     StatementUse s(db_.prepare("INSERT INTO topo_refs(source, attr, position, target) VALUES(?1, ?2, ?3, ?4)"));
     std::int64_t position = 0;
     for (const auto& ref : refs) {
-        s->bind(1, source).bind(2, ref.attr).bind(3, position++).bind(4, ref.target);
+        s->bind_static(1, source).bind_static(2, ref.attr).bind(3, position++).bind_static(4, ref.target);
         s->run();
         s->reset();
     }

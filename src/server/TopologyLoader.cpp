@@ -63,14 +63,10 @@ json TopologyLoader::finish(const LoadProgress& progress)
 
 void TopologyLoader::put_nodes(const LoadPlan& plan, LoadProgress& progress, ChangeSet& changes)
 {
-    const std::string& system = objects_.local_system();
-    ChangeSet* recorded = progress.record_node_changes ? &changes : nullptr;
-    for (const auto& node : plan.nodes) {
-        const std::size_t entry = progress.seen.nodes++;
-        naming([&] { return "nodes[" + std::to_string(entry) + "] (id " + std::to_string(node.id) + ")"; },
-               [&] { nodes_.load(node, system, recorded); });
-        progress.checks.add(entry, node);
-    }
+    nodes_.load(plan.nodes, progress.seen.nodes, objects_.local_system(),
+                progress.record_node_changes ? &changes : nullptr);
+    for (const auto& node : plan.nodes)
+        progress.checks.add(progress.seen.nodes++, node);
 }
 
 void TopologyLoader::add_systems(const std::vector<std::string>& systems, ChangeSet& changes)

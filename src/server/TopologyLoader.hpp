@@ -8,7 +8,7 @@
 
 #include "server/LoadChecks.hpp"
 #include "server/LoadPlan.hpp"
-#include "server/NodeWriter.hpp"
+#include "server/NodeLoader.hpp"
 #include "server/ObjectService.hpp"
 #include "server/SyntaxStore.hpp"
 #include "server/UserStore.hpp"
@@ -26,7 +26,7 @@ struct LoadProgress {
 
 class TopologyLoader {
 public:
-    TopologyLoader(ObjectService& objects, NodeWriter& nodes, NodeSchema& schema, ObjectStore& store,
+    TopologyLoader(ObjectService& objects, NodeLoader& nodes, NodeSchema& schema, ObjectStore& store,
                    TopoIndex& index, SyntaxStore& syntaxes, UserStore& users)
         : objects_(objects),
           nodes_(nodes),
@@ -49,7 +49,7 @@ private:
     void put_nodes(const LoadPlan& plan, LoadProgress& progress, ChangeSet& changes);
 
     ObjectService& objects_;
-    NodeWriter& nodes_;
+    NodeLoader& nodes_;
     NodeSchema& schema_;
     ObjectStore& store_;
     TopoIndex& index_;

@@ -1,6 +1,9 @@
 // With the library bound to an X toolkit application context, server events
-// and the disconnection arrive as callbacks from the Xt loop, and only there.
+// and the disconnection arrive as callbacks from the Xt loop, and only there;
+// the loop's timers keep a quiet connection open.
 #include <gtest/gtest.h>
+
+#include <chrono>
 #include <thread>
 
 #include "ServerClient.hpp"
@@ -56,5 +59,34 @@ TEST(XtBinding, ServerEventsAndDisconnectionComeFromTheXtLoop)
     EXPECT_EQ(seen.names.back(), "DISCONNECTED");
     run_xt_until(context, [] { return false; }, 30);  // nothing more comes
     EXPECT_EQ(seen.names.size(), 2u);
+    set_app_context(nullptr);
+}
+
+TEST(XtBinding, AnOpenToolStaysConnectedPastTheServersIdleLimit)
+{
+    XtToolkitInitialize();
+    XtAppContext context = XtCreateApplicationContext();
+    auto options = ServerClient::fixture();
+    options.extra_args = {"--idle-timeout", "1"};
+    qv::test::TestServer server(options);
+    set_app_context(nullptr);
+    auto silent = ServerClient::connect(server);  // no loop, so no keepalive
+    set_app_context(context);
+    auto bound = ServerClient::connect(server);
+    Seen seen;
+    bound->when("DISCONNECTED", Callback(&Seen::record, &seen));
+
+    // The server closes the silent client; the bound one pings meanwhile, and
+    // stays for as long again.
+    EXPECT_TRUE(run_xt_until(context, [&] {
+        silent->dispatch_events(0);
+        return !silent->is_connected();
+    }));
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+    run_xt_until(context, [&] { return std::chrono::steady_clock::now() > until; });
+    EXPECT_TRUE(seen.names.empty());
+    nlohmann::json reply;
+    EXPECT_TRUE(bound->request("ping", nlohmann::json::object(), reply));
+    bound.reset();  // before its loop goes
     set_app_context(nullptr);
 }

@@ -45,7 +45,7 @@ TEST_F(Handshake, HelloTellsSystemVersionAndLoginMode)
     RawClient c(server_->port());
     const json hello = c.hello("qv_tolvar", "jdoe");
     const json expected = {{"type", "hello"}, {"protocol", 1}, {"system", "hs"}, {"login", "none"},
-                           {"server", "qv_server 4.0"}};
+                           {"server", "qv_server 4.0"}, {"idle_timeout", 28800}};
     for (const auto& [key, value] : expected.items())
         EXPECT_EQ(hello[key], value) << key;
     // Open mode: the proposed user holds every right.
