@@ -8,6 +8,10 @@ std::optional<nlohmann::json> RequestReader::read(std::string_view body, std::ve
                                                   std::string* why)
 {
     in_text.clear();
+    // Only loads carry a document: every other request is small, and the
+    // plain parser reads it quicker than the events below.
+    if (body.find("\"document\"") == std::string_view::npos && body.find("\"part\"") == std::string_view::npos)
+        return qv::proto::parse_body(body, why);
     if (!qv::proto::nesting_allowed(body, why))
         return std::nullopt;
     nlohmann::json request;
