@@ -9,6 +9,7 @@
 #include <Xm/Hierarchy.h>
 #include <Xm/Xm.h>
 
+#include "driver/BrowserDriver.hpp"
 #include "driver/DragPointer.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
@@ -51,19 +52,6 @@ void open_snmp_dialog(const std::string& host)
     activate(snmp_widget("mo_name_text"));
 }
 
-void press_browser()
-{
-    activate(snmp_widget("mib_browser_button"));
-    ASSERT_TRUE(pump_until([] { return is_viewable(object_browser->shell()); }));
-}
-
-Browser* object_named(const std::string& name)
-{
-    Browser* object = find_album_object(name);
-    EXPECT_NE(object, nullptr) << name;
-    return object;
-}
-
 // What the outline shows below a node, top to bottom: the labels of the
 // child nodes, by their place on the screen.
 std::vector<std::string> shown_children(Widget parent)
@@ -89,17 +77,6 @@ int state_of(Widget node)
     unsigned char state = 0;
     XtVaGetValues(node, XmNnodeState, &state, nullptr);
     return state;
-}
-
-// A click on a node's folder: the outline changes the state and tells its
-// node state callback.
-void set_node_open(Widget node, bool open)
-{
-    const XmHierarchyNodeState state = open ? XmOpen : XmClosed;
-    XtVaSetValues(node, XmNnodeState, state, nullptr);
-    XmHierarchyNodeStateData data{node, state};
-    XtCallCallbacks(XtParent(node), XmNnodeStateCallback, &data);
-    pump_until([] { return false; }, 0.2);
 }
 
 int derives(const qv::test::CountingProxy& proxy)
@@ -195,9 +172,6 @@ TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
     activate(object_named(root + "/mibGroupId=\"interfaces\"/ifEntryId=2")->widget);
     activate(add);
     EXPECT_EQ(text_of(path), "/mibGroupId=\"interfaces\"/ifEntryId=2");
-    // A few levels open, one node selected, for a person to look at.
-    set_node_open(object_named(root + "/mibGroupId=\"hrSWRun\"")->widget, true);
-    screenshot(std::string(QV_GUI_TEST_OUTPUT_DIR) + "/browser.png");
 
     activate(object_named(root)->widget);
     activate(add);

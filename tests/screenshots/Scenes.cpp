@@ -10,6 +10,8 @@
 #include <Xm/Xm.h>
 
 #include "Shot.hpp"
+#include "driver/AgentDriver.hpp"
+#include "driver/BrowserDriver.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/Keyboard.hpp"
@@ -24,7 +26,12 @@
 #include "support/TestServer.hpp"
 #include "gui/Table.hpp"
 #include "ui/AgentPage.hpp"
+#include "ui/Browser.hpp"
 #include "ui/ChooserDialog.hpp"
+#include "ui/CmipConfig.hpp"
+#include "ui/CmipDel.hpp"
+#include "ui/MisConfig.hpp"
+#include "ui/ObjectBrowser.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/RpcConfig.hpp"
 #include "ui/SnmpConfig.hpp"
@@ -117,6 +124,53 @@ TEST_F(Scene, AgentsOfTheDemoParisRouter)
     activate(find_widget_in(rpc_config_dialog->shell(), "add_agent_button"));
     pump_until([] { return is_shown(rpc_agent_dialog->xd_dialogwidget()); }, 10);
     shot("rpc-chooser");
+}
+
+// The London router of the demo: its CMIP entity in both tabs of the CMIP
+// dialog, and the dialog that deletes entities.
+TEST_F(Scene, CmipDialogsOfTheDemoLondonRouter)
+{
+    auto server = demo_server();
+    start_tool({"-id", "12"}, server.get());
+    wait_for_main_window();
+    show_page("agent_scroll");
+    open_agent("CMIP", cmip_config_dialog);
+    shot("cmip-basic");
+    show_tab(cmip_config_dialog, "advanced_form");
+    shot("cmip-advanced");
+    activate(cmip_config_dialog->delete_button());
+    pump_until([] { return is_viewable(cmip_del_entity_dialog->cmip_del_list()); }, 10);
+    shot("cmip-delete");
+}
+
+TEST_F(Scene, MisDialogOfTheDemoLondonRouter)
+{
+    auto server = demo_server();
+    start_tool({"-id", "12"}, server.get());
+    wait_for_main_window();
+    show_page("agent_scroll");
+    open_agent("MIS", mis_config_dialog);
+    shot("mis-dialog");
+}
+
+// The object browser below the London router's SNMP agent, a few levels open
+// and an interface selected and added to the SNMP dialog.
+TEST_F(Scene, ObjectBrowserOfTheDemoLondonRouter)
+{
+    auto server = demo_server();
+    start_tool({"-id", "12"}, server.get());
+    wait_for_main_window();
+    show_page("agent_scroll");
+    open_agent("SNMP", snmp_config_dialog);
+    press_browser();
+    // Beside the dialog, as a window manager would place it.
+    XtVaSetValues(object_browser->shell(), XmNx, 610, XmNy, 0, nullptr);
+    const std::string root = browser_parent;
+    set_node_open(object_named(root + "/mibGroupId=\"interfaces\"")->widget, true);
+    set_node_open(object_named(root + "/mibGroupId=\"hrSWRun\"")->widget, true);
+    activate(object_named(root + "/mibGroupId=\"interfaces\"/ifEntryId=2")->widget);
+    activate(find_widget_in(object_browser->shell(), "object_browser_add_btn"));
+    shot("browser");
 }
 
 TEST_F(Scene, CreateMode)

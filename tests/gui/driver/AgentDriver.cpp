@@ -3,6 +3,7 @@
 #include "driver/AgentDriver.hpp"
 
 #include <Xm/RowColumn.h>
+#include <Xm/TabStack.h>
 #include <Xm/Xm.h>
 
 #include "driver/GuiDriver.hpp"
@@ -20,6 +21,13 @@ Widget in(AgentConfigDialog* dialog, const char* name)
     Widget widget = find_widget_in(dialog->shell(), name);
     EXPECT_NE(widget, nullptr) << name;
     return widget;
+}
+
+void show_tab(AgentConfigDialog* dialog, const char* page)
+{
+    Widget tab = in(dialog, page);
+    XmTabStackSelectTab(tab, True);
+    ASSERT_TRUE(pump_until([&] { return is_viewable(tab); })) << page;
 }
 
 void choose_protocol(const char* button_name)

@@ -19,6 +19,8 @@ namespace qv::gui {
 
 // A widget of an agent dialog by name (fails the test when missing).
 Widget in(AgentConfigDialog* dialog, const char* name);
+// Brings the tab page named page of a dialog's tab stack to the front.
+void show_tab(AgentConfigDialog* dialog, const char* page);
 // Picks a protocol in the agent page's "Protocol:" menu, as a click does.
 void choose_protocol(const char* button_name);
 // Presses a button of the agent page and waits for the dialog it opens.
