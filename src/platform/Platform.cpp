@@ -212,7 +212,9 @@ void Platform::watch_connection()
 
 void Platform::unwatch_connection()
 {
-    if (loop_ && watched_fd_ >= 0)
+    // A loop replaced since the connection was watched may be gone with its
+    // context: only the current one is asked.
+    if (loop_ && watched_fd_ >= 0 && loop_ == current_event_loop())
         loop_->unwatch(watched_fd_);
     watched_fd_ = -1;
 }

@@ -87,6 +87,6 @@ TEST(XtBinding, AnOpenToolStaysConnectedPastTheServersIdleLimit)
     EXPECT_TRUE(seen.names.empty());
     nlohmann::json reply;
     EXPECT_TRUE(bound->request("ping", nlohmann::json::object(), reply));
-    bound.reset();  // before its loop goes
+    // The loop goes first; the client, destroyed after it, leaves it alone.
     set_app_context(nullptr);
 }

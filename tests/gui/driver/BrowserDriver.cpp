@@ -7,6 +7,7 @@
 
 #include "driver/AgentDriver.hpp"
 #include "driver/GuiDriver.hpp"
+#include "ui/Apply.hpp"
 #include "ui/Browser.hpp"
 #include "ui/ObjectBrowser.hpp"
 #include "ui/SnmpConfig.hpp"
@@ -33,7 +34,9 @@ void set_node_open(Widget node, bool open)
     XtVaSetValues(node, XmNnodeState, state, nullptr);
     XmHierarchyNodeStateData data{node, state};
     XtCallCallbacks(XtParent(node), XmNnodeStateCallback, &data);
-    pump_until([] { return false; }, 0.2);
+    // An opened node derives its children from the server meanwhile.
+    ASSERT_TRUE(pump_until([] { return !derive_in_progress; }));
+    settle();
 }
 
 }  // namespace qv::gui
