@@ -39,8 +39,8 @@ void drag_with_button2(ScreenPoint from, ScreenPoint to)
     args.insert(args.end(), {"mouseup", "2"});
     ChildProcess xdotool("xdotool", args, {}, "/tmp");
     pump_until([&] { return !xdotool.running(); }, 20);
-    // The drop's transfer and finish follow the release.
-    pump_until([] { return false; }, 0.5);
+    // The drop's transfer and finish follow the release, through the X server.
+    settle();
 }
 
 }  // namespace qv::gui
