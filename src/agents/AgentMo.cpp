@@ -105,6 +105,25 @@ void AgentMo::resolve_system_name()
         system_name_ = QvTopoPlatform::instance()->local_system_name();
 }
 
+void AgentMo::load_or_default(QvObject& object, int write)
+{
+    const bool found = static_cast<bool>(object.exists());
+    if (found) {
+        object.load_all_attributes();
+        if (write)
+            write_attributes();
+        else
+            read_attributes();
+    } else {
+        fill_mo_defaults();
+        if (write) {
+            get_agent();
+            write_attributes();
+        }
+    }
+    exists_ = found ? 1 : 0;
+}
+
 std::shared_ptr<AgentMo> share_agent(AgentMo* agent)
 {
     if (!agent)

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "platform/QvObject.hpp"
 #include "platform/QvStatus.hpp"
 #include "platform/Types.hpp"
 
@@ -91,6 +92,14 @@ protected:
     // is set: what get_mo works on.
     void resolve_default_name();
     void resolve_system_name();
+    // get_mo's common step once the agent's platform object is named: an
+    // agent the server holds is loaded, then read into the fields (write 0)
+    // or written over with them; one it lacks starts from the defaults and,
+    // to be written, takes the dialog's fields first. Sets exists().
+    void load_or_default(QvObject& object, int write);
+    virtual QvStatus fill_mo_defaults() { return QvStatus::success(); }
+    virtual void read_attributes() {}
+    virtual void write_attributes() {}
 
     ProtocolType protocol_ = PROTO_NONE;
     RWCString system_name_;

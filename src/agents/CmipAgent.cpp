@@ -179,21 +179,7 @@ QvStatus CmipAgent::get_mo(int write)
     resolve_system_name();
     platform_dn_ = QvCmipAgentDn(system_name_, name_);
     platform_agent_ = std::make_shared<QvCmipAgent>(platform_dn_, server_connection());
-    const bool found = static_cast<bool>(platform_agent_->exists());
-    if (found) {
-        platform_agent_->load_all_attributes();
-        if (write)
-            write_attributes();
-        else
-            read_attributes();
-    } else {
-        fill_mo_defaults();
-        if (write) {
-            get_agent();
-            write_attributes();
-        }
-    }
-    exists_ = found ? 1 : 0;
+    load_or_default(*platform_agent_, write);
     return QvStatus::success();
 }
 

@@ -35,7 +35,7 @@ public:
     QvStatus get_agent() override;
     QvStatus get_mo(int write) override;
     // The defaults of an entity the server does not have yet.
-    QvStatus fill_mo_defaults();
+    QvStatus fill_mo_defaults() override;
     // Writes the entity; refused with a message for an entity named like
     // the management server.
     QvStatus create_mo() override;
@@ -68,8 +68,8 @@ private:
     CmipAgentView* view() const;
     // The application entity title fields, when the AETitle toggle is on.
     QvStatus take_ae_title(const struct CmipFields& fields);
-    void read_attributes();
-    void write_attributes();
+    void read_attributes() override;
+    void write_attributes() override;
     void write_address_attributes();
     void report_failure(const QvStatus& status) const;
     QvStatus refuse(int number, const char* text, const char* code_text) const;

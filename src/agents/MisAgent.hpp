@@ -34,7 +34,7 @@ public:
     QvStatus get_mo(int write) override;
     // The defaults of a MIS the server does not have yet, into the platform
     // object only.
-    QvStatus fill_mo_defaults();
+    QvStatus fill_mo_defaults() override;
     // Writes the MIS; nothing for the server's own, refused with a message
     // for one named like the server.
     QvStatus create_mo() override;

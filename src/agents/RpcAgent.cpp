@@ -74,38 +74,27 @@ QvStatus RpcAgent::get_agent()
     return QvStatus::success();
 }
 
-bool RpcAgent::bind()
+void RpcAgent::name_platform_object()
 {
     resolve_default_name();
     resolve_system_name();
     platform_dn_ = QvRpcAgentDn(system_name_, name_);
     platform_agent_ = std::make_shared<QvRpcAgent>(platform_dn_, server_connection());
-    return static_cast<bool>(platform_agent_->exists());
 }
 
 QvStatus RpcAgent::get_mo(int write)
 {
-    const bool found = bind();
-    QvRpcAgent& a = *platform_agent_;
-    if (found) {
-        a.load_all_attributes();
-        if (write) {
-            write_attributes();
-        } else {
-            a.get_get_community_string(read_community_);
-            a.get_set_community_string(write_community_);
-            a.get_schemas(schemas_);
-        }
-    } else {
-        fill_mo_defaults();
-        if (write) {
-            get_agent();
-            write_attributes();
-        }
-    }
-    exists_ = found ? 1 : 0;
+    name_platform_object();
+    load_or_default(*platform_agent_, write);
     loaded_ = true;
     return QvStatus::success();
+}
+
+void RpcAgent::read_attributes()
+{
+    platform_agent_->get_get_community_string(read_community_);
+    platform_agent_->get_set_community_string(write_community_);
+    platform_agent_->get_schemas(schemas_);
 }
 
 void RpcAgent::write_attributes()
@@ -135,7 +124,8 @@ QvStatus RpcAgent::create_mo()
     // The dialog may have been given another host since the agent was
     // loaded: what is written is the agent the dialog now names.
     if (!platform_agent_ || platform_dn_ != QvRpcAgentDn(system_name_, name_)) {
-        exists_ = bind() ? 1 : 0;
+        name_platform_object();
+        exists_ = platform_agent_->exists() ? 1 : 0;
         if (!exists_)
             platform_agent_->set_administrative_state(QvAgentObject::Unlocked);
     }

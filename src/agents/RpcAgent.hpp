@@ -23,7 +23,7 @@ public:
     void fill_defaults(const RWCString& name) override;
     QvStatus get_agent() override;
     QvStatus get_mo(int write) override;
-    QvStatus fill_mo_defaults();
+    QvStatus fill_mo_defaults() override;
     QvStatus create_mo() override;
     void show() override;
 
@@ -43,9 +43,10 @@ public:
 
 private:
     RpcAgentView* view() const;
-    // A platform object on the DN of the current name; true when it exists.
-    bool bind();
-    void write_attributes();
+    // A platform object on the DN of the current name.
+    void name_platform_object();
+    void read_attributes() override;
+    void write_attributes() override;
 
     RWCString read_community_ = "gusset";
     RWCString write_community_ = "lantern";

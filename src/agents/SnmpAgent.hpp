@@ -25,7 +25,7 @@ public:
     QvStatus get_mo(int write) override;
     // The defaults of an agent the server does not have yet, into the
     // fields and the platform object.
-    QvStatus fill_mo_defaults();
+    QvStatus fill_mo_defaults() override;
     QvStatus create_mo() override;
     void show() override;
 
@@ -47,8 +47,8 @@ public:
 private:
     SnmpAgentView* view() const;
     void take_read_community(const RWCString& community);
-    void read_attributes();
-    void write_attributes();
+    void read_attributes() override;
+    void write_attributes() override;
     RWCString transport_address() const { return ip_address_ + ":" + port_; }
     // Shows status in an error dialog when it failed.
     void report_failure(const QvStatus& status) const;
