@@ -186,6 +186,11 @@ TEST(HostileClients, BufferMemoryLimitClosesTheClientThatWouldPassIt)
 
 TEST(HostileClients, OutOfDescriptorsTheServerWaitsAndLogsSparingly)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizers test memory through a pipe before they read a vtable:
+    // in a server out of descriptors they report faults that are not there.
+    GTEST_SKIP() << "not under the sanitizers: they need descriptors of their own";
+#endif
     // The server inherits a limit of 64 descriptors; the test keeps its own.
     rlimit saved{};
     getrlimit(RLIMIT_NOFILE, &saved);

@@ -139,12 +139,14 @@ void CountingProxy::run()
         }
         if (fds[0].revents)
             return;
+        // A link accepted now joins after the polled ones: it has no entry in fds.
+        std::unique_ptr<Link> accepted;
         if (fds[1].revents & POLLIN) {
             auto link = std::make_unique<Link>();
             link->client = ::accept4(listen_fd_, nullptr, nullptr, SOCK_CLOEXEC);
             link->server = loopback_socket(server_port_, false);
             if (link->client >= 0 && link->server >= 0)
-                links.push_back(std::move(link));
+                accepted = std::move(link);
         }
         // Requests are recorded before they are passed on: a client that has
         // its reply has been counted.
@@ -166,6 +168,8 @@ void CountingProxy::run()
             if (alive)
                 open.push_back(std::move(links[i]));
         }
+        if (accepted)
+            open.push_back(std::move(accepted));
         links = std::move(open);
     }
 }
