@@ -74,7 +74,7 @@ std::vector<std::string> shown_children(Widget parent)
 
 int state_of(Widget node)
 {
-    unsigned char state = 0;
+    XmHierarchyNodeState state = XmClosed;  // the resource is an enum, not a byte
     XtVaGetValues(node, XmNnodeState, &state, nullptr);
     return state;
 }
