@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -90,12 +91,18 @@ void TestServer::start(int port, bool first_start)
     const int log_fd = open((dir_.path() + "/server.log").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (log_fd < 0)
         throw std::runtime_error("cannot open the server log in " + dir_.path());
+    const pid_t parent = getpid();
     const pid_t pid = fork();
     if (pid < 0) {
         close(log_fd);
         throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
     }
     if (pid == 0) {
+        // A test that aborts (a sanitizer report, a crash) takes its server
+        // with it instead of leaving it running.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent)
+            _exit(127);
         const int null_fd = open("/dev/null", O_RDWR);
         dup2(null_fd, 0);
         dup2(null_fd, 1);
