@@ -4,6 +4,8 @@
 
 #include <Xm/List.h>
 
+#include "gui/XmStr.hpp"
+
 std::vector<int> selected_positions(Widget list)
 {
     int* positions = nullptr;
@@ -20,4 +22,15 @@ int first_selected_position(Widget list)
 {
     const std::vector<int> positions = selected_positions(list);
     return positions.empty() ? 0 : positions.front();
+}
+
+std::vector<std::string> list_items(Widget list)
+{
+    XmStringTable items = nullptr;
+    int count = 0;
+    XtVaGetValues(list, XmNitems, &items, XmNitemCount, &count, nullptr);
+    std::vector<std::string> texts;
+    for (int i = 0; i < count; ++i)
+        texts.push_back(XmStr::to_string(items[i]));
+    return texts;
 }

@@ -32,11 +32,8 @@ void SubsetList::set_list(const std::vector<std::string>& names, List list)
 
 void SubsetList::get_list(std::vector<std::string>& names, List list) const
 {
-    XmStringTable items = nullptr;
-    int count = 0;
-    XtVaGetValues(list_widget(list), XmNitems, &items, XmNitemCount, &count, nullptr);
-    for (int i = 0; i < count; ++i)
-        names.push_back(XmStr::to_string(items[i]));
+    for (std::string& name : list_items(list_widget(list)))
+        names.push_back(std::move(name));
 }
 
 void SubsetList::clear(List list) { XmListDeleteAllItems(list_widget(list)); }

@@ -21,17 +21,6 @@ namespace {
 const char kDefaultMpaHost[] = "<Default>";
 const char kDefaultMpaPort[] = "5557";
 
-std::vector<std::string> list_texts(Widget list)
-{
-    XmStringTable items = nullptr;
-    int count = 0;
-    XtVaGetValues(list, XmNitems, &items, XmNitemCount, &count, nullptr);
-    std::vector<std::string> texts;
-    for (int i = 0; i < count; ++i)
-        texts.push_back(XmStr::to_string(items[i]));
-    return texts;
-}
-
 CmipAgent& the_agent()
 {
     if (!cmip_agent)
@@ -175,7 +164,7 @@ void CmipConfig::show_fields(const CmipFields& f)
 CmipFields CmipConfig::read_fields()
 {
     CmipFields f;
-    const std::vector<std::string> dns = list_texts(dn_list_);
+    const std::vector<std::string> dns = list_items(dn_list_);
     f.agent_dns.assign(dns.begin(), dns.end());
     const int selected = first_selected_position(dn_list_);
     if (selected > 0)

@@ -8,13 +8,7 @@
 
 RWTValSlist<RWCString> MemberList::items() const
 {
-    XmStringTable table = nullptr;
-    int count = 0;
-    XtVaGetValues(list_, XmNitems, &table, XmNitemCount, &count, nullptr);
-    RWTValSlist<RWCString> names;
-    for (int i = 0; i < count; ++i)
-        names.push_back(XmStr::to_string(table[i]));
-    return names;
+    return list_items(list_);
 }
 
 void MemberList::set_items(const RWTValSlist<RWCString>& items)

@@ -19,17 +19,6 @@ namespace {
 
 constexpr int kMibRows = 6;
 
-std::vector<std::string> list_texts(Widget list)
-{
-    XmStringTable items = nullptr;
-    int count = 0;
-    XtVaGetValues(list, XmNitems, &items, XmNitemCount, &count, nullptr);
-    std::vector<std::string> texts;
-    for (int i = 0; i < count; ++i)
-        texts.push_back(XmStr::to_string(items[i]));
-    return texts;
-}
-
 }  // namespace
 
 void SnmpConfig::create(Display* dpy, int argc, char** argv)
@@ -203,7 +192,7 @@ SnmpFields SnmpConfig::read_fields()
     Widget current = nullptr;
     XtVaGetValues(version_menu_, XmNmenuHistory, &current, nullptr);
     fields.version = current == v1_button_ ? 0 : 1;
-    const std::vector<std::string> mibs = list_texts(mib_list_);
+    const std::vector<std::string> mibs = list_items(mib_list_);
     fields.mibs.assign(mibs.begin(), mibs.end());
     return fields;
 }

@@ -58,17 +58,6 @@ void answer_error_dialogs()
 
 const std::vector<std::string>& error_messages() { return messages; }
 
-std::vector<std::string> list_items(Widget list)
-{
-    XmString* items = nullptr;
-    int count = 0;
-    XtVaGetValues(list, XmNitems, &items, XmNitemCount, &count, nullptr);
-    std::vector<std::string> texts;
-    for (int i = 0; i < count; ++i)
-        texts.push_back(XmStr::to_string(items[i]));
-    return texts;
-}
-
 int selected_position(Widget list) { return first_selected_position(list); }
 
 Widget name_field() { return object_config_tool->identification().name_text_field(); }

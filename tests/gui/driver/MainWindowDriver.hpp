@@ -3,6 +3,8 @@
 // what the server holds afterwards (read with qv_admin).
 #pragma once
 
+#include "gui/ListSelection.hpp"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -24,7 +26,7 @@ void answer_error_dialogs();
 // The messages of the error dialogs answered so far, in order.
 const std::vector<std::string>& error_messages();
 
-std::vector<std::string> list_items(Widget list);
+using ::list_items;  // gui/ListSelection: the texts of an XmList's items
 // 1-based, 0 when nothing is selected.
 int selected_position(Widget list);
 
