@@ -18,6 +18,7 @@ namespace {
 struct ChooserState {
     Widget box = nullptr;
     FileChooserCallback callback = nullptr;
+    bool fit_pending = false;
 };
 
 ChooserState chooser;
@@ -41,25 +42,40 @@ void set_label(Widget box, const char* resource, const std::string& label)
     Args().add(resource, text.get()).set_on(box);
 }
 
-// The box lays a list's title out at the list's width, and sets that width
-// again at each layout: a list narrower than its title is widened once the
-// box is laid out, so that the title is never cut.
-void widen_to_title(Widget box, unsigned char list_child, unsigned char title_child)
+// The box lays the directory list's title out at the list's width, and that
+// width follows the directories shown (full paths) at every search, the
+// user's own included. The box gives any extra width to the directory list,
+// and only a width set on its shell survives the box's next layout: so a
+// list narrower than its title widens the shell by the difference.
+void fit_dir_title(XtPointer, XtIntervalId*)
 {
-    Widget list = XmFileSelectionBoxGetChild(box, list_child);
-    XtWidgetGeometry title{};
-    XtQueryGeometry(XmFileSelectionBoxGetChild(box, title_child), nullptr, &title);
-    Dimension scrolled_width = 0, list_width = 0;
-    XtVaGetValues(XtParent(list), XmNwidth, &scrolled_width, nullptr);
-    XtVaGetValues(list, XmNwidth, &list_width, nullptr);
-    if (scrolled_width < title.width)
-        XtVaSetValues(list, XmNwidth, static_cast<Dimension>(list_width + title.width - scrolled_width), nullptr);
+    chooser.fit_pending = false;
+    Widget shell = XtParent(chooser.box);
+    Widget title = XmFileSelectionBoxGetChild(chooser.box, XmDIALOG_DIR_LIST_LABEL);
+    XtWidgetGeometry wanted{};
+    XtQueryGeometry(title, nullptr, &wanted);
+    Dimension shown = 0, shell_width = 0;
+    XtVaGetValues(title, XmNwidth, &shown, nullptr);
+    XtVaGetValues(shell, XmNwidth, &shell_width, nullptr);
+    if (shown < wanted.width)
+        XtVaSetValues(shell, XmNwidth, static_cast<Dimension>(shell_width + wanted.width - shown), nullptr);
 }
 
-void widen_to_titles()
+// The fit waits until the layout under way is over.
+void schedule_fit()
 {
-    widen_to_title(chooser.box, XmDIALOG_DIR_LIST, XmDIALOG_DIR_LIST_LABEL);
-    widen_to_title(chooser.box, XmDIALOG_LIST, XmDIALOG_LIST_LABEL);
+    if (chooser.fit_pending)
+        return;
+    chooser.fit_pending = true;
+    XtAppAddTimeOut(XtWidgetToApplicationContext(chooser.box), 0, fit_dir_title, nullptr);
+}
+
+// The title is a gadget: the list's scrolled window, resized with it, says
+// when the layout changed.
+void list_resized(Widget, XtPointer, XEvent* event, Boolean*)
+{
+    if (event->type == ConfigureNotify)
+        schedule_fit();
 }
 
 }  // namespace
@@ -82,6 +98,8 @@ void create_file_chooser_shell(Widget parent, const FileChooserTexts& texts)
     set_label(chooser.box, XmNhelpLabelString, texts.help);
     XtAddCallback(chooser.box, XmNokCallback, ok_cb, nullptr);
     XtAddCallback(chooser.box, XmNcancelCallback, cancel_cb, nullptr);
+    XtAddEventHandler(XtParent(XmFileSelectionBoxGetChild(chooser.box, XmDIALOG_DIR_LIST)), StructureNotifyMask,
+                      False, list_resized, nullptr);
 }
 
 void fchooser_setup(int, FileChooserCallback callback)
@@ -90,7 +108,7 @@ void fchooser_setup(int, FileChooserCallback callback)
     if (!chooser.box)
         return;
     g2_win_show(chooser.box);
-    widen_to_titles();
+    schedule_fit();
 }
 
 void fchooser_default_file(const char* directory, const char* file)
@@ -106,7 +124,6 @@ void fchooser_default_file(const char* directory, const char* file)
         const std::string selection = std::string(directory) + "/" + file;
         XmTextSetString(XmFileSelectionBoxGetChild(chooser.box, XmDIALOG_TEXT), const_cast<char*>(selection.c_str()));
     }
-    widen_to_titles();
 }
 
 void fchooser_unmanage()

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <Xm/FileSB.h>
+#include <Xm/Text.h>
 #include <Xm/List.h>
 #include <Xm/MessageB.h>
 #include <Xm/TextF.h>
@@ -363,6 +364,21 @@ int remember_choice(void* name)
     return 0;
 }
 
+// A list's title is shown whole, whatever the directories listed.
+bool titles_fit(Widget box)
+{
+    for (unsigned char child : {XmDIALOG_DIR_LIST_LABEL, XmDIALOG_LIST_LABEL}) {
+        Widget title = XmFileSelectionBoxGetChild(box, child);
+        XtWidgetGeometry wanted{};
+        XtQueryGeometry(title, nullptr, &wanted);
+        Dimension shown = 0;
+        XtVaGetValues(title, XmNwidth, &shown, nullptr);
+        if (shown < wanted.width)
+            return false;
+    }
+    return true;
+}
+
 TEST_F(Dialogs, FileChooserHandsTheSelectionToItsCallbackAndClosesAsCancel)
 {
     qv::test::TempDir dir;
@@ -381,6 +397,12 @@ TEST_F(Dialogs, FileChooserHandsTheSelectionToItsCallbackAndClosesAsCancel)
     fchooser_default_file(dir.path().c_str(), "europe.map");
     EXPECT_EQ(text_of(XmFileSelectionBoxGetChild(box, XmDIALOG_FILTER_TEXT)), dir.path() + "/*");
     EXPECT_EQ(text_of(XmFileSelectionBoxGetChild(box, XmDIALOG_TEXT)), dir.path() + "/europe.map");
+    EXPECT_TRUE(pump_until([&] { return titles_fit(box); }));
+    // The user filters on the root: short paths, a narrower list.
+    XmTextSetString(XmFileSelectionBoxGetChild(box, XmDIALOG_FILTER_TEXT), const_cast<char*>("/*"));
+    press_box_button(box, XmDIALOG_APPLY_BUTTON);
+    EXPECT_TRUE(pump_until([&] { return titles_fit(box); }));
+    fchooser_default_file(dir.path().c_str(), "europe.map");
 
     press_box_button(box, XmDIALOG_OK_BUTTON);
     EXPECT_EQ(chosen_calls, 1);
