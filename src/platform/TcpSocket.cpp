@@ -1,6 +1,5 @@
 #include "platform/TcpSocket.hpp"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -9,11 +8,6 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <arpa/inet.h>
-#include <openssl/err.h>
-#include <openssl/ssl.h>
-#include <openssl/x509v3.h>
 
 namespace {
 
@@ -77,31 +71,11 @@ QvStatus TcpSocket::connect_one(const SocketAddress& address, const std::string&
     return QvStatus::success();
 }
 
-namespace {
-
-std::string tls_error_text()
+bool TcpSocket::wait_for_tls(TlsChannel::Step step, const Deadline& deadline) const
 {
-    const unsigned long e = ERR_get_error();
-    char text[256] = "the connection was closed";
-    if (e != 0)
-        ERR_error_string_n(e, text, sizeof text);
-    return text;
-}
-
-bool is_ip_address(const std::string& host)
-{
-    unsigned char bytes[16];
-    return inet_pton(AF_INET, host.c_str(), bytes) == 1 || inet_pton(AF_INET6, host.c_str(), bytes) == 1;
-}
-
-}  // namespace
-
-bool TcpSocket::wait_for_tls(int rc, const Deadline& deadline)
-{
-    const int why = SSL_get_error(tls_, rc);
-    if (why != SSL_ERROR_WANT_READ && why != SSL_ERROR_WANT_WRITE)
+    if (step != TlsChannel::Step::WantRead && step != TlsChannel::Step::WantWrite)
         return false;
-    pollfd p{fd_, static_cast<short>(why == SSL_ERROR_WANT_READ ? POLLIN : POLLOUT), 0};
+    pollfd p{fd_, static_cast<short>(step == TlsChannel::Step::WantRead ? POLLIN : POLLOUT), 0};
     int ready;
     do {
         ready = ::poll(&p, 1, deadline.remaining_ms());
@@ -116,37 +90,18 @@ QvStatus TcpSocket::start_tls(const std::string& ca_file, const std::string& hos
         close();
         return QvStatus::failure(QvStatus::NotConnected, "TLS with " + peer + " failed: " + why);
     };
-    tls_context_ = SSL_CTX_new(TLS_client_method());
-    if (!tls_context_)
-        return failed(tls_error_text());
-    SSL_CTX_set_min_proto_version(tls_context_, TLS1_2_VERSION);
-    if (SSL_CTX_load_verify_locations(tls_context_, ca_file.c_str(), nullptr) != 1)
-        return failed("cannot read the certificate authority file " + ca_file + " (QV_TLS_CA)");
-    SSL_CTX_set_verify(tls_context_, SSL_VERIFY_PEER, nullptr);
-    tls_ = SSL_new(tls_context_);
-    if (!tls_ || SSL_set_fd(tls_, fd_) != 1)
-        return failed(tls_error_text());
-    // The certificate must name the host asked for, not only be signed.
-    X509_VERIFY_PARAM* param = SSL_get0_param(tls_);
-    if (is_ip_address(host)) {
-        X509_VERIFY_PARAM_set1_ip_asc(param, host.c_str());
-    } else {
-        X509_VERIFY_PARAM_set_hostflags(param, X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS);
-        SSL_set1_host(tls_, host.c_str());
-        SSL_set_tlsext_host_name(tls_, host.c_str());
-    }
+    std::string why;
+    tls_ = make_tls_channel(why);
+    if (!tls_ || !tls_->open(fd_, ca_file, host, why))
+        return failed(why);
     for (;;) {
-        const int rc = SSL_connect(tls_);
-        if (rc == 1)
+        const TlsChannel::Step step = tls_->handshake(why);
+        if (step == TlsChannel::Step::Done)
             return QvStatus::success();
-        if (SSL_get_verify_result(tls_) != X509_V_OK)
-            return failed(std::string("the server's certificate is not trusted: ") +
-                          X509_verify_cert_error_string(SSL_get_verify_result(tls_)));
-        if (!wait_for_tls(rc, deadline)) {
-            if (deadline.remaining_ms() == 0)
-                return failed("timed out after " + deadline.describe());
-            return failed(tls_error_text());
-        }
+        if (step == TlsChannel::Step::Closed)
+            return failed("the connection was closed");
+        if (!wait_for_tls(step, deadline))
+            return failed(deadline.remaining_ms() == 0 ? "timed out after " + deadline.describe() : why);
     }
 }
 
@@ -157,18 +112,16 @@ QvStatus TcpSocket::send_all(const std::string& bytes, const Deadline& deadline)
         if (fd_ < 0)
             return QvStatus::failure(QvStatus::ConnectionLost, "The connection is closed");
         if (tls_) {
-            const auto chunk = static_cast<int>(std::min<std::size_t>(bytes.size() - sent, 1u << 30));
-            const int n = SSL_write(tls_, bytes.data() + sent, chunk);
-            if (n > 0) {
-                sent += static_cast<std::size_t>(n);
-                continue;
-            }
-            if (wait_for_tls(n, deadline))
+            std::size_t written = 0;
+            std::string why = "the connection was closed";
+            const TlsChannel::Step step = tls_->write(bytes.data() + sent, bytes.size() - sent, written, why);
+            sent += written;
+            if (step == TlsChannel::Step::Done || wait_for_tls(step, deadline))
                 continue;
             if (deadline.remaining_ms() == 0)
                 return QvStatus::failure(QvStatus::TimedOut,
                                          "Timed out after " + deadline.describe() + " sending to the server");
-            last_error_ = tls_error_text();
+            last_error_ = why;
             return QvStatus::failure(QvStatus::ConnectionLost, "Sending to the server failed: " + last_error_);
         }
         const ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
@@ -198,17 +151,21 @@ TcpSocket::ReadResult TcpSocket::read_some(std::string& out)
         return ReadResult::Closed;
     char buffer[65536];
     if (tls_) {
-        const int n = SSL_read(tls_, buffer, sizeof buffer);
-        if (n > 0) {
-            out.append(buffer, static_cast<std::size_t>(n));
+        std::size_t got = 0;
+        std::string why;
+        switch (tls_->read(buffer, sizeof buffer, got, why)) {
+        case TlsChannel::Step::Done:
+            out.append(buffer, got);
             return ReadResult::Data;
-        }
-        const int why = SSL_get_error(tls_, n);
-        if (why == SSL_ERROR_WANT_READ || why == SSL_ERROR_WANT_WRITE)
+        case TlsChannel::Step::WantRead:
+        case TlsChannel::Step::WantWrite:
             return ReadResult::WouldBlock;
-        if (why == SSL_ERROR_ZERO_RETURN || (why == SSL_ERROR_SYSCALL && ERR_peek_error() == 0))
+        case TlsChannel::Step::Closed:
             return ReadResult::Closed;
-        last_error_ = tls_error_text();
+        case TlsChannel::Step::Failed:
+            break;
+        }
+        last_error_ = why;
         return ReadResult::Failed;
     }
     for (;;) {
@@ -233,7 +190,7 @@ bool TcpSocket::wait_readable(const Deadline& deadline) const
     if (fd_ < 0)
         return false;
     // TLS may hold a record already read and decrypted.
-    if (tls_ && SSL_pending(tls_) > 0)
+    if (tls_ && tls_->pending())
         return true;
     for (;;) {
         pollfd p{fd_, POLLIN, 0};
@@ -255,14 +212,9 @@ void TcpSocket::adopt(int fd)
 
 void TcpSocket::close()
 {
-    if (tls_) {
-        SSL_shutdown(tls_);  // tells the server the end is wanted (not waited for)
-        SSL_free(tls_);
-    }
-    if (tls_context_)
-        SSL_CTX_free(tls_context_);
-    tls_ = nullptr;
-    tls_context_ = nullptr;
+    if (tls_)
+        tls_->shutdown();
+    tls_.reset();
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;

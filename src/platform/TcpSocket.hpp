@@ -3,15 +3,14 @@
 // carry TLS (OpenSSL) once connected.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Deadline.hpp"
 #include "platform/HostResolver.hpp"
 #include "platform/QvStatus.hpp"
-
-struct ssl_ctx_st;
-struct ssl_st;
+#include "platform/TlsChannel.hpp"
 
 class TcpSocket {
 public:
@@ -44,11 +43,10 @@ public:
 
 private:
     QvStatus connect_one(const SocketAddress& address, const std::string& peer, const Deadline& deadline);
-    // Waits for what OpenSSL asked for after a call that returned rc; false
-    // when the deadline passed or the error is not a wait.
-    bool wait_for_tls(int rc, const Deadline& deadline);
+    // Waits for what the TLS step asked for; false when the deadline passed
+    // or the step was not a wait.
+    bool wait_for_tls(TlsChannel::Step step, const Deadline& deadline) const;
     int fd_ = -1;
-    ssl_ctx_st* tls_context_ = nullptr;
-    ssl_st* tls_ = nullptr;
+    std::unique_ptr<TlsChannel> tls_;
     std::string last_error_;
 };

@@ -37,7 +37,7 @@ dpkg-deb -c "$DEB" | awk '{ if ($6 == "") next; print $6 ($7 == "->" ? " -> " $8
     >"$WORK/files"
 for entry in \
     /opt/Quorlan/qv/bin/qv_tolvar /opt/Quorlan/qv/bin/qv_server /opt/Quorlan/qv/bin/qv_admin \
-    /opt/Quorlan/qv/bin/hyperhelp /opt/Quorlan/qv/help/qv_help.hlp /opt/Quorlan/qv/glyphs/Router.pm \
+    /opt/Quorlan/qv/bin/hyperhelp /opt/Quorlan/qv/lib/libqvtls.so /opt/Quorlan/qv/help/qv_help.hlp /opt/Quorlan/qv/glyphs/Router.pm \
     /opt/Quorlan/qv/nls/C/qv.cat /opt/Quorlan/qv/nls/de/qv.cat /opt/Quorlan/qv/mapdata/europe.map \
     "/usr/bin/qv_tolvar -> /opt/Quorlan/qv/bin/qv_tolvar" "/usr/bin/qv_server -> /opt/Quorlan/qv/bin/qv_server" \
     "/usr/bin/qv_admin -> /opt/Quorlan/qv/bin/qv_admin" \
