@@ -43,6 +43,9 @@ void AgentConfigDialog::create(Display* dpy, int argc, char** argv)
     Args shell_args;
     shell_args.add(XmNtitle, cat_text(kToolSet, texts_.title_number, texts_.title))
         .add(XmNiconName, cat_text(kToolSet, texts_.icon_number, texts_.icon_name))
+        // Its fields settle their sizes after the first layout (the option
+        // menu, the lists): a fixed shell would squeeze the MIB list.
+        .add(XmNallowShellResize, True)
         .add(XmNargc, argc)
         .add(XmNargv, argv);
     _xd_rootwidget = XtAppCreateShell(texts_.shell_name, kAppClass, applicationShellWidgetClass, dpy,

@@ -14,13 +14,8 @@ XtWidgetGeometry preferred(Widget widget)
     return geometry;
 }
 
-// Labels sit level with one-line fields and at the top of tall ones.
-int label_offset(Dimension label_height, Dimension field_height)
-{
-    if (field_height > 3 * label_height || field_height <= label_height)
-        return 0;
-    return (field_height - label_height) / 2;
-}
+// A tall field (a list) has its label at its top.
+bool is_tall(Widget label, Widget field) { return preferred(field).height > 3 * preferred(label).height; }
 
 }  // namespace
 
@@ -53,13 +48,16 @@ void CaptionLayout::finish()
             field.add(XmNtopAttachment, XmATTACH_FORM);
         field.set_on(row.field);
 
-        const int offset = label_offset(preferred(row.label).height, preferred(row.field).height);
+        // Beside a one-line field the label spans the field's height, and its
+        // text, centred in it, stays level with the field's whatever height
+        // the field takes once laid out (an option menu grows by its margins).
         Args label;
         label.add(XmNleftAttachment, XmATTACH_FORM)
             .add(XmNtopAttachment, XmATTACH_OPPOSITE_WIDGET)
-            .add(XmNtopWidget, row.field)
-            .add(XmNtopOffset, offset)
-            .add(XmNwidth, label_width)
+            .add(XmNtopWidget, row.field);
+        if (!is_tall(row.label, row.field))
+            label.add(XmNbottomAttachment, XmATTACH_OPPOSITE_WIDGET).add(XmNbottomWidget, row.field);
+        label.add(XmNwidth, label_width)
             .add(XmNrecomputeSize, False)
             .add(XmNalignment, XmALIGNMENT_END);
         label.set_on(row.label);
