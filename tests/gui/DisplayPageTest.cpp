@@ -179,7 +179,7 @@ TEST_F(DisplayPageTest, ViewBackgroundAndMapAreShownChosenAndWritten)
 
 // Picking objects in the list shows each one's own rows: the background and
 // map are a view's only, the members a monitor's; a plain object has none of
-// them, reads the array defaults, and Apply writes its propagation.
+// them, and Apply writes its propagation and the default array layout.
 TEST_F(DisplayPageTest, EachObjectShowsItsOwnRowsAndAPlainObjectsPropagationIsWritten)
 {
     start({"-id", "10", "20", "2"});
@@ -187,15 +187,6 @@ TEST_F(DisplayPageTest, EachObjectShowsItsOwnRowsAndAPlainObjectsPropagationIsWr
                              "array_form"})
         EXPECT_FALSE(XtIsManaged(page_widget(name))) << name;
     EXPECT_TRUE(is_set(page_widget("propagate_status_on")));
-    RWTValSlist<RWCString> shown, hidden;
-    QvTopoNode::ArrayOrientation orientation = QvTopoNode::Vertical;
-    unsigned long columns = 9;
-    QvTopoNode::ArrayCellSize cell{7, 7};
-    display_page->get_array(shown, hidden, orientation, columns, cell);
-    EXPECT_EQ(orientation, QvTopoNode::Horizontal);
-    EXPECT_EQ(columns, 0u);
-    EXPECT_EQ(cell.width, 0u);
-    EXPECT_EQ(cell.height, 25u);
 
     select_position(name_list(), 3);
     EXPECT_TRUE(XtIsManaged(page_widget("bg_bitmap_form")));
@@ -217,6 +208,10 @@ TEST_F(DisplayPageTest, EachObjectShowsItsOwnRowsAndAPlainObjectsPropagationIsWr
     press("apply_button");
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
     EXPECT_EQ(stored_node(*server_, 10, "severityPropagated"), false);
+    // Apply writes every object's array layout: a plain object's defaults.
+    EXPECT_EQ(stored_node(*server_, 10, "arrayOrientation"), 0);
+    EXPECT_EQ(stored_node(*server_, 10, "arrayNumColumns"), 0);
+    EXPECT_EQ(stored_node(*server_, 10, "arrayCellSize"), (nlohmann::json{{"width", 0}, {"height", 25}}));
     EXPECT_FALSE(display_page->changed());
 }
 
