@@ -16,7 +16,6 @@
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"
 #include "driver/TableDriver.hpp"
-#include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/ListSelection.hpp"
 #include "gui/Table.hpp"
@@ -24,6 +23,7 @@
 #include "process/RunState.hpp"
 #include "ui/AgentPage.hpp"
 #include "ui/ChooserDialog.hpp"
+#include "ui/ObjectConfig.hpp"
 #include "ui/RpcConfig.hpp"
 #include "ui/SnmpConfig.hpp"
 #include "ui/Windows.hpp"
@@ -64,13 +64,12 @@ std::string version_shown()
 
 TEST_F(AgentDialogs, DefaultSnmpAgentIsCreatedForEachObjectApplied)
 {
-    auto server = start_server(false);
+    server_ = start_server(false);
     // Names that resolve: an SNMP agent is reached at its host's address.
     const std::string names[] = {"localhost", qv::test::local_host_name()};
-    admin(*server, {"set", node_dn(*server, 16), "name", names[0]});
-    admin(*server, {"set", node_dn(*server, 17), "name", names[1]});
-    answer_error_dialogs();
-    start_tool({"-id", "16", "17"}, server.get());
+    admin(*server_, {"set", node_dn(*server_, 16), "name", names[0]});
+    admin(*server_, {"set", node_dn(*server_, 17), "name", names[1]});
+    start({"-id", "16", "17"});
 
     for (int position : {1, 2}) {
         select_position(name_list(), position);
@@ -81,18 +80,16 @@ TEST_F(AgentDialogs, DefaultSnmpAgentIsCreatedForEachObjectApplied)
     }
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
     for (int i = 0; i < 2; ++i) {
-        const std::string dn = snmp_dn(*server, names[i]);
-        EXPECT_EQ(stored(*server, dn, "getCommunity"), "gusset") << dn;
-        EXPECT_EQ(stored(*server, dn, "transportAddress").get<std::string>().substr(0, 4), "127.") << dn;
-        EXPECT_EQ(stored_node(*server, 16 + i, "managedObjects"), json::array({dn}));
+        const std::string dn = snmp_dn(*server_, names[i]);
+        EXPECT_EQ(stored(*server_, dn, "getCommunity"), "gusset") << dn;
+        EXPECT_EQ(stored(*server_, dn, "transportAddress").get<std::string>().substr(0, 4), "127.") << dn;
+        EXPECT_EQ(stored_node(*server_, 16 + i, "managedObjects"), json::array({dn}));
     }
 }
 
 TEST_F(AgentDialogs, SnmpDialogConfiguresAnAgentEndToEnd)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "16"}, server.get());
+    start({"-id", "16"});
     show_page("agent_scroll");
     open_dialog("add_button", snmp_config_dialog);
     Widget host = in(snmp_config_dialog, "mo_name_text");
@@ -117,13 +114,13 @@ TEST_F(AgentDialogs, SnmpDialogConfiguresAnAgentEndToEnd)
     ASSERT_EQ(error_messages().size(), 1u);
     EXPECT_NE(error_messages()[0].find("65535"), std::string::npos) << error_messages()[0];
     EXPECT_EQ(agent_page->num_agents(), 0);
-    EXPECT_FALSE(exists_on(*server, snmp_dn(*server, "localhost_public")));
+    EXPECT_FALSE(exists_on(*server_, snmp_dn(*server_, "localhost_public")));
 
     // A read community other than "gusset" names the agent after it.
     set_text(port, "1161");
     activate(snmp_config_dialog->apply_button());
     EXPECT_EQ(text_of(host), "localhost_public");
-    EXPECT_TRUE(exists_on(*server, snmp_dn(*server, "localhost_public")));
+    EXPECT_TRUE(exists_on(*server_, snmp_dn(*server_, "localhost_public")));
     set_text(read, "gusset");
     activate(snmp_config_dialog->apply_button());
     EXPECT_EQ(text_of(host), "localhost");
@@ -151,12 +148,12 @@ TEST_F(AgentDialogs, SnmpDialogConfiguresAnAgentEndToEnd)
     EXPECT_FALSE(is_viewable(snmp_config_dialog->shell()));
     EXPECT_EQ(error_messages().size(), 1u);
 
-    const std::string dn = snmp_dn(*server, "localhost");
-    EXPECT_EQ(stored(*server, dn, "getCommunity"), "gusset");
-    EXPECT_EQ(stored(*server, dn, "setCommunity"), "secret");
-    EXPECT_EQ(stored(*server, dn, "transportAddress"), "127.0.0.1:1161");
-    EXPECT_EQ(stored(*server, dn, "supportedMibs"), json(expected_mibs));
-    EXPECT_EQ(stored(*server, dn, "managementProtocol"), 1);
+    const std::string dn = snmp_dn(*server_, "localhost");
+    EXPECT_EQ(stored(*server_, dn, "getCommunity"), "gusset");
+    EXPECT_EQ(stored(*server_, dn, "setCommunity"), "secret");
+    EXPECT_EQ(stored(*server_, dn, "transportAddress"), "127.0.0.1:1161");
+    EXPECT_EQ(stored(*server_, dn, "supportedMibs"), json(expected_mibs));
+    EXPECT_EQ(stored(*server_, dn, "managementProtocol"), 1);
     ASSERT_EQ(agent_page->num_agents(), 1);
     EXPECT_EQ(table_row(agent_table, 0), (std::vector<std::string>{"SNMP", "localhost", "<Default>"}));
 
@@ -173,21 +170,19 @@ TEST_F(AgentDialogs, SnmpDialogConfiguresAnAgentEndToEnd)
     // The object lists the agent from the next Apply; Delete takes it off
     // the list at the next one, and the agent stays.
     activate(page_widget("apply_button"));
-    EXPECT_EQ(stored_node(*server, 16, "managedObjects"), json::array({dn}));
+    EXPECT_EQ(stored_node(*server_, 16, "managedObjects"), json::array({dn}));
     select_agent_row(0);
     activate(page_widget("delete_button"));
     EXPECT_EQ(agent_page->num_agents(), 0);
-    EXPECT_EQ(stored_node(*server, 16, "managedObjects"), json::array({dn}));
+    EXPECT_EQ(stored_node(*server_, 16, "managedObjects"), json::array({dn}));
     activate(page_widget("apply_button"));
-    EXPECT_EQ(stored_node(*server, 16, "managedObjects"), json::array());
-    EXPECT_TRUE(exists_on(*server, dn));
+    EXPECT_EQ(stored_node(*server_, 16, "managedObjects"), json::array());
+    EXPECT_TRUE(exists_on(*server_, dn));
 }
 
 TEST_F(AgentDialogs, RpcDialogEditsSchemasInItsTable)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "16"}, server.get());
+    start({"-id", "16"});
     show_page("agent_scroll");
     choose_protocol("rpc_agent_button");
     open_dialog("add_button", rpc_config_dialog);
@@ -235,33 +230,60 @@ TEST_F(AgentDialogs, RpcDialogEditsSchemasInItsTable)
     activate(rpc_config_dialog->apply_button());
 
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    const std::string dn = QvRpcAgentDn(server->system_name(), "fx-hub").to_string();
-    EXPECT_EQ(stored(*server, dn, "schemas"), json::parse(R"([{"name": "RPC Proxy - snmp", "host": "proxy2"},
+    const std::string dn = QvRpcAgentDn(server_->system_name(), "fx-hub").to_string();
+    EXPECT_EQ(stored(*server_, dn, "schemas"), json::parse(R"([{"name": "RPC Proxy - snmp", "host": "proxy2"},
                                                                {"name": "RPC Agent - disk", "host": "fx-hub"}])"));
     EXPECT_EQ(table_row(agent_table, 0), (std::vector<std::string>{"RPC", "fx-hub", "<Default>"}));
 }
 
-TEST_F(AgentDialogs, UserWhoMayNotModifyAgentsOnlyViewsThem)
+// A user without any modify right: OK, Apply, the type menu, Delete and
+// every editing control of the pages are insensitive (Add name stays); the
+// agents can only be viewed, and the server refuses their write itself.
+TEST_F(AgentDialogs, UserWithoutAnyModifyRightOnlyViews)
 {
-    auto server = start_server(true);
+    server_ = start_server(true);
     answer_login("viewer", "viewer");
-    start_tool({"-id", "10"}, server.get());
+    start({"-id", "10", "20"});
+    EXPECT_FALSE(XtIsSensitive(object_config_tool->ok_button()));
+    EXPECT_FALSE(XtIsSensitive(object_config_tool->apply_button()));
+    EXPECT_FALSE(XtIsSensitive(object_config_tool->type_frame().type_menu_cascade()));
+    EXPECT_FALSE(XtIsSensitive(object_config_tool->identification().delete_name_button()));
+    EXPECT_TRUE(XtIsSensitive(object_config_tool->identification().add_name_button()));
+    Widget interfaces = stored_table("interfaces");
+    EXPECT_FALSE(XtIsSensitive(find_widget_in(interfaces, "ud_add")));
+    EXPECT_FALSE(XtIsSensitive(find_widget_in(interfaces, "ud_del")));
+    Boolean editable = True;
+    XtVaGetValues(table_fields(interfaces).front(), XmNeditable, &editable, nullptr);
+    EXPECT_FALSE(editable);
+
     show_page("agent_scroll");
+    for (const char* name : {"add_button", "add_default_button", "protocol_option_menu"})
+        EXPECT_FALSE(XtIsSensitive(page_widget(name))) << name;
     select_agent_row(0);
-    open_dialog("change_button", snmp_config_dialog);
+    EXPECT_FALSE(XtIsSensitive(page_widget("delete_button")));
     EXPECT_EQ(label_of(page_widget("change_button")), " View... ");
+    open_dialog("change_button", snmp_config_dialog);
     EXPECT_EQ(text_of(in(snmp_config_dialog, "mo_name_text")), "fx-router");
     EXPECT_EQ(text_of(in(snmp_config_dialog, "ip_address_text")), "127.0.0.1");
     EXPECT_EQ(version_shown(), "V2_button");
     EXPECT_FALSE(pressable(snmp_config_dialog->ok_button()));
     EXPECT_FALSE(pressable(snmp_config_dialog->apply_button()));
+    activate(snmp_config_dialog->cancel_button());
+
+    select_position(name_list(), 2);
+    for (const char* name : {"propagate_status_on", "propagate_status_off", "monitor_add_button",
+                             "monitor_remove_button", "monitor_move_up_button", "rotation_scale", "array_orient_horiz",
+                             "array_num_col_chars", "array_cell_chars", "array_height_value", "bg_bitmap_text",
+                             "bg_geo_file"})
+        EXPECT_FALSE(XtIsSensitive(page_widget(name))) << name;
+    EXPECT_TRUE(XtIsSensitive(page_widget("show_members_list")));
 
     // The server refuses the write itself, whoever asks.
-    QvSnmpAgent agent(QvSnmpAgentDn(server->system_name(), "fx-router"), server_connection());
+    QvSnmpAgent agent(QvSnmpAgentDn(server_->system_name(), "fx-router"), server_connection());
     ASSERT_TRUE(agent.load_all_attributes());
     agent.set_get_community_string("stolen");
     EXPECT_EQ(agent.store_all_attributes().code(), QvStatus::NotAuthorized);
-    EXPECT_EQ(json::parse(admin_login(*server, {"get", snmp_dn(*server, "fx-router"), "getCommunity"})), "gusset");
+    EXPECT_EQ(json::parse(admin_login(*server_, {"get", snmp_dn(*server_, "fx-router"), "getCommunity"})), "gusset");
 }
 
 }  // namespace

@@ -41,8 +41,7 @@ using AgentMode = ToolTest;
 
 TEST_F(AgentMode, DialogShowsTheNamedHostWithoutRenamingTheApplication)
 {
-    auto server = start_server(false);
-    start_tool({"-snmp", "-name", "localhost"}, server.get());
+    start({"-snmp", "-name", "localhost"});
     EXPECT_EQ(text_of(find_widget_in(root_widget, "mo_name_text")), "localhost");
     EXPECT_EQ(text_of(find_widget_in(root_widget, "ip_address_text")), "127.0.0.1");
     // Only an agent is made: no object path to tie it to.
@@ -93,45 +92,43 @@ class AgentModeEnding : public ToolTest, public testing::WithParamInterface<Endi
 TEST_P(AgentModeEnding, EndsWithStatusZeroHavingWrittenOnlyOnOk)
 {
     const Ending& e = GetParam();
-    auto server = start_server(false);
-    const std::string dn = agent_dn(e.flag, server->system_name(), e.name);
+    server_ = start_server(false);
+    const std::string dn = agent_dn(e.flag, server_->system_name(), e.name);
     EXPECT_EXIT(
         {
             report_exit_status();
-            start_tool({e.flag, "-name", e.name}, server.get());
+            start_tool({e.flag, "-name", e.name}, server_.get());
             activate(find_widget_in(mode_dialog()->shell(), e.button));
         },
         testing::ExitedWithCode(0), "exit status 0");
-    ASSERT_EQ(exists_on(*server, dn), e.stored);
+    ASSERT_EQ(exists_on(*server_, dn), e.stored);
     if (e.stored) {
         const auto [attribute, value] = written(e.flag);
-        EXPECT_EQ(stored(*server, dn, attribute), value);
+        EXPECT_EQ(stored(*server_, dn, attribute), value);
     }
 }
 
 // A MIS on a host that resolves without a name service; a new CMIP entity.
+// Cancel is the dialogs' common one: once.
 INSTANTIATE_TEST_SUITE_P(EachProtocol, AgentModeEnding,
                          testing::Values(Ending{"-snmp", "localhost", "ok_button", true},
-                                         Ending{"-snmp", "localhost", "cancel_button", false},
-                                         Ending{"-rpc", "localhost", "ok_button", true},
-                                         Ending{"-rpc", "localhost", "cancel_button", false},
-                                         Ending{"-cmip", "osi-mode", "ok_button", true},
                                          Ending{"-cmip", "osi-mode", "cancel_button", false},
-                                         Ending{"-mis", "127.0.0.2", "ok_button", true},
-                                         Ending{"-mis", "127.0.0.2", "cancel_button", false}),
+                                         Ending{"-rpc", "localhost", "ok_button", true},
+                                         Ending{"-cmip", "osi-mode", "ok_button", true},
+                                         Ending{"-mis", "127.0.0.2", "ok_button", true}),
                          [](const testing::TestParamInfo<Ending>& info) {
                              return std::string(info.param.flag + 1) + (info.param.stored ? "Ok" : "Cancel");
                          });
 
 TEST_F(AgentMode, UnresolvableSnmpHostIsRefusedAndNothingStored)
 {
-    auto server = start_server(false);
-    const std::string dn = QvSnmpAgentDn(server->system_name(), "no-such-host.invalid").to_string();
+    server_ = start_server(false);
+    const std::string dn = QvSnmpAgentDn(server_->system_name(), "no-such-host.invalid").to_string();
     EXPECT_EXIT(
         {
             report_exit_status();
             answer_error_dialogs();
-            start_tool({"-snmp", "-name", "no-such-host.invalid"}, server.get());
+            start_tool({"-snmp", "-name", "no-such-host.invalid"}, server_.get());
             activate(snmp_config_dialog->ok_button());
             // Refused: the dialog stays with what was typed.
             if (is_viewable(snmp_config_dialog->shell()))
@@ -142,7 +139,7 @@ TEST_F(AgentMode, UnresolvableSnmpHostIsRefusedAndNothingStored)
         },
         testing::ExitedWithCode(0),
         "still open\nerror: Can't determine IP Address for no-such-host.invalid\nexit status 0");
-    EXPECT_FALSE(exists_on(*server, dn));
+    EXPECT_FALSE(exists_on(*server_, dn));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 
 #include "driver/ChildProcess.hpp"
 #include "driver/Fixture.hpp"
+#include "driver/MainWindowDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "support/RunBinary.hpp"
@@ -57,14 +58,9 @@ std::string wait_for_window(const std::string& title)
 void add_user(const qv::test::TestServer& server, const std::string& name, const std::string& password,
               const std::vector<std::string>& rights)
 {
-    qv::test::RunOptions options;
-    options.env = server.client_env();
-    options.env["QV_PASSWORD"] = "admin";
-    options.env["QV_NEW_PASSWORD"] = password;
     std::vector<std::string> args = {"--user", "admin", "user", "add", name};
     args.insert(args.end(), rights.begin(), rights.end());
-    const auto result = qv::test::run_binary("qv_admin", args, options);
-    ASSERT_EQ(result.exit_status, 0) << result.err;
+    admin(server, args, {{"QV_PASSWORD", "admin"}, {"QV_NEW_PASSWORD", password}});
 }
 
 // A connection of the test's own to the X server, as a window manager has.

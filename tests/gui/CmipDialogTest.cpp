@@ -9,11 +9,9 @@
 #include <Xm/Xm.h>
 
 #include "driver/AgentDriver.hpp"
-#include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"
-#include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/Table.hpp"
 #include "platform/QvAgentDn.hpp"
@@ -64,9 +62,7 @@ const std::string kNeB = "/networkId=\"zentra-osi\"/managedElementId=\"ne-b\"";
 
 TEST_F(CmipDialog, NewEntityIsCreatedWithEveryFieldAndTiedToTheObject)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "16"}, server.get());
+    start({"-id", "16"});
     open_cmip_dialog();
     set_text(cmip_config_dialog->combo().text_field(), "osi-new");
     const char* selectors[] = {"pres_sel_text", "sess_sel_text", "trans_sel_text", "net_sap_text"};
@@ -112,8 +108,8 @@ TEST_F(CmipDialog, NewEntityIsCreatedWithEveryFieldAndTiedToTheObject)
     EXPECT_TRUE(is_viewable(cmip_config_dialog->shell()));
     EXPECT_TRUE(pressable(object_config_tool->ok_button()));
     EXPECT_EQ(agent_page->num_agents(), 0);
-    const std::string dn = entity_dn(*server, "osi-new");
-    EXPECT_FALSE(exists_on(*server, dn));
+    const std::string dn = entity_dn(*server_, "osi-new");
+    EXPECT_FALSE(exists_on(*server_, dn));
 
     set_text(cmip("aptitle_text"), "1 3 6 1");
     activate(cmip_config_dialog->ok_button());
@@ -134,25 +130,23 @@ TEST_F(CmipDialog, NewEntityIsCreatedWithEveryFieldAndTiedToTheObject)
         {"managedObjects", {kNeA, kNeB}},
     };
     for (const auto& [attribute, value] : expected.items())
-        EXPECT_EQ(stored(*server, dn, attribute), value) << attribute;
+        EXPECT_EQ(stored(*server_, dn, attribute), value) << attribute;
     ASSERT_EQ(agent_page->num_agents(), 1);
     EXPECT_EQ(table_row(agent_table, 0), (std::vector<std::string>{"CMIP", "osi-new", kNeB}));
     activate(object_config_tool->apply_button());
-    EXPECT_EQ(stored_node(*server, 16, "managedObjects"), json::array({kNeB}));
+    EXPECT_EQ(stored_node(*server_, 16, "managedObjects"), json::array({kNeB}));
 }
 
 TEST_F(CmipDialog, EntitiesOthersCreateAppearAndDeletedOnesGo)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "16"}, server.get());
+    start({"-id", "16"});
     open_cmip_dialog();
     // The server's entities, the last one listed first.
     const std::vector<std::string> fixture = {"id:\"fx-osi-1\"", "id:\"fx-mis\""};
     EXPECT_EQ(list_items(combo_list()), (std::vector<std::string>{fixture[1], fixture[0]}));
 
     const json attributes = {{"networkSap", "4711"}, {"managedObjects", {kNeA}}};
-    admin(*server, {"create", entity_dn(*server, "osi-later"), "cmipAgentEntity", attributes.dump()});
+    admin(*server_, {"create", entity_dn(*server_, "osi-later"), "cmipAgentEntity", attributes.dump()});
     ASSERT_TRUE(pump_until([] { return list_items(combo_list()).size() == 3; }));
     EXPECT_EQ(list_items(combo_list()).front(), "id:\"osi-later\"");
     // Chosen, it is loaded into the dialog.
@@ -170,9 +164,9 @@ TEST_F(CmipDialog, EntitiesOthersCreateAppearAndDeletedOnesGo)
     XtVaSetValues(list, XmNselectedPositions, chosen, XmNselectedPositionCount, 2, nullptr);
     activate(cmip_del_entity_dialog->ok_button());
     EXPECT_FALSE(is_viewable(list));
-    EXPECT_FALSE(exists_on(*server, entity_dn(*server, "osi-later")));
-    EXPECT_FALSE(exists_on(*server, entity_dn(*server, "fx-osi-1")));
-    EXPECT_TRUE(exists_on(*server, entity_dn(*server, "fx-mis")));
+    EXPECT_FALSE(exists_on(*server_, entity_dn(*server_, "osi-later")));
+    EXPECT_FALSE(exists_on(*server_, entity_dn(*server_, "fx-osi-1")));
+    EXPECT_TRUE(exists_on(*server_, entity_dn(*server_, "fx-mis")));
     EXPECT_EQ(list_items(combo_list()), (std::vector<std::string>{"id:\"fx-mis\""}));
     activate(cmip_config_dialog->delete_button());
     EXPECT_EQ(list_items(list), (std::vector<std::string>{"id:\"fx-mis\""}));

@@ -12,7 +12,6 @@
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
-#include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XmStr.hpp"
 #include "model/NodeList.hpp"
@@ -46,37 +45,54 @@ void choose_in_name_selection(const std::string& path)
 
 using ConfigureById = ToolTest;
 
-TEST_F(ConfigureById, OneIdListsItsFirstPathNameSelected)
+// Several ids: one entry each, the first selected and shown; a click shows
+// another; Return in the empty name field selects the last entry again;
+// Delete takes the selected entry off, showing the first object, and the
+// last entry's deletion leaves the pages as they were.
+TEST_F(ConfigureById, EntriesAreShownSelectedAndDeleted)
 {
-    auto server = start_server(false);
-    start_tool({"-id", "10"}, server.get());
+    start({"-id", "10", "16", "40"});
+    Widget delete_button = object_config_tool->identification().delete_name_button();
 
-    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-router"}));
+    EXPECT_EQ(list_items(name_list()),
+              (Strings{"Root/Europe/Lab/fx-router", "Root/Europe/Lab/fx-hub", "Root/Europe/Lab/fx-group"}));
     EXPECT_EQ(selected_position(name_list()), 1);
-    ASSERT_EQ(node_list.size(), 1u);
+    ASSERT_EQ(node_list.size(), 3u);
     EXPECT_EQ(node_number(0), 10);
+    EXPECT_EQ(node_number(1), 16);
     EXPECT_EQ(text_of(name_field()), "");
     EXPECT_EQ(type_label(), "Router");
-    EXPECT_TRUE(XtIsSensitive(object_config_tool->identification().delete_name_button()));
-}
+    EXPECT_TRUE(XtIsSensitive(delete_button));
+    XmListSelectPos(name_list(), 2, True);
+    EXPECT_EQ(type_label(), "Hub");
+    activate(name_field());
+    EXPECT_EQ(list_items(name_list()).size(), 3u);
+    EXPECT_EQ(selected_position(name_list()), 3);
+    EXPECT_EQ(type_label(), "Group");
 
-TEST_F(ConfigureById, SeveralIdsOneEntryEachTheFirstSelected)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "10", "16"}, server.get());
-
-    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-router", "Root/Europe/Lab/fx-hub"}));
-    EXPECT_EQ(selected_position(name_list()), 1);
+    XmListSelectPos(name_list(), 1, True);
+    activate(delete_button);
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub", "Root/Europe/Lab/fx-group"}));
     ASSERT_EQ(node_list.size(), 2u);
-    EXPECT_EQ(node_number(1), 16);
-    EXPECT_EQ(type_label(), "Router");
+    EXPECT_EQ(node_number(0), 16);
+    EXPECT_EQ(node_number(1), 40);
+    EXPECT_FALSE(XtIsSensitive(delete_button));
+    EXPECT_EQ(selected_position(name_list()), 0);
+
+    XmListSelectPos(name_list(), 2, True);
+    activate(delete_button);
+    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
+    EXPECT_EQ(type_label(), "Hub");
+    XmListSelectPos(name_list(), 1, True);
+    activate(delete_button);
+    EXPECT_TRUE(list_items(name_list()).empty());
+    EXPECT_TRUE(node_list.empty());
+    EXPECT_EQ(type_label(), "Hub");
 }
 
 TEST_F(ConfigureById, UnreadableIdStopsLoadingWithInvalidId)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "10", "abc", "16"}, server.get());
+    start({"-id", "10", "abc", "16"});
 
     EXPECT_EQ(error_messages(), (Strings{"Invalid Id"}));
     ASSERT_EQ(node_list.size(), 1u);
@@ -85,9 +101,7 @@ TEST_F(ConfigureById, UnreadableIdStopsLoadingWithInvalidId)
 
 TEST_F(ConfigureById, LastIdNamingNoObjectIsAnInvalidId)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "16", "999"}, server.get());
+    start({"-id", "16", "999"});
 
     EXPECT_EQ(error_messages(), (Strings{"Invalid Id"}));
     EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
@@ -96,24 +110,10 @@ TEST_F(ConfigureById, LastIdNamingNoObjectIsAnInvalidId)
 
 using ConfigureByName = ToolTest;
 
-TEST_F(ConfigureByName, UniqueNameIsAddedAndShown)
-{
-    auto server = start_server(false);
-    start_tool({"-name", "fx-hub"}, server.get());
-
-    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
-    EXPECT_EQ(selected_position(name_list()), 1);
-    EXPECT_EQ(text_of(name_field()), "");
-    ASSERT_EQ(node_list.size(), 1u);
-    EXPECT_EQ(node_number(0), 16);
-    EXPECT_EQ(type_label(), "Hub");
-}
-
 TEST_F(ConfigureByName, SharedNameIsChosenInTheNameSelection)
 {
-    auto server = start_server(false);
     choose_in_name_selection("Root/Europe/twin");
-    start_tool({"-name", "twin"}, server.get());
+    start({"-name", "twin"});
 
     EXPECT_EQ(list_items(names_dialog->names_list()), (Strings{"Root/Europe/Lab/twin", "Root/Europe/twin"}));
     EXPECT_FALSE(XtIsManaged(names_dialog->xd_dialogwidget()));
@@ -125,116 +125,45 @@ TEST_F(ConfigureByName, SharedNameIsChosenInTheNameSelection)
     EXPECT_EQ(answer, 0);
 }
 
-TEST_F(ConfigureByName, NameMatchingNothingShowsHost)
+// A unique name is added; one that matches nothing shows a Host.
+TEST_F(ConfigureByName, UniqueNameIsAddedAndOneMatchingNothingShowsHost)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-name", "fx-hub", "no-such-object"}, server.get());
+    start({"-name", "fx-hub", "no-such-object"});
 
     EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
+    ASSERT_EQ(node_list.size(), 1u);
+    EXPECT_EQ(node_number(0), 16);
+    EXPECT_EQ(text_of(name_field()), "");
     EXPECT_EQ(type_label(), "Host");
     EXPECT_TRUE(error_messages().empty());
 }
 
 using NameField = ToolTest;
 
-TEST_F(NameField, ObjectInTwoViewsGetsAnEntryPerPathName)
+// The name field's Add refuses a double quote and an unknown name; Return
+// adds an entry for each path name of the object, the last one selected.
+TEST_F(NameField, AddRefusesAndReturnAddsEveryPathName)
 {
-    auto server = start_server(false);
-    start_tool({}, server.get());
-    set_text(name_field(), "fx-switch");
-    activate(name_field());
-
-    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-switch", "Root/Europe/fx-switch"}));
-    ASSERT_EQ(node_list.size(), 2u);
-    EXPECT_EQ(node_number(0), 11);
-    EXPECT_EQ(node_number(1), 11);
-    EXPECT_EQ(selected_position(name_list()), 2);  // Return selects the last entry
-    EXPECT_EQ(text_of(name_field()), "");
-    EXPECT_EQ(type_label(), "Switch");
-}
-
-TEST_F(NameField, DoubleQuoteIsRefusedAndTheFieldEmptied)
-{
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "10"}, server.get());
+    start({"-id", "10"});
     set_text(name_field(), "fx\"hub");
     activate(object_config_tool->identification().add_name_button());
-
-    EXPECT_EQ(error_messages(), (Strings{"Can't handle double quotes in name field."}));
     EXPECT_EQ(text_of(name_field()), "");
-    EXPECT_EQ(node_list.size(), 1u);
-}
-
-TEST_F(NameField, UnknownNameIsNotFound)
-{
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "10"}, server.get());
     set_text(name_field(), "no-such-object");
     activate(object_config_tool->identification().add_name_button());
-
-    EXPECT_EQ(error_messages(), (Strings{"Object not found"}));
     EXPECT_EQ(text_of(name_field()), "no-such-object");
-    EXPECT_EQ(list_items(name_list()).size(), 1u);
-}
+    EXPECT_EQ(error_messages(), (Strings{"Can't handle double quotes in name field.", "Object not found"}));
+    EXPECT_EQ(node_list.size(), 1u);
 
-TEST_F(NameField, ReturnInAnEmptyFieldSelectsTheLastEntryAgain)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "10", "16"}, server.get());
+    set_text(name_field(), "fx-switch");
     activate(name_field());
-
-    EXPECT_EQ(list_items(name_list()).size(), 2u);
-    EXPECT_EQ(selected_position(name_list()), 2);
-    EXPECT_EQ(type_label(), "Hub");
-}
-
-using ObjectList = ToolTest;
-
-TEST_F(ObjectList, SelectingAnEntryShowsThatObject)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "10", "3"}, server.get());
-    EXPECT_EQ(type_label(), "Router");
-    XmListSelectPos(name_list(), 2, True);
-    EXPECT_EQ(type_label(), "Floor");
-    XmListSelectPos(name_list(), 1, True);
-    EXPECT_EQ(type_label(), "Router");
-}
-
-TEST_F(ObjectList, DeleteRemovesTheEntryAndShowsTheFirstObject)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "10", "16", "40"}, server.get());
-    Widget delete_button = object_config_tool->identification().delete_name_button();
-    XmListSelectPos(name_list(), 1, True);
-    activate(delete_button);
-
-    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub", "Root/Europe/Lab/fx-group"}));
-    ASSERT_EQ(node_list.size(), 2u);
-    EXPECT_EQ(node_number(0), 16);
-    EXPECT_EQ(node_number(1), 40);
-    EXPECT_FALSE(XtIsSensitive(delete_button));
-    EXPECT_EQ(selected_position(name_list()), 0);
-
-    XmListSelectPos(name_list(), 2, True);
-    EXPECT_TRUE(XtIsSensitive(delete_button));
-    activate(delete_button);
-    EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
-    EXPECT_EQ(type_label(), "Hub");
-}
-
-TEST_F(ObjectList, DeletingTheLastEntryLeavesThePagesAsTheyWere)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "16"}, server.get());
-    activate(object_config_tool->identification().delete_name_button());
-
-    EXPECT_TRUE(list_items(name_list()).empty());
-    EXPECT_TRUE(node_list.empty());
-    EXPECT_EQ(type_label(), "Hub");
+    EXPECT_EQ(list_items(name_list()),
+              (Strings{"Root/Europe/Lab/fx-router", "Root/Europe/Lab/fx-switch", "Root/Europe/fx-switch"}));
+    ASSERT_EQ(node_list.size(), 3u);
+    EXPECT_EQ(node_number(1), 11);
+    EXPECT_EQ(node_number(2), 11);
+    EXPECT_EQ(selected_position(name_list()), 3);
+    EXPECT_EQ(text_of(name_field()), "");
+    EXPECT_EQ(type_label(), "Switch");
 }
 
 }  // namespace

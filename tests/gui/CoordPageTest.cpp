@@ -14,10 +14,11 @@
 #include "driver/Keyboard.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"
-#include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XtGlobals.hpp"
 #include "ui/CoordPage.hpp"
+#include "ui/ObjectConfig.hpp"
+#include "ui/Windows.hpp"
 
 namespace qv::gui {
 namespace {
@@ -31,11 +32,9 @@ void press_apply()
     activate(page_widget("apply_button"));
 }
 
-TEST_F(CoordinatesPage, ShowsTheRouterAndWritesTypedValues)
+TEST_F(CoordinatesPage, ShowsTheRouterWritesTypedValuesAndFiltersTyping)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "10"}, server.get());
+    start({"-id", "10"});
 
     EXPECT_EQ(field("xvaltextfield"), "60");
     EXPECT_EQ(field("yvaltextfield"), "50");
@@ -47,6 +46,14 @@ TEST_F(CoordinatesPage, ShowsTheRouterAndWritesTypedValues)
     EXPECT_EQ(field("ewdd"), "0");
     EXPECT_EQ(field("ewmm"), "7");
     EXPECT_TRUE(is_set(page_widget("westbutton")));
+
+    // A hemisphere click is a change.
+    ASSERT_FALSE(coord_page->changed());
+    click_toggle(page_widget("southbutton"));
+    EXPECT_FALSE(is_set(page_widget("northbutton")));
+    EXPECT_TRUE(coord_page->changed());
+    EXPECT_LT(coord_page->get_geo().latitude, 0.0);
+    click_toggle(page_widget("northbutton"));
 
     set_text(page_widget("xvaltextfield"), "120");
     set_text(page_widget("yvaltextfield"), "75");
@@ -60,22 +67,45 @@ TEST_F(CoordinatesPage, ShowsTheRouterAndWritesTypedValues)
     press_apply();
 
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    const auto locations = stored_node(*server, 10, "logicalLocations");
+    const auto locations = stored_node(*server_, 10, "logicalLocations");
     ASSERT_EQ(locations.size(), 1u);
     EXPECT_EQ(locations[0]["x"], 120);
     EXPECT_EQ(locations[0]["y"], 75);
-    const auto geo = stored_node(*server, 10, "geoLocation");
+    const auto geo = stored_node(*server_, 10, "geoLocation");
     EXPECT_DOUBLE_EQ(geo["latitude"].get<double>(), 48.85);
     EXPECT_DOUBLE_EQ(geo["longitude"].get<double>(), 2.35);
     EXPECT_FALSE(coord_page->changed());
+
+    // The fields take only digits and points (a second point passes: the
+    // filter looks at characters only); typing alone is no change, Apply
+    // compares the values.
+    Widget degrees = page_widget("nsdd");
+    set_text(degrees, "");
+    type_text(degrees, "12a");
+    EXPECT_EQ(text_of(degrees), "12");
+    Widget seconds = page_widget("nsssss");
+    set_text(seconds, "");
+    paste_text(seconds, "1.5");
+    paste_text(seconds, ".");
+    EXPECT_EQ(text_of(seconds), "1.5.");
+    paste_text(seconds, "-3");
+    paste_text(seconds, "4 ");
+    EXPECT_EQ(text_of(seconds), "1.5.");
+    EXPECT_FALSE(coord_page->changed());
+    // Logical fields are read up to the first other character.
+    set_text(page_widget("xvaltextfield"), "12.5");
+    set_text(page_widget("yvaltextfield"), "");
+    const QvTopoNode::Location location = coord_page->get_coord();
+    EXPECT_EQ(location.x, 12);
+    EXPECT_EQ(location.y, 0);
+    EXPECT_EQ(location.z, 0);
 }
 
 TEST_F(CoordinatesPage, SouthAndEastShowAndReadBackByTheirTruncatedParts)
 {
-    auto server = start_server(false);
-    admin(*server, {"set", "10", "geoLocation", R"({"longitude": 151.2, "latitude": -33.5})"});
-    answer_error_dialogs();
-    start_tool({"-id", "10"}, server.get());
+    server_ = start_server(false);
+    admin(*server_, {"set", "10", "geoLocation", R"({"longitude": 151.2, "latitude": -33.5})"});
+    start({"-id", "10"});
 
     EXPECT_EQ(field("nsdd"), "33");
     EXPECT_EQ(field("nsmm"), "30");
@@ -95,22 +125,21 @@ TEST_F(CoordinatesPage, SouthAndEastShowAndReadBackByTheirTruncatedParts)
     // The truncated longitude counts as a change and is what Apply writes.
     press_apply();
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    const auto geo = stored_node(*server, 10, "geoLocation");
+    const auto geo = stored_node(*server_, 10, "geoLocation");
     EXPECT_EQ(geo["latitude"].get<double>(), -33.5);
     EXPECT_NEAR(geo["longitude"].get<double>(), 151.1999972, 1e-6);
 }
 
 TEST_F(CoordinatesPage, ApplyIsOneAuditEntryWithWhoBeforeAndAfter)
 {
-    auto server = start_server(true);
+    server_ = start_server(true);
     answer_login("admin", "admin");
-    answer_error_dialogs();
-    start_tool({"-id", "10"}, server.get());
+    start({"-id", "10"});
     set_text(page_widget("xvaltextfield"), "120");
     press_apply();
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
 
-    const auto entries = nlohmann::json::parse(admin_login(*server, {"audit", "--dn", "10", "--json"}));
+    const auto entries = nlohmann::json::parse(admin_login(*server_, {"audit", "--dn", "10", "--json"}));
     ASSERT_EQ(entries.size(), 1u) << entries.dump();
     EXPECT_EQ(entries[0]["operation"], "set");
     EXPECT_EQ(entries[0]["user"], "admin");
@@ -124,21 +153,25 @@ TEST_F(CoordinatesPage, ApplyIsOneAuditEntryWithWhoBeforeAndAfter)
 // Apply shows that nothing was written.
 TEST_F(CoordinatesPage, UnchangedCoordinatesAreNotWritten)
 {
-    auto server = start_server(true);
-    admin_login(*server, {"set", "10", "geoLocation", R"({"longitude": -0.25, "latitude": 51.5})"});
+    server_ = start_server(true);
+    admin_login(*server_, {"set", "10", "geoLocation", R"({"longitude": -0.25, "latitude": 51.5})"});
     answer_login("nocoord", "nocoord");
-    answer_error_dialogs();
-    start_tool({"-id", "10"}, server.get());
+    start({"-id", "10"});
 
     EXPECT_EQ(field("ewmm"), "15");
     EXPECT_EQ(field("ewssss"), "0.00");
+    // One modify right keeps OK, Apply, the type menu and Delete.
+    for (Widget button : {object_config_tool->ok_button(), object_config_tool->apply_button(),
+                          object_config_tool->type_frame().type_menu_cascade(),
+                          object_config_tool->identification().delete_name_button()})
+        EXPECT_TRUE(XtIsSensitive(button)) << XtName(button);
     for (const char* name : {"xvaltextfield", "nsdd", "ewssss", "northbutton", "westbutton"})
         EXPECT_FALSE(XtIsSensitive(page_widget(name))) << name;
     coord_page->coord_changed();
     EXPECT_FALSE(coord_page->changed());
     press_apply();
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    const auto geo = nlohmann::json::parse(admin_login(*server, {"get", "10", "geoLocation"}));
+    const auto geo = nlohmann::json::parse(admin_login(*server_, {"get", "10", "geoLocation"}));
     EXPECT_EQ(geo["longitude"].get<double>(), -0.25);
 }
 
@@ -146,10 +179,9 @@ TEST_F(CoordinatesPage, UnchangedCoordinatesAreNotWritten)
 // object's position is the creator's to give.
 TEST_F(CoordinatesPage, NewObjectTakesItsPositionWithoutTheCoordinateRight)
 {
-    auto server = start_server(true);
+    server_ = start_server(true);
     answer_login("nocoord", "nocoord");
-    answer_error_dialogs();
-    start_tool({"-type", "Host", "-parent", "3", "-name", "new-host"}, server.get());
+    start({"-type", "Host", "-parent", "3", "-name", "new-host"});
 
     for (const char* name : {"xvaltextfield", "nsdd", "southbutton"})
         EXPECT_TRUE(XtIsSensitive(page_widget(name))) << name;
@@ -159,46 +191,24 @@ TEST_F(CoordinatesPage, NewObjectTakesItsPositionWithoutTheCoordinateRight)
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
 
     long created = 0;
-    for (const auto& object : nlohmann::json::parse(admin_login(*server, {"dump"})))
+    for (const auto& object : nlohmann::json::parse(admin_login(*server_, {"dump"})))
         if (object["attrs"].value("name", "") == "new-host") {
             const std::string dn = object.value("dn", "");
             created = std::atol(dn.substr(dn.rfind('=') + 1).c_str());
         }
     ASSERT_NE(created, 0);
-    const auto locations = nlohmann::json::parse(admin_login(*server, {"get", std::to_string(created),
+    const auto locations = nlohmann::json::parse(admin_login(*server_, {"get", std::to_string(created),
                                                                        "logicalLocations"}));
     ASSERT_EQ(locations.size(), 1u);
     EXPECT_EQ(locations[0]["x"], 33);
     EXPECT_EQ(locations[0]["y"], 44);
 }
 
-TEST_F(CoordinatesPage, FieldsTakeOnlyDigitsAndPoints)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "10"}, server.get());
-
-    Widget degrees = page_widget("nsdd");
-    set_text(degrees, "");
-    type_text(degrees, "12a");
-    EXPECT_EQ(text_of(degrees), "12");
-    Widget seconds = page_widget("nsssss");
-    set_text(seconds, "");
-    paste_text(seconds, "1.5");
-    paste_text(seconds, ".");  // a second point passes: the filter looks at characters only
-    EXPECT_EQ(text_of(seconds), "1.5.");
-    paste_text(seconds, "-3");
-    paste_text(seconds, "4 ");
-    EXPECT_EQ(text_of(seconds), "1.5.");
-    // Typing alone is no change: Apply compares the values.
-    EXPECT_FALSE(coord_page->changed());
-}
-
 // The keyboard through the X server, into a field of a scrolled page: the
 // page's view must not take Home and End for itself.
 TEST_F(CoordinatesPage, EditingKeysWorkInPageFieldsAndStoredDataCells)
 {
-    auto server = start_server(false);
-    start_tool({"-id", "10"}, server.get());
+    start({"-id", "10"});
     ASSERT_TRUE(give_focus(root_widget));
     const auto edit = [](Widget field, std::vector<std::string> keys, const char* typed) {
         XmProcessTraversal(field, XmTRAVERSE_CURRENT);
@@ -220,30 +230,6 @@ TEST_F(CoordinatesPage, EditingKeysWorkInPageFieldsAndStoredDataCells)
     XmTextFieldSetInsertionPosition(cell, 0);
     EXPECT_EQ(edit(cell, {"End"}, "!"), "Lab desk!");
     EXPECT_EQ(edit(cell, {"Home", "shift+End", "Delete"}, "x"), "x");
-}
-
-TEST_F(CoordinatesPage, HemisphereChangeMarksThePageChanged)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "10"}, server.get());
-    ASSERT_FALSE(coord_page->changed());
-    click_toggle(page_widget("southbutton"));
-    EXPECT_TRUE(is_set(page_widget("southbutton")));
-    EXPECT_FALSE(is_set(page_widget("northbutton")));
-    EXPECT_TRUE(coord_page->changed());
-    EXPECT_LT(coord_page->get_geo().latitude, 0.0);
-}
-
-TEST_F(CoordinatesPage, LogicalFieldsReadUpToTheFirstOtherCharacter)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "10"}, server.get());
-    set_text(page_widget("xvaltextfield"), "12.5");
-    set_text(page_widget("yvaltextfield"), "");
-    const QvTopoNode::Location location = coord_page->get_coord();
-    EXPECT_EQ(location.x, 12);
-    EXPECT_EQ(location.y, 0);
-    EXPECT_EQ(location.z, 0);
 }
 
 }  // namespace

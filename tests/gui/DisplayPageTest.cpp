@@ -12,7 +12,6 @@
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"
-#include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/FileChooser.hpp"
 #include "support/TempDir.hpp"
@@ -39,11 +38,11 @@ std::vector<long> numbers(const nlohmann::json& dns)
     return out;
 }
 
-TEST_F(DisplayPageTest, FullMonitorRefusesAnotherShownMember)
+// A full monitor refuses another shown member; members move, and Apply
+// stores their order and the rotation.
+TEST_F(DisplayPageTest, MonitorMembersMoveWithinTheLimitAndApplyStoresTheOrder)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "20"}, server.get());
+    start({"-id", "20"});
 
     EXPECT_TRUE(XtIsManaged(page_widget("monitor_form")));
     EXPECT_FALSE(XtIsManaged(page_widget("array_form")));
@@ -60,32 +59,7 @@ TEST_F(DisplayPageTest, FullMonitorRefusesAnotherShownMember)
     EXPECT_EQ(items("show_members_list"), (Names{"member-1", "member-2", "member-3"}));
     EXPECT_EQ(items("hide_members_list"), (Names{"member-4", "member-5"}));
     EXPECT_TRUE(display_page->changed());
-}
-
-// Picking objects in the list shows each one's own rows: the background and
-// map are a view's only, not a monitor's.
-TEST_F(DisplayPageTest, SelectingAMonitorAfterAViewHidesTheViewRows)
-{
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "2 20"}, server.get());
-    select_position(name_list(), 1);
-    EXPECT_TRUE(XtIsManaged(page_widget("bg_bitmap_form")));
-    EXPECT_TRUE(XtIsManaged(page_widget("bg_geo_label")));
-    select_position(name_list(), 2);
-    EXPECT_TRUE(XtIsManaged(page_widget("monitor_form")));
-    EXPECT_FALSE(XtIsManaged(page_widget("bg_bitmap_form")));
-    EXPECT_FALSE(XtIsManaged(page_widget("bg_geo_label")));
-    select_position(name_list(), 1);
-    EXPECT_TRUE(XtIsManaged(page_widget("bg_geo_form")));
-    EXPECT_TRUE(error_messages().empty());
-}
-
-TEST_F(DisplayPageTest, MonitorMembersMoveAndApplyStoresTheOrder)
-{
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "20"}, server.get());
+    display_page->clear_changed();
     Widget shown = page_widget("show_members_list");
 
     press("monitor_move_up_button");  // nothing selected: no change
@@ -111,16 +85,14 @@ TEST_F(DisplayPageTest, MonitorMembersMoveAndApplyStoresTheOrder)
     XmScaleSetValue(page_widget("rotation_scale"), 90);
 
     press("apply_button");
-    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    EXPECT_EQ(numbers(stored_node(*server, 20, "monitorVisibleChildren")), (std::vector<long>{21, 22, 25}));
-    EXPECT_EQ(stored_node(*server, 20, "monitorRotation"), 90);
+    EXPECT_EQ(error_messages().size(), 1u);
+    EXPECT_EQ(numbers(stored_node(*server_, 20, "monitorVisibleChildren")), (std::vector<long>{21, 22, 25}));
+    EXPECT_EQ(stored_node(*server_, 20, "monitorRotation"), 90);
 }
 
 TEST_F(DisplayPageTest, ArrayLayoutIsShownAndWrittenBack)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "30"}, server.get());
+    start({"-id", "30"});
 
     EXPECT_TRUE(XtIsManaged(page_widget("array_form")));
     EXPECT_FALSE(XtIsManaged(page_widget("monitor_form")));
@@ -153,19 +125,13 @@ TEST_F(DisplayPageTest, ArrayLayoutIsShownAndWrittenBack)
 
     press("apply_button");
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    EXPECT_EQ(stored_node(*server, 30, "arrayOrientation"), 0);
-    EXPECT_EQ(stored_node(*server, 30, "arrayNumColumns"), 0);
-    EXPECT_EQ(stored_node(*server, 30, "arrayCellSize"), (nlohmann::json{{"width", 12}, {"height", 30}}));
+    EXPECT_EQ(stored_node(*server_, 30, "arrayOrientation"), 0);
+    EXPECT_EQ(stored_node(*server_, 30, "arrayNumColumns"), 0);
+    EXPECT_EQ(stored_node(*server_, 30, "arrayCellSize"), (nlohmann::json{{"width", 12}, {"height", 30}}));
     // Two members of the same name stay two distinct members.
-    EXPECT_EQ(numbers(stored_node(*server, 30, "arrayVisibleChildren")), (std::vector<long>{31, 32, 33}));
-}
+    EXPECT_EQ(numbers(stored_node(*server_, 30, "arrayVisibleChildren")), (std::vector<long>{31, 32, 33}));
 
-TEST_F(DisplayPageTest, CustomCellWidthBelowOneIsCorrectedWhenApplied)
-{
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "30"}, server.get());
-
+    // A custom cell width below one is corrected when applied.
     click_toggle(page_widget("array_cell_custom"));
     set_text(page_widget("array_cell_chars"), "abc");
     press("apply_button");
@@ -173,31 +139,16 @@ TEST_F(DisplayPageTest, CustomCellWidthBelowOneIsCorrectedWhenApplied)
     EXPECT_EQ(error_messages().front().rfind("Custom cell width must be greater than 0!", 0), 0u);
     EXPECT_NE(error_messages().front().find("Resetting to 1.."), std::string::npos);
     EXPECT_EQ(text_of(page_widget("array_cell_chars")), "1");
-    EXPECT_EQ(stored_node(*server, 30, "arrayCellSize")["width"], 1);
+    EXPECT_EQ(stored_node(*server_, 30, "arrayCellSize")["width"], 1);
 }
 
-TEST_F(DisplayPageTest, NegativeNumbersAreReportedOnReturnAndLeftInPlace)
+// A view's background and map are shown and written; the map chooser
+// starts in the map directory and fills the field.
+TEST_F(DisplayPageTest, ViewBackgroundAndMapAreShownChosenAndWritten)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "30"}, server.get());
-
-    set_text(page_widget("array_num_col_chars"), "-2");
-    activate(page_widget("array_num_col_chars"));
-    click_toggle(page_widget("array_cell_custom"));
-    set_text(page_widget("array_cell_chars"), "-1");
-    activate(page_widget("array_cell_chars"));
-    set_text(page_widget("array_cell_chars"), "7");
-    activate(page_widget("array_cell_chars"));
-    EXPECT_EQ(error_messages(), (Names{"Cannot enter negative row/column.", "Cannot enter negative cell width."}));
-    EXPECT_EQ(text_of(page_widget("array_num_col_chars")), "-2");
-}
-
-TEST_F(DisplayPageTest, ViewBackgroundAndMapAreShownAndWritten)
-{
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "2"}, server.get());
+    qv::test::TempDir maps;
+    maps.write_file("alps.map", "map");
+    start({"-id", "2"}, {{"QV_MAPPATH", maps.path()}});
 
     EXPECT_TRUE(XtIsManaged(page_widget("bg_bitmap_form")));
     EXPECT_EQ(text_of(page_widget("bg_bitmap_text")), "backgrounds/europe.xpm");
@@ -206,19 +157,7 @@ TEST_F(DisplayPageTest, ViewBackgroundAndMapAreShownAndWritten)
 
     set_text(page_widget("bg_bitmap_text"), "backgrounds/world.xpm");
     EXPECT_TRUE(display_page->changed());
-    set_text(page_widget("bg_geo_text"), "mapdata/world.map");
-    press("apply_button");
-    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    EXPECT_EQ(stored_node(*server, 2, "viewBackgroundImage"), "backgrounds/world.xpm");
-    EXPECT_EQ(stored_node(*server, 2, "viewMapFile"), "mapdata/world.map");
-}
-
-TEST_F(DisplayPageTest, MapChooserStartsInTheMapDirectoryAndFillsTheField)
-{
-    auto server = start_server(false);
-    qv::test::TempDir maps;
-    maps.write_file("alps.map", "map");
-    start_tool({"-id", "2"}, server.get(), {{"QV_MAPPATH", maps.path()}});
+    display_page->clear_changed();
 
     press("bg_geo_file");
     press("bg_geo_file");  // a second press reuses the one chooser
@@ -232,49 +171,53 @@ TEST_F(DisplayPageTest, MapChooserStartsInTheMapDirectoryAndFillsTheField)
     press_box_button(chooser, XmDIALOG_OK_BUTTON);
     EXPECT_EQ(text_of(page_widget("bg_geo_text")), chosen);
     EXPECT_TRUE(pump_until([&] { return !is_viewable(chooser); }, 10));
+    press("apply_button");
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    EXPECT_EQ(stored_node(*server_, 2, "viewBackgroundImage"), "backgrounds/world.xpm");
+    EXPECT_EQ(stored_node(*server_, 2, "viewMapFile"), chosen);
 }
 
-TEST_F(DisplayPageTest, PlainObjectHidesTheViewRowsAndSectionsAndReadsArrayDefaults)
+// Picking objects in the list shows each one's own rows: the background and
+// map are a view's only, the members a monitor's; a plain object has none of
+// them, and Apply writes its propagation and the default array layout.
+TEST_F(DisplayPageTest, EachObjectShowsItsOwnRowsAndAPlainObjectsPropagationIsWritten)
 {
-    auto server = start_server(false);
-    start_tool({"-id", "10"}, server.get());
-
+    start({"-id", "10", "20", "2"});
     for (const char* name : {"bg_bitmap_label", "bg_bitmap_form", "bg_geo_label", "bg_geo_form", "monitor_form",
                              "array_form"})
         EXPECT_FALSE(XtIsManaged(page_widget(name))) << name;
     EXPECT_TRUE(is_set(page_widget("propagate_status_on")));
 
-    RWTValSlist<RWCString> shown, hidden;
-    QvTopoNode::ArrayOrientation orientation = QvTopoNode::Vertical;
-    unsigned long columns = 9;
-    QvTopoNode::ArrayCellSize cell{7, 7};
-    display_page->get_array(shown, hidden, orientation, columns, cell);
-    EXPECT_EQ(orientation, QvTopoNode::Horizontal);
-    EXPECT_EQ(columns, 0u);
-    EXPECT_EQ(cell.width, 0u);
-    EXPECT_EQ(cell.height, 25u);
-}
-
-TEST_F(DisplayPageTest, SelectingAViewAfterADeviceShowsItsBackgroundRows)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "10", "20", "2"}, server.get());
-    select_position(name_list(), 2);
-    EXPECT_TRUE(XtIsManaged(page_widget("monitor_form")));
     select_position(name_list(), 3);
-    EXPECT_FALSE(XtIsManaged(page_widget("monitor_form")));
     EXPECT_TRUE(XtIsManaged(page_widget("bg_bitmap_form")));
     EXPECT_TRUE(XtIsManaged(page_widget("bg_geo_label")));
     EXPECT_EQ(text_of(page_widget("bg_bitmap_text")), "backgrounds/europe.xpm");
+    select_position(name_list(), 2);
+    EXPECT_TRUE(XtIsManaged(page_widget("monitor_form")));
+    EXPECT_FALSE(XtIsManaged(page_widget("bg_bitmap_form")));
+    EXPECT_FALSE(XtIsManaged(page_widget("bg_geo_label")));
+    select_position(name_list(), 3);
+    EXPECT_FALSE(XtIsManaged(page_widget("monitor_form")));
+    EXPECT_TRUE(XtIsManaged(page_widget("bg_geo_form")));
     select_position(name_list(), 1);
     EXPECT_FALSE(XtIsManaged(page_widget("bg_bitmap_form")));
+
+    click_toggle(page_widget("propagate_status_off"));
+    EXPECT_FALSE(is_set(page_widget("propagate_status_on")));
+    EXPECT_TRUE(display_page->changed());
+    press("apply_button");
+    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+    EXPECT_EQ(stored_node(*server_, 10, "severityPropagated"), false);
+    // Apply writes every object's array layout: a plain object's defaults.
+    EXPECT_EQ(stored_node(*server_, 10, "arrayOrientation"), 0);
+    EXPECT_EQ(stored_node(*server_, 10, "arrayNumColumns"), 0);
+    EXPECT_EQ(stored_node(*server_, 10, "arrayCellSize"), (nlohmann::json{{"width", 0}, {"height", 25}}));
+    EXPECT_FALSE(display_page->changed());
 }
 
 TEST_F(DisplayPageTest, NewArrayShowsTheDefaultLayoutAndIsCreatedWithTheOneChosen)
 {
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-type", "Array", "-parent", "3", "-name", "new-array"}, server.get());
+    start({"-type", "Array", "-parent", "3", "-name", "new-array"});
 
     EXPECT_TRUE(XtIsManaged(page_widget("array_form")));
     EXPECT_TRUE(is_set(page_widget("array_orient_horiz")));
@@ -284,43 +227,27 @@ TEST_F(DisplayPageTest, NewArrayShowsTheDefaultLayoutAndIsCreatedWithTheOneChose
     EXPECT_TRUE(is_set(page_widget("array_cell_fit")));
     EXPECT_EQ(text_of(page_widget("array_height_value")), "25");
 
+    // Negative numbers are reported on Return and left in place.
     click_toggle(page_widget("array_num_col_custom"));
+    set_text(page_widget("array_num_col_chars"), "-2");
+    activate(page_widget("array_num_col_chars"));
+    EXPECT_EQ(text_of(page_widget("array_num_col_chars")), "-2");
+    click_toggle(page_widget("array_cell_custom"));
+    set_text(page_widget("array_cell_chars"), "-1");
+    activate(page_widget("array_cell_chars"));
+    set_text(page_widget("array_cell_chars"), "7");
+    activate(page_widget("array_cell_chars"));
+    EXPECT_EQ(error_messages(), (Names{"Cannot enter negative row/column.", "Cannot enter negative cell width."}));
+    click_toggle(page_widget("array_cell_fit"));
     set_text(page_widget("array_num_col_chars"), "3");
     click_toggle(page_widget("array_orient_vert"));
     activate(page_widget("apply_button"));
-    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    const std::vector<long> created = nodes_named(*server, "new-array");
+    EXPECT_EQ(error_messages().size(), 2u);
+    const std::vector<long> created = nodes_named(*server_, "new-array");
     ASSERT_EQ(created.size(), 1u);
-    EXPECT_EQ(stored_node(*server, created[0], "arrayNumColumns"), 3);
-    EXPECT_EQ(stored_node(*server, created[0], "arrayOrientation"), 1);
-    EXPECT_EQ(stored_node(*server, created[0], "arrayCellSize"), (nlohmann::json{{"width", 0}, {"height", 25}}));
-}
-
-TEST_F(DisplayPageTest, PropagationOffIsWritten)
-{
-    auto server = start_server(false);
-    answer_error_dialogs();
-    start_tool({"-id", "10"}, server.get());
-    click_toggle(page_widget("propagate_status_off"));
-    EXPECT_FALSE(is_set(page_widget("propagate_status_on")));
-    EXPECT_TRUE(display_page->changed());
-    press("apply_button");
-    EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    EXPECT_EQ(stored_node(*server, 10, "severityPropagated"), false);
-    EXPECT_FALSE(display_page->changed());
-}
-
-TEST_F(DisplayPageTest, ReadOnlyUserCannotEditThePage)
-{
-    auto server = start_server(true);
-    answer_login("viewer", "viewer");
-    start_tool({"-id", "20"}, server.get());
-    for (const char* name : {"propagate_status_on", "propagate_status_off", "monitor_add_button",
-                             "monitor_remove_button", "monitor_move_up_button", "rotation_scale", "array_orient_horiz",
-                             "array_num_col_chars", "array_cell_chars", "array_height_value", "bg_bitmap_text",
-                             "bg_geo_file"})
-        EXPECT_FALSE(XtIsSensitive(page_widget(name))) << name;
-    EXPECT_TRUE(XtIsSensitive(page_widget("show_members_list")));
+    EXPECT_EQ(stored_node(*server_, created[0], "arrayNumColumns"), 3);
+    EXPECT_EQ(stored_node(*server_, created[0], "arrayOrientation"), 1);
+    EXPECT_EQ(stored_node(*server_, created[0], "arrayCellSize"), (nlohmann::json{{"width", 0}, {"height", 25}}));
 }
 
 }  // namespace

@@ -90,10 +90,9 @@ std::string topic_title(int number)
 
 using Help = ToolTest;
 
-TEST_F(Help, FirstHelpStartsTheViewerAndTheNextGoesToTheRunningOne)
+TEST_F(Help, FirstHelpStartsTheViewerTheNextGoesToItAndAVanishedOneIsReplaced)
 {
-    auto server = start_server(false);
-    start_tool({}, server.get());
+    start({});
     ASSERT_NE(help, nullptr);
 
     activate(object_config_tool->help_button());
@@ -113,44 +112,20 @@ TEST_F(Help, FirstHelpStartsTheViewerAndTheNextGoesToTheRunningOne)
     HelpRootProperty property(display);
     EXPECT_EQ(property.read().size(), HelpRecord::kSize);  // one record, no second set-up
 
-    help->terminate();
-    EXPECT_TRUE(pump_until([&] { return help->viewer_pid() == 0; }));
-    EXPECT_EQ(viewer_children(), 0);
-}
-
-TEST_F(Help, AViewerThatVanishedIsReplacedInItsRecord)
-{
-    auto server = start_server(false);
-    start_tool({}, server.get());
-    activate(object_config_tool->help_button());
-    const std::string main_title = "Help: " + topic_title(ObjectConfig::kHelpTopic);
-    ASSERT_TRUE(pump_until([&] { return viewer_window() && window_name(viewer_window()) == main_title; }));
-    const long first_pid = help->viewer_pid();
-    kill(static_cast<pid_t>(first_pid), SIGKILL);
+    // A viewer that vanished: the record still names its window, the send
+    // fails and a new viewer (which may well get the same window id) takes
+    // the record over.
+    kill(static_cast<pid_t>(pid), SIGKILL);
     ASSERT_TRUE(pump_until([] { return help->viewer_pid() == 0; }));
 
-    // The record still names the dead viewer's window: the send fails and a
-    // new viewer (which may well get the same window id) takes it over.
     activate(object_config_tool->help_button());
     ASSERT_TRUE(pump_until([] { return help->viewer_pid() > 0; }));
-    EXPECT_NE(help->viewer_pid(), first_pid);
+    EXPECT_NE(help->viewer_pid(), pid);
     EXPECT_TRUE(pump_until([&] { return viewer_window() && window_name(viewer_window()) == main_title; }));
     EXPECT_EQ(viewer_children(), 1);
-    HelpRootProperty property(display);
     EXPECT_EQ(property.read().size(), HelpRecord::kSize);
     help->terminate();
     EXPECT_TRUE(pump_until([] { return help->viewer_pid() == 0; }));
-}
-
-TEST_F(Help, TerminateWithoutAViewerSendsNothing)
-{
-    auto server = start_server(false);
-    start_tool({}, server.get());
-    XtHelp launcher;
-    ASSERT_EQ(launcher.initialize(root_widget), 0);
-    launcher.terminate();
-    HelpRootProperty property(display);
-    EXPECT_TRUE(property.read().empty());
     EXPECT_EQ(viewer_children(), 0);
 }
 
@@ -158,7 +133,7 @@ TEST_F(Help, TerminateWithoutAViewerSendsNothing)
 // the login goes on after it.
 TEST_F(Help, LoginHelpShowsItsTopicAndLeavesTheDialogUp)
 {
-    auto server = start_server(true);
+    server_ = start_server(true);
     bool still_up = false;
     on_widget("template", [&](Widget box) {
         activate(find_widget_in(box, "help_button"));
@@ -170,7 +145,7 @@ TEST_F(Help, LoginHelpShowsItsTopicAndLeavesTheDialogUp)
         type_text(find_widget_in(box, "passwd_text"), "admin");
         activate(find_widget_in(box, "okay_button"));
     });
-    start_tool({}, server.get());
+    start({});
     EXPECT_TRUE(still_up);
     EXPECT_TRUE(XtIsRealized(root_widget));
     login_help->terminate();
@@ -182,8 +157,7 @@ TEST_F(Help, LoginHelpShowsItsTopicAndLeavesTheDialogUp)
 // list that shows whole titles up to its widest, scrolling beyond.
 TEST_F(Help, ViewerWrapsParagraphsOnlyAndFitsItsTopicList)
 {
-    auto server = start_server(false);
-    start_tool({}, server.get());
+    start({});
     static char name[] = "hyperhelp";
     static char* argv[] = {name, nullptr};
     ViewerWindow viewer(1);
@@ -241,15 +215,21 @@ TEST_F(Help, ViewerWrapsParagraphsOnlyAndFitsItsTopicList)
     }
 }
 
-TEST_F(Help, MissingHelpFileIsReportedOnStandardError)
+TEST_F(Help, MissingHelpFileIsReportedOnStandardErrorAndNoViewerIsEnded)
 {
-    auto server = start_server(false);
     qv::test::TempDir empty_home;
-    start_tool({}, server.get(), {{"QV_HOME", empty_home.path()}});
+    start({}, {{"QV_HOME", empty_home.path()}});
     testing::internal::CaptureStderr();
     activate(object_config_tool->help_button());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "showHelpOnTopic failed: Can't find help file qv_help.hlp\n");
     EXPECT_EQ(help->viewer_pid(), 0);
+
+    // Ending a launcher that never started a viewer sends nothing.
+    XtHelp launcher;
+    ASSERT_EQ(launcher.initialize(root_widget), 0);
+    launcher.terminate();
+    EXPECT_TRUE(HelpRootProperty(display).read().empty());
+    EXPECT_EQ(viewer_children(), 0);
 }
 
 }  // namespace

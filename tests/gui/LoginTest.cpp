@@ -25,37 +25,18 @@ void press_escape(Widget box)
 
 using LoginDialog = ToolTest;
 
-TEST_F(LoginDialog, RightPasswordConnectsAndOpensTheMainWindow)
+// The password field has the focus and shows asterisks while it is edited;
+// the right password connects and opens the main window.
+TEST_F(LoginDialog, EditedPasswordShowsAsterisksAndTheRightOneConnects)
 {
     auto server = start_server(true);
-    std::string title, login_label, passwd_label;
-    on_widget("template", [&](Widget box) {
-        title = shell_title(box);
-        login_label = label_of(find_widget_in(box, "login_label"));
-        passwd_label = label_of(find_widget_in(box, "passwd_label"));
-        set_text(find_widget_in(box, "login_text"), "admin");
-        type_text(find_widget_in(box, "passwd_text"), "admin");
-        activate(find_widget_in(box, "okay_button"));
-    });
-    start_tool({}, server.get());
-    EXPECT_EQ(title, "Corvane QV 4.0: Login Window");
-    EXPECT_EQ(login_label, "Login:");
-    EXPECT_EQ(passwd_label, "Password:");
-    EXPECT_EQ(find_widget("template"), nullptr);
-    EXPECT_TRUE(XtIsRealized(root_widget));
-    EXPECT_EQ(shell_title(root_widget), "Zentra - Object Properties");
-}
-
-TEST_F(LoginDialog, PasswordFieldHasTheFocusAndShowsAsterisks)
-{
-    auto server = start_server(true);
-    Widget focus = nullptr, passwd = nullptr, login = nullptr;
-    std::string after_typing, after_backspace, after_paste;
+    std::string title, after_typing, after_backspace, after_paste;
+    Widget focus = nullptr, passwd = nullptr;
     int position_after_move = -1;
     on_widget("template", [&](Widget box) {
+        title = shell_title(box);
         passwd = find_widget_in(box, "passwd_text");
-        login = find_widget_in(box, "login_text");
-        set_text(login, "admin");
+        set_text(find_widget_in(box, "login_text"), "admin");
         give_focus(XtParent(box));
         pump_until([&] { return XmGetFocusWidget(box) != nullptr; }, 5);
         focus = XmGetFocusWidget(box);
@@ -73,11 +54,15 @@ TEST_F(LoginDialog, PasswordFieldHasTheFocusAndShowsAsterisks)
     });
     // The password typed is "admiNx" less two characters plus "n": "admin".
     start_tool({}, server.get());
+    EXPECT_EQ(title, "Corvane QV 4.0: Login Window");
     EXPECT_EQ(focus, passwd);
     EXPECT_EQ(after_typing, "******");
     EXPECT_EQ(after_backspace, "****");
     EXPECT_EQ(after_paste, "****");
     EXPECT_EQ(position_after_move, 4);
+    EXPECT_EQ(find_widget("template"), nullptr);
+    EXPECT_TRUE(XtIsRealized(root_widget));
+    EXPECT_EQ(shell_title(root_widget), "Zentra - Object Properties");
 }
 
 TEST_F(LoginDialog, WrongPasswordOffersRetryWhichAsksAgain)

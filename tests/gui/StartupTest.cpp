@@ -10,13 +10,14 @@
 #include "driver/ChildProcess.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
-#include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XtGlobals.hpp"
 #include "process/RunState.hpp"
 #include "support/TempDir.hpp"
 #include "ui/AgentConfigDialog.hpp"
+#include "model/NodeList.hpp"
 #include "ui/CmipConfig.hpp"
+#include "ui/Header.hpp"
 #include "ui/MisConfig.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/RpcConfig.hpp"
@@ -35,10 +36,9 @@ std::string icon_name_of(Widget shell)
     return name ? name : "";
 }
 
-TEST_F(Startup, ConfigureModeShowsTheMainWindowAndBuildsTheRestHidden)
+TEST_F(Startup, ConfigureModeShowsTheMainWindowAndBuildsTheDialogsHidden)
 {
-    auto server = start_server(false);
-    start_tool({}, server.get());
+    start({});
 
     ASSERT_EQ(root_widget, object_config_tool->shell());
     EXPECT_EQ(XtName(root_widget), std::string("ObjectConfig"));
@@ -53,12 +53,6 @@ TEST_F(Startup, ConfigureModeShowsTheMainWindowAndBuildsTheRestHidden)
     Dimension height = 0;
     XtVaGetValues(object_config_tool->agent_form2(), XmNheight, &height, nullptr);
     EXPECT_EQ(height, 553);
-}
-
-TEST_F(Startup, DialogsExistHiddenWithTheirNamesAndTitles)
-{
-    auto server = start_server(false);
-    start_tool({}, server.get());
 
     const struct {
         const char* name;
@@ -99,10 +93,19 @@ TEST_F(Startup, DialogsExistHiddenWithTheirNamesAndTitles)
     EXPECT_NE(find_widget_in(find_widget("object_browser"), "mw_navigator_window"), nullptr);
 }
 
-TEST_F(Startup, CreateModeRetitlesRelabelsAndFocusesTheNameField)
+// Create mode, with the -fd handshake: the program's name and a NUL are
+// written to the descriptor, which is then closed.
+TEST_F(Startup, CreateModeRetitlesRelabelsFocusesTheNameFieldAndAnswersTheHandshake)
 {
-    auto server = start_server(false);
-    start_tool({"-type", "Host", "-parent", "3"}, server.get());
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    start({"-fd", std::to_string(fds[1]), "-type", "Host", "-parent", "3"});
+    char buffer[64] = {};
+    const ssize_t n = read(fds[0], buffer, sizeof buffer);
+    EXPECT_EQ(std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0), std::string("qv_tolvar\0", 10));
+    char more;
+    EXPECT_EQ(read(fds[0], &more, 1), 0);
+    close(fds[0]);
     EXPECT_TRUE(create_node);
     EXPECT_EQ(shell_title(root_widget), "Zentra - Create Object");
     EXPECT_EQ(label_of(object_config_tool->type_frame_label()), "Object Type");
@@ -114,40 +117,26 @@ TEST_F(Startup, CreateModeRetitlesRelabelsAndFocusesTheNameField)
 
 TEST_F(Startup, AgentModeMakesTheAgentDialogTheOnlyWindow)
 {
-    auto server = start_server(false);
-    start_tool({"-snmp", "-type", "Host"}, server.get());
+    start({"-snmp", "-type", "Host"});
     EXPECT_TRUE(create_managed_obj);
     EXPECT_EQ(protocol_type, 4);
     ASSERT_EQ(root_widget, snmp_config_dialog->shell());
     EXPECT_TRUE(XtIsRealized(root_widget));
     EXPECT_EQ(shell_title(root_widget), "SNMP Configuration");
     EXPECT_FALSE(is_viewable(object_config_tool->shell()));
+    EXPECT_TRUE(node_list.empty());  // the type is the agent's object's, not one to create
+    EXPECT_EQ(header, nullptr);
 }
 
 TEST_F(Startup, TitlesComeFromTheCatalogueWithVersionAndServer)
 {
-    auto server = start_server(false);
     qv::test::TempDir dir;
     dir.write_file("qv.msg", "$quote \"\n$set 23\n801 \"Katalog %s auf %s\"\n");
     run_command({"gencat", dir.path() + "/qv.cat", dir.path() + "/qv.msg"});
-    start_tool({}, server.get(), {{"NLSPATH", dir.path() + "/%N"}});
+    start({}, {{"NLSPATH", dir.path() + "/%N"}});
     EXPECT_EQ(shell_title(root_widget), "Katalog 4.0 auf " + qv::test::local_host_name());
     // Texts the catalogue lacks keep their built-in defaults.
     EXPECT_EQ(label_of(object_config_tool->prop_label()), "Detailed Properties for Selected Object");
-}
-
-TEST_F(Startup, HandshakeWritesTheProgramNameToTheDescriptor)
-{
-    auto server = start_server(false);
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    start_tool({"-fd", std::to_string(fds[1])}, server.get());
-    char buffer[64] = {};
-    const ssize_t n = read(fds[0], buffer, sizeof buffer);
-    EXPECT_EQ(std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0), std::string("qv_tolvar\0", 10));
-    char more;
-    EXPECT_EQ(read(fds[0], &more, 1), 0);  // closed after the name
-    close(fds[0]);
 }
 
 }  // namespace

@@ -7,13 +7,11 @@
 
 namespace qv::gui {
 
-std::string fixture_topology() { return qv::test::source_dir() + "/data/fixture/topology.json"; }
-
 std::unique_ptr<qv::test::TestServer> start_server(bool require_login)
 {
     qv::test::ServerOptions options;
     options.require_login = require_login;
-    options.load_file = fixture_topology();
+    options.load_file = qv::test::source_dir() + "/data/fixture/topology.json";
     return std::make_unique<qv::test::TestServer>(options);
 }
 

@@ -8,8 +8,6 @@
 
 namespace qv::gui {
 
-std::string fixture_topology();
-
 // The fixture's users log in with their own name as password.
 std::unique_ptr<qv::test::TestServer> start_server(bool require_login);
 

@@ -174,18 +174,6 @@ bool pump_until(const std::function<bool()>& condition, double limit_seconds)
     return true;
 }
 
-Widget wait_for_widget(const char* name, double limit_seconds)
-{
-    Widget found = nullptr;
-    pump_until(
-        [&] {
-            found = find_widget(name);
-            return found && XtIsManaged(found);
-        },
-        limit_seconds);
-    return found && XtIsManaged(found) ? found : nullptr;
-}
-
 // A pull-down menu pane is managed only while posted; its items count as
 // reachable when the pane's cascade button is.
 bool is_menu_pane(Widget w)

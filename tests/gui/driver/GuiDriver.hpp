@@ -17,8 +17,6 @@ namespace qv::gui {
 Widget find_widget(const char* name);
 // Below root only.
 Widget find_widget_in(Widget root, const char* name);
-// Pumps events until a managed widget of that name exists; null on time-out.
-Widget wait_for_widget(const char* name, double limit_seconds = 30);
 
 // Processes events until condition holds; false when it did not within the
 // limit (a hang guard, not a timing assertion).

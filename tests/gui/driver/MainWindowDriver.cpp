@@ -1,6 +1,8 @@
+#include <gtest/gtest.h>  // first: X11 defines None and Bool
 #include "driver/MainWindowDriver.hpp"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -9,6 +11,7 @@
 #include <Xm/MessageB.h>
 
 #include "driver/GuiDriver.hpp"
+#include "driver/ToolTest.hpp"
 #include "gui/ListSelection.hpp"
 #include "gui/XmStr.hpp"
 #include "gui/XtGlobals.hpp"
@@ -57,6 +60,18 @@ void answer_error_dialogs()
 }
 
 const std::vector<std::string>& error_messages() { return messages; }
+
+void print_error_dialogs()
+{
+    on_widget(
+        "ErrorDialog",
+        [](Widget box) {
+            ++dialogs_seen;
+            std::fprintf(stderr, "dialog \"%s\": %s\n", shell_title(box).c_str(), message_lines(box).c_str());
+            press_box_button(box, XmDIALOG_OK_BUTTON);
+        },
+        true);
+}
 
 int selected_position(Widget list) { return first_selected_position(list); }
 

@@ -25,6 +25,10 @@ std::string message_lines(Widget box);
 void answer_error_dialogs();
 // The messages of the error dialogs answered so far, in order.
 const std::vector<std::string>& error_messages();
+// For death tests: from now on every error dialog is answered with OK after
+// its title and message go to standard error as `dialog "TITLE": MESSAGE`
+// (and are counted in dialogs_seen).
+void print_error_dialogs();
 
 using ::list_items;  // gui/ListSelection: the texts of an XmList's items
 // 1-based, 0 when nothing is selected.

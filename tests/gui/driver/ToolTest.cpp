@@ -6,6 +6,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "driver/Fixture.hpp"
+#include "driver/MainWindowDriver.hpp"
+#include "driver/ToolSession.hpp"
 #include "process/ProgramExit.hpp"
 
 namespace qv::gui {
@@ -25,6 +28,14 @@ void print_status(int status) { std::fprintf(stderr, "exit status %d, dialogs se
 }  // namespace
 
 void ToolTest::SetUp() { set_exit_observer(fail_on_exit); }
+
+void ToolTest::start(const std::vector<std::string>& args, const std::map<std::string, std::string>& env)
+{
+    if (!server_)
+        server_ = start_server(false);
+    answer_error_dialogs();
+    start_tool(args, server_.get(), env);
+}
 
 void ToolTest::report_exit_status() { set_exit_observer(print_status); }
 
