@@ -119,14 +119,14 @@ TEST_F(BrowserTest, NewAgentIsCreatedThenEachNodeIsDerivedOnceAndFollowsTheServe
 
     // Opening a node derives it once; a node without children changes nothing.
     Widget interfaces = object_named(root + "/mibGroupId=\"interfaces\"")->widget;
-    set_node_open(interfaces, true);
+    click_folder(interfaces);
     EXPECT_EQ(derives(proxy), 2);
     EXPECT_EQ(shown_children(interfaces), (std::vector<std::string>{"ifEntryId=1", "ifEntryId=2", "ifEntryId=3"}));
-    set_node_open(interfaces, false);
-    set_node_open(interfaces, true);
+    click_folder(interfaces);
+    click_folder(interfaces);
     EXPECT_EQ(derives(proxy), 2);
     const std::size_t objects = Browser::object_list.size();
-    set_node_open(object_named(root + "/mibGroupId=\"system\"")->widget, true);
+    click_folder(object_named(root + "/mibGroupId=\"system\"")->widget);
     EXPECT_EQ(derives(proxy), 3);
     EXPECT_EQ(Browser::object_list.size(), objects);
 
@@ -139,7 +139,7 @@ TEST_F(BrowserTest, NewAgentIsCreatedThenEachNodeIsDerivedOnceAndFollowsTheServe
 
     // Deleting the last child of a node closes it.
     Widget storage = object_named(root + "/mibGroupId=\"hrStorage\"")->widget;
-    set_node_open(storage, true);
+    click_folder(storage);
     ASSERT_EQ(shown_children(storage).size(), 2u);
     admin(*server, {"delete", root + "/mibGroupId=\"hrStorage\"/hrStorageEntryId=1"});
     admin(*server, {"delete", root + "/mibGroupId=\"hrStorage\"/hrStorageEntryId=2"});
@@ -168,7 +168,7 @@ TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
     Widget add = find_widget_in(object_browser->shell(), "object_browser_add_btn");
 
     Widget interfaces = object_named(root + "/mibGroupId=\"interfaces\"")->widget;
-    set_node_open(interfaces, true);
+    click_folder(interfaces);
     activate(object_named(root + "/mibGroupId=\"interfaces\"/ifEntryId=2")->widget);
     activate(add);
     EXPECT_EQ(text_of(path), "/mibGroupId=\"interfaces\"/ifEntryId=2");
