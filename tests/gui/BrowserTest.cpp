@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include <Xm/Hierarchy.h>
+#include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
 #include "driver/BrowserDriver.hpp"
@@ -154,6 +156,31 @@ TEST_F(BrowserTest, NewAgentIsCreatedThenEachNodeIsDerivedOnceAndFollowsTheServe
     ASSERT_NE(find_album_object(root), nullptr);
     EXPECT_EQ(shown_children(object_named(root)->widget).size(), 4u);
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
+}
+
+TEST_F(BrowserTest, ServerLostWhileANodeDerivesEndsInTheDisconnectionDialog)
+{
+    auto server = start_server(false);
+    EXPECT_EXIT(
+        {
+            qv::test::CountingProxy proxy(server->port());
+            report_exit_status();
+            start_tool({"-id", "10"}, server.get(), {{"QV_PORT", std::to_string(proxy.port())}});
+            on_widget("ErrorDialog", [](Widget box) {
+                std::fprintf(stderr, "dialog: %s\n", message_of(box).c_str());
+                press_box_button(box, XmDIALOG_OK_BUTTON);
+            });
+            open_snmp_dialog("fx-router");
+            press_browser();
+            // The server dies as the derivation of the opened node reaches it.
+            proxy.on_request([&server](const std::string& op) {
+                if (op == "derive")
+                    server->kill9();
+            });
+            click_folder(object_named(snmp_dn(*server, "fx-router") + "/mibGroupId=\"interfaces\"")->widget);
+            pump_until([] { return false; }, 60);
+        },
+        testing::ExitedWithCode(0), "dialog: Platform has disconnected\n.*exit status 0");
 }
 
 TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
