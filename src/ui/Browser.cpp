@@ -176,10 +176,12 @@ Widget Browser::CreateNode(Widget outline, Widget parent_node, Widget insert_bef
                            int state)
 {
     const std::string label = label_of(node_name);
-    Widget node = create_outline_node(outline, parent_node, insert_before, node_name, label.c_str(), state);
+    XtTranslations drag = browser_drag_translations();
+    Widget node = create_outline_node(outline, parent_node, insert_before, node_name, label.c_str(), state, drag);
     XtAddCallback(node, XmNactivateCallback, node_activated_cb, nullptr);
     XtAddCallback(node, XmNdestroyCallback, node_destroyed_cb, nullptr);
-    init_browser_drag_actions(node);
+    if (!drag)
+        init_browser_drag_actions(node);
     return node;
 }
 

@@ -306,18 +306,23 @@ void init_member_drag_actions()
             register_config_drop_site(dialog->object_path_field());
 }
 
+namespace {
+// Every node is a push button: the table merged for the first serves them
+// all, so a node opened on thousands of children merges once.
+XtTranslations browser_node_translations = nullptr;
+}  // namespace
+
 void init_browser_drag_actions(Widget node)
 {
-    // Every node is a push button: the table merged for the first serves
-    // them all, so a node opened on thousands of children merges once.
-    static XtTranslations merged = nullptr;
-    if (!merged) {
+    if (!browser_node_translations) {
         add_drag_action(node);
-        XtVaGetValues(node, XmNtranslations, &merged, nullptr);
+        XtVaGetValues(node, XmNtranslations, &browser_node_translations, nullptr);
     } else {
-        XtVaSetValues(node, XmNtranslations, merged, nullptr);
+        XtVaSetValues(node, XmNtranslations, browser_node_translations, nullptr);
     }
 }
+
+XtTranslations browser_drag_translations() { return browser_node_translations; }
 
 void register_member_hide_drop_site(Widget list) { register_drop_site(list, kMemberHide); }
 void register_member_show_drop_site(Widget list) { register_drop_site(list, kMemberShow); }

@@ -10,6 +10,10 @@
 void init_member_drag_actions();
 // The same for one browser node.
 void init_browser_drag_actions(Widget node);
+// The translations of a browser node with its drag action, once a node has
+// had them installed: later nodes are created with them, which costs far
+// less than installing them on each (none before the first node).
+XtTranslations browser_drag_translations();
 
 void register_member_hide_drop_site(Widget list);
 void register_member_show_drop_site(Widget list);

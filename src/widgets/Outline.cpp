@@ -16,7 +16,7 @@ Widget create_outline(Widget parent, const char* name, XtCallbackProc node_state
 }
 
 Widget create_outline_node(Widget outline, Widget parent_node, Widget insert_before, const char* name,
-                           const char* label, int state)
+                           const char* label, int state, XtTranslations translations)
 {
     XmStr text(label);
     Args args;
@@ -28,6 +28,10 @@ Widget create_outline_node(Widget outline, Widget parent_node, Widget insert_bef
         .add(XmNinsertBefore, insert_before)
         .add(XmNshadowThickness, 0)
         .add(XmNhighlightThickness, 0);
+    // Given at creation: set on a realized button they cost the outline a
+    // round trip to the X server each.
+    if (translations)
+        args.add(XmNtranslations, translations);
     return XtCreateManagedWidget(name, xmPushButtonWidgetClass, outline, args.list(), args.count());
 }
 

@@ -15,9 +15,10 @@ enum OutlineNodeState { kOutlineOpen = 1, kOutlineClosed = 2 };
 Widget create_outline(Widget parent, const char* name, XtCallbackProc node_state_cb, XtPointer client_data);
 
 // A managed push button node of the outline, named name and labelled label,
-// below parent_node (none: a root), before insert_before (none: last).
+// below parent_node (none: a root), before insert_before (none: last), with
+// translations instead of the push button's own when given.
 Widget create_outline_node(Widget outline, Widget parent_node, Widget insert_before, const char* name,
-                           const char* label, int state);
+                           const char* label, int state, XtTranslations translations = nullptr);
 
 void set_outline_node_state(Widget node, int state);
 

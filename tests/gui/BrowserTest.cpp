@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include <Xm/Hierarchy.h>
+#include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
 #include "driver/BrowserDriver.hpp"
@@ -119,14 +121,14 @@ TEST_F(BrowserTest, NewAgentIsCreatedThenEachNodeIsDerivedOnceAndFollowsTheServe
 
     // Opening a node derives it once; a node without children changes nothing.
     Widget interfaces = object_named(root + "/mibGroupId=\"interfaces\"")->widget;
-    set_node_open(interfaces, true);
+    click_folder(interfaces);
     EXPECT_EQ(derives(proxy), 2);
     EXPECT_EQ(shown_children(interfaces), (std::vector<std::string>{"ifEntryId=1", "ifEntryId=2", "ifEntryId=3"}));
-    set_node_open(interfaces, false);
-    set_node_open(interfaces, true);
+    click_folder(interfaces);
+    click_folder(interfaces);
     EXPECT_EQ(derives(proxy), 2);
     const std::size_t objects = Browser::object_list.size();
-    set_node_open(object_named(root + "/mibGroupId=\"system\"")->widget, true);
+    click_folder(object_named(root + "/mibGroupId=\"system\"")->widget);
     EXPECT_EQ(derives(proxy), 3);
     EXPECT_EQ(Browser::object_list.size(), objects);
 
@@ -139,7 +141,7 @@ TEST_F(BrowserTest, NewAgentIsCreatedThenEachNodeIsDerivedOnceAndFollowsTheServe
 
     // Deleting the last child of a node closes it.
     Widget storage = object_named(root + "/mibGroupId=\"hrStorage\"")->widget;
-    set_node_open(storage, true);
+    click_folder(storage);
     ASSERT_EQ(shown_children(storage).size(), 2u);
     admin(*server, {"delete", root + "/mibGroupId=\"hrStorage\"/hrStorageEntryId=1"});
     admin(*server, {"delete", root + "/mibGroupId=\"hrStorage\"/hrStorageEntryId=2"});
@@ -156,6 +158,31 @@ TEST_F(BrowserTest, NewAgentIsCreatedThenEachNodeIsDerivedOnceAndFollowsTheServe
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
 }
 
+TEST_F(BrowserTest, ServerLostWhileANodeDerivesEndsInTheDisconnectionDialog)
+{
+    auto server = start_server(false);
+    EXPECT_EXIT(
+        {
+            qv::test::CountingProxy proxy(server->port());
+            report_exit_status();
+            start_tool({"-id", "10"}, server.get(), {{"QV_PORT", std::to_string(proxy.port())}});
+            on_widget("ErrorDialog", [](Widget box) {
+                std::fprintf(stderr, "dialog: %s\n", message_of(box).c_str());
+                press_box_button(box, XmDIALOG_OK_BUTTON);
+            });
+            open_snmp_dialog("fx-router");
+            press_browser();
+            // The server dies as the derivation of the opened node reaches it.
+            proxy.on_request([&server](const std::string& op) {
+                if (op == "derive")
+                    server->kill9();
+            });
+            click_folder(object_named(snmp_dn(*server, "fx-router") + "/mibGroupId=\"interfaces\"")->widget);
+            pump_until([] { return false; }, 60);
+        },
+        testing::ExitedWithCode(0), "dialog: Platform has disconnected\n.*exit status 0");
+}
+
 TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
 {
     auto server = start_server(false);
@@ -168,7 +195,7 @@ TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
     Widget add = find_widget_in(object_browser->shell(), "object_browser_add_btn");
 
     Widget interfaces = object_named(root + "/mibGroupId=\"interfaces\"")->widget;
-    set_node_open(interfaces, true);
+    click_folder(interfaces);
     activate(object_named(root + "/mibGroupId=\"interfaces\"/ifEntryId=2")->widget);
     activate(add);
     EXPECT_EQ(text_of(path), "/mibGroupId=\"interfaces\"/ifEntryId=2");

@@ -1,5 +1,5 @@
 // The MIS dialog opened from the agent page, against the fixture: the
-// server's own MIS is listed and never written, a MIS on another host is
+// server's own MIS is browsed, listed and never written, a MIS on another host is
 // created as a CMIP agent entity, a host that does not resolve keeps the
 // dialog open, and no default MIS is made while the server is edited.
 #include <gtest/gtest.h>
@@ -17,7 +17,9 @@
 #include "process/RunState.hpp"
 #include "support/RunBinary.hpp"
 #include "ui/AgentPage.hpp"
+#include "ui/Browser.hpp"
 #include "ui/MisConfig.hpp"
+#include "ui/ObjectBrowser.hpp"
 #include "ui/Windows.hpp"
 
 namespace qv::gui {
@@ -49,6 +51,22 @@ TEST_F(MisDialog, ServersOwnMisIsListedUnwrittenAndAnotherHostsIsCreated)
     open_mis_dialog();
     Widget host = mis_config_dialog->combo().text_field();
     EXPECT_EQ(text_of(in(mis_config_dialog, "mis_port_text")), "5555");
+
+
+    // " Browser... " on the server's own MIS roots the browser at its
+    // system; Add writes a node's path below it into the Object Path.
+    set_text(host, server_name());
+    activate(in(mis_config_dialog, "mis_browser_button"));
+    ASSERT_TRUE(pump_until([] { return is_viewable(object_browser->shell()); }));
+    const std::string system = "/systemId=name:\"" + server_name() + "\"";
+    EXPECT_EQ(browser_parent, system);
+    const std::string proxies = "/internetClassId={1 3 6 1 4 1 42 2 2 2 9 2 4 1 0}";
+    Browser* node = find_album_object(system + proxies);
+    ASSERT_TRUE(node && node->widget);
+    activate(node->widget);
+    activate(find_widget_in(object_browser->shell(), "object_browser_add_btn"));
+    EXPECT_EQ(text_of(in(mis_config_dialog, "mis_fdn_text")), proxies);
+    set_text(in(mis_config_dialog, "mis_fdn_text"), "");
 
     set_text(host, "localhost");
     activate(mis_config_dialog->ok_button());

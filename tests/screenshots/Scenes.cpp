@@ -166,8 +166,8 @@ TEST_F(Scene, ObjectBrowserOfTheDemoLondonRouter)
     // Beside the dialog, as a window manager would place it.
     XtVaSetValues(object_browser->shell(), XmNx, 610, XmNy, 0, nullptr);
     const std::string root = browser_parent;
-    set_node_open(object_named(root + "/mibGroupId=\"interfaces\"")->widget, true);
-    set_node_open(object_named(root + "/mibGroupId=\"hrSWRun\"")->widget, true);
+    click_folder(object_named(root + "/mibGroupId=\"interfaces\"")->widget);
+    click_folder(object_named(root + "/mibGroupId=\"hrSWRun\"")->widget);
     activate(object_named(root + "/mibGroupId=\"interfaces\"/ifEntryId=2")->widget);
     activate(find_widget_in(object_browser->shell(), "object_browser_add_btn"));
     shot("browser");

@@ -50,22 +50,29 @@ int loopback_socket(int port, bool listen_on_it)
     return fd;
 }
 
-// Copies what is readable on from to to; false when from is closed or broken.
-bool relay(int from, int to, std::string* copy)
+// Reads what is readable on from; false when from is closed or broken.
+bool receive(int from, std::string& bytes)
 {
+    bytes.clear();
     char buffer[65536];
     const ssize_t n = ::read(from, buffer, sizeof buffer);
     if (n <= 0)
         return n < 0 && (errno == EINTR || errno == EAGAIN);
-    if (copy)
-        copy->assign(buffer, static_cast<std::size_t>(n));
-    for (ssize_t sent = 0; sent < n;) {
-        const ssize_t w = ::write(to, buffer + sent, static_cast<std::size_t>(n - sent));
+    bytes.assign(buffer, static_cast<std::size_t>(n));
+    return true;
+}
+
+// Writes bytes to to; false when to is closed (no SIGPIPE: a peer that died
+// is an outcome the tests look at).
+bool pass_on(int to, const std::string& bytes)
+{
+    for (std::size_t sent = 0; sent < bytes.size();) {
+        const ssize_t w = ::send(to, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
         if (w < 0 && errno == EINTR)
             continue;
         if (w <= 0)
             return false;
-        sent += w;
+        sent += static_cast<std::size_t>(w);
     }
     return true;
 }
@@ -114,13 +121,26 @@ void CountingProxy::reset()
     ops_.clear();
 }
 
+void CountingProxy::on_request(std::function<void(const std::string& op)> hook)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    hook_ = std::move(hook);
+}
+
 void CountingProxy::record(const std::string& body)
 {
     const auto parsed = proto::parse_body(body);
     if (!parsed || !parsed->contains("op") || !(*parsed)["op"].is_string())
         return;
-    std::lock_guard<std::mutex> lock(mutex_);
-    ops_.push_back((*parsed)["op"].get<std::string>());
+    const std::string op = (*parsed)["op"].get<std::string>();
+    std::function<void(const std::string&)> hook;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ops_.push_back(op);
+        hook = hook_;
+    }
+    if (hook)
+        hook(op);
 }
 
 void CountingProxy::run()
@@ -149,22 +169,24 @@ void CountingProxy::run()
                 accepted = std::move(link);
         }
         // Requests are recorded before they are passed on: a client that has
-        // its reply has been counted.
+        // its reply has been counted, and a hook acts before the server sees
+        // the request.
         std::vector<std::unique_ptr<Link>> open;
         for (std::size_t i = 0; i < links.size(); ++i) {
             Link& link = *links[i];
             const short from_client = fds[2 + 2 * i].revents;
             const short from_server = fds[3 + 2 * i].revents;
             bool alive = true;
+            std::string bytes;
             if (from_client) {
-                std::string bytes;
-                alive = relay(link.client, link.server, &bytes);
+                alive = receive(link.client, bytes);
                 link.requests.feed(bytes);
                 while (auto body = link.requests.next())
                     record(*body);
+                alive = alive && pass_on(link.server, bytes);
             }
             if (alive && from_server)
-                alive = relay(link.server, link.client, nullptr);
+                alive = receive(link.server, bytes) && pass_on(link.client, bytes);
             if (alive)
                 open.push_back(std::move(links[i]));
         }

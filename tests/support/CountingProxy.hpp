@@ -7,6 +7,7 @@
 //   EXPECT_EQ(proxy.requests().size(), 8u);
 #pragma once
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -31,6 +32,10 @@ public:
     // The same, counted by op.
     std::map<std::string, int> requests_by_op() const;
     void reset();
+    // Calls hook with the op of every request from now on, on the proxy's
+    // thread, before the request is passed on to the server (a hook that
+    // stops the server fails the request as a server dying under it does).
+    void on_request(std::function<void(const std::string& op)> hook);
 
 private:
     struct Link;
@@ -43,6 +48,7 @@ private:
     int wake_[2] = {-1, -1};
     mutable std::mutex mutex_;
     std::vector<std::string> ops_;
+    std::function<void(const std::string&)> hook_;
     std::thread thread_;
 };
 

@@ -2,10 +2,11 @@
 
 #include "driver/BrowserDriver.hpp"
 
-#include <Xm/Hierarchy.h>
+#include <Xm/HierarchyP.h>
 #include <Xm/Xm.h>
 
 #include "driver/AgentDriver.hpp"
+#include "driver/DragPointer.hpp"
 #include "driver/GuiDriver.hpp"
 #include "ui/Apply.hpp"
 #include "ui/Browser.hpp"
@@ -28,14 +29,35 @@ Browser* object_named(const std::string& name)
     return object;
 }
 
-void set_node_open(Widget node, bool open)
+Widget folder_button(Widget node)
 {
-    const XmHierarchyNodeState state = open ? XmOpen : XmClosed;
-    XtVaSetValues(node, XmNnodeState, state, nullptr);
-    XmHierarchyNodeStateData data{node, state};
-    XtCallCallbacks(XtParent(node), XmNnodeStateCallback, &data);
-    // An opened node derives its children from the server meanwhile.
-    ASSERT_TRUE(pump_until([] { return !derive_in_progress; }));
+    // The outline keeps each node's folder button in the node's constraints.
+    auto* constraints = reinterpret_cast<HierarchyConstraints>(node->core.constraints);
+    return XmHierarchyC_open_close_button(constraints);
+}
+
+void click_folder(Widget node)
+{
+    Widget folder = folder_button(node);
+    ASSERT_NE(folder, nullptr) << XtName(node);
+    ASSERT_TRUE(pump_until([&] { return is_viewable(folder); })) << XtName(node);
+    XmHierarchyNodeState before = XmClosed;
+    XtVaGetValues(node, XmNnodeState, &before, nullptr);
+    const ScreenPoint at = center_of(folder);
+    // A second click within the multi-click time is a double click, which
+    // the folder ignores: a test clicks faster than a user.
+    Display* dpy = XtDisplay(node);
+    const int multi_click = XtGetMultiClickTime(dpy);
+    XtSetMultiClickTime(dpy, 0);
+    xdotool({"mousemove", std::to_string(at.x), std::to_string(at.y), "click", "1"});
+    // An opened node derives its children from the server within the click.
+    const bool changed = pump_until([&] {
+        XmHierarchyNodeState now = before;
+        XtVaGetValues(node, XmNnodeState, &now, nullptr);
+        return now != before;
+    });
+    XtSetMultiClickTime(dpy, multi_click);
+    ASSERT_TRUE(changed) << "the click on the folder of " << XtName(node) << " changed nothing";
     settle();
 }
 

@@ -1,5 +1,5 @@
 // Helpers for driving the object browser opened from the SNMP dialog: its
-// button, its nodes by object name, and opening a node as a click does.
+// button, its nodes by object name, and a click on a node's folder.
 #pragma once
 
 #include <string>
@@ -14,8 +14,11 @@ namespace qv::gui {
 void press_browser();
 // The browser's object of that name (fails the test when there is none).
 Browser* object_named(const std::string& name);
-// A click on a node's folder: the outline changes the state and tells its
-// node state callback.
-void set_node_open(Widget node, bool open);
+// The folder (open/close) button the outline shows beside a node.
+Widget folder_button(Widget node);
+// A click with button 1 on a node's folder, as a user opens or closes it;
+// returns once the outline changed the node's state (and the browser
+// derived what an opened node needs).
+void click_folder(Widget node);
 
 }  // namespace qv::gui
