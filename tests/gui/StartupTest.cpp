@@ -2,6 +2,7 @@
 // and titles, the three modes, and the -fd handshake.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 
@@ -97,8 +98,10 @@ TEST_F(Startup, ConfigureModeShowsTheMainWindowAndBuildsTheDialogsHidden)
 // written to the descriptor, which is then closed.
 TEST_F(Startup, CreateModeRetitlesRelabelsFocusesTheNameFieldAndAnswersTheHandshake)
 {
+    // The tool runs in this process; the server it starts must not hold the
+    // pipe open, or the end of the handshake never shows.
     int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
+    ASSERT_EQ(pipe2(fds, O_CLOEXEC), 0);
     start({"-fd", std::to_string(fds[1]), "-type", "Host", "-parent", "3"});
     char buffer[64] = {};
     const ssize_t n = read(fds[0], buffer, sizeof buffer);
