@@ -9,36 +9,17 @@ using qv::test::RunResult;
 
 namespace {
 
-qv::test::ServerOptions fixture(bool require_login)
-{
-    qv::test::ServerOptions options;
-    options.require_login = require_login;
-    options.load_file = qv::test::source_dir() + "/data/fixture/topology.json";
-    return options;
-}
-
 class AdminCommands : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { server_ = new qv::test::TestServer(fixture(false)); }
-    static void TearDownTestSuite()
-    {
-        delete server_;
-        server_ = nullptr;
-    }
-    RunResult admin(const std::vector<std::string>& args)
-    {
-        qv::test::RunOptions options;
-        options.env = server_->client_env();
-        return qv::test::run_binary("qv_admin", args, options);
-    }
-    std::string node(long id) const
+    static void SetUpTestSuite() { server_ = std::make_unique<qv::test::TestServer>(qv::test::fixture_options()); }
+    static void TearDownTestSuite() { server_.reset(); }
+    static RunResult admin(const std::vector<std::string>& args) { return server_->admin(args); }
+    static std::string node(long id)
     {
         return "/systemId=name:\"" + server_->system_name() + "\"/topoNodeId=" + std::to_string(id);
     }
-    static qv::test::TestServer* server_;
+    static inline std::unique_ptr<qv::test::TestServer> server_;
 };
-
-qv::test::TestServer* AdminCommands::server_ = nullptr;
 
 }  // namespace
 
@@ -180,7 +161,7 @@ TEST_F(AdminCommands, ProgressOnATerminal)
 
 TEST(AdminUsers, UsersAndRightsOnALoginServer)
 {
-    qv::test::TestServer server(fixture(true));
+    qv::test::TestServer server(qv::test::fixture_options(true));
     auto run = [&](const std::vector<std::string>& args, const std::string& user, const std::string& password,
                    const std::string& new_password = "") {
         qv::test::RunOptions options;
