@@ -26,10 +26,7 @@ const char* const kSystem = "aud";
 
 ServerOptions audited(std::vector<std::string> extra_args = {})
 {
-    ServerOptions o;
-    o.require_login = true;
-    o.system_name = kSystem;
-    o.load_text = qv::test::small_topology();
+    ServerOptions o = qv::test::small_topology_server(kSystem, true);
     o.extra_args = std::move(extra_args);
     return o;
 }
@@ -77,14 +74,7 @@ json entries_after(RawClient& c, std::int64_t id)
     return out;
 }
 
-RunResult admin(const TestServer& server, std::vector<std::string> args)
-{
-    qv::test::RunOptions run;
-    run.env = server.client_env();
-    run.env["QV_PASSWORD"] = "admin";
-    args.insert(args.begin(), {"--user", "admin"});
-    return qv::test::run_binary("qv_admin", args, run);
-}
+RunResult admin(const TestServer& server, const std::vector<std::string>& args) { return server.admin(args, "admin"); }
 
 void sql(const TestServer& server, const std::string& statement)
 {

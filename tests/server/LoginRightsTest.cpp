@@ -21,14 +21,7 @@ const char* const kSystem = "sec";
 
 class Secured : public qv::test::SharedServerSuite<Secured> {
 public:
-    static ServerOptions options()
-    {
-        ServerOptions result;
-        result.require_login = true;
-        result.system_name = kSystem;
-        result.load_text = qv::test::small_topology();
-        return result;
-    }
+    static ServerOptions options() { return qv::test::small_topology_server(kSystem, true); }
 
 protected:
     static std::string node(long id) { return node_dn(kSystem, id); }

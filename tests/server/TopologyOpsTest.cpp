@@ -1,5 +1,7 @@
 // Managed objects and topology requests against the real server: what a
 // client reads, what the schemas refuse, and what a deletion cleans up.
+// Finding nodes by name, the system names and the repository's documents
+// are read through the client library in tests/platform.
 #include <gtest/gtest.h>
 
 #include "RawClient.hpp"
@@ -20,13 +22,7 @@ const char* const kSystem = "topo";
 
 class Topology : public qv::test::SharedServerSuite<Topology> {
 public:
-    static ServerOptions options()
-    {
-        ServerOptions result;
-        result.system_name = kSystem;
-        result.load_text = qv::test::small_topology();
-        return result;
-    }
+    static ServerOptions options() { return qv::test::small_topology_server(kSystem); }
 
 protected:
     void SetUp() override
@@ -95,23 +91,6 @@ TEST_F(Topology, PathnamesFollowEveryPathFromARootView)
     EXPECT_EQ(client_->request("topo.pathnames", {{"dn", node(999)}})["code"], 3);
 }
 
-TEST_F(Topology, FindByNameListsNodesInIdOrder)
-{
-    create_router("dup", 3);
-    create_router("dup", 2);
-    const json found = client_->ok("topo.find_by_name", {{"name", "dup"}})["nodes"];
-    ASSERT_EQ(found.size(), 2u);
-    auto number = [](const json& dn) { return std::stol(dn.get<std::string>().substr(dn.get<std::string>().rfind('=') + 1)); };
-    EXPECT_LT(number(found[0]), number(found[1]));
-    EXPECT_EQ(client_->ok("topo.find_by_name", {{"name", "dup"}, {"systems", {"mis2"}}})["nodes"], json::array());
-    EXPECT_EQ(client_->ok("topo.find_by_name", {{"name", "no such name"}})["nodes"], json::array());
-}
-
-TEST_F(Topology, SystemNamesStartWithTheLocalSystem)
-{
-    EXPECT_EQ(client_->ok("topo.system_names")["systems"], json({"topo", "mis2"}));
-}
-
 TEST_F(Topology, CmipAgentForFindsTheAgentOfAnObjectOrItsAncestor)
 {
     const std::string agent = "/systemId=name:\"topo\"/agentTableType=\"CMIP\"/agentId=id:\"osi-1\"";
@@ -122,15 +101,6 @@ TEST_F(Topology, CmipAgentForFindsTheAgentOfAnObjectOrItsAncestor)
     // The agent id was filled in from its name.
     const json attrs = client_->ok("get", {{"dn", agent}})["attrs"];
     EXPECT_EQ(attrs["agentId"], "id:\"osi-1\"");
-}
-
-TEST_F(Topology, GetAllDocumentsListsEveryDocument)
-{
-    const json reply = client_->ok("action", {{"dn", "/systemId=\"topo\"/metaName=\"MDR\""},
-                                              {"action", "getAllDocuments"},
-                                              {"arg", "getAllDocuments"}});
-    EXPECT_EQ(reply["reply"], "{{document \"RPC Proxy - ping\"},{document \"IIMCRFC1213-MIB\"}}");
-    EXPECT_EQ(client_->request("action", {{"dn", node(1)}, {"action", "getAllDocuments"}, {"arg", ""}})["code"], 2);
 }
 
 TEST_F(Topology, NewNodeGetsTheNextNumberAndDefaults)
