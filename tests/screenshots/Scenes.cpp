@@ -125,12 +125,15 @@ TEST_F(Scene, AgentsOfTheDemoParisRouter)
     shot("rpc-chooser");
 }
 
-// The London router of the demo: its CMIP entity in both tabs of the CMIP
-// dialog, and the dialog that deletes entities.
-TEST_F(Scene, CmipDialogsOfTheDemoLondonRouter)
+// The London router of the demo: its MIS dialog, its CMIP entity in both
+// tabs of the CMIP dialog, and the dialog that deletes entities.
+TEST_F(Scene, MisAndCmipDialogsOfTheDemoLondonRouter)
 {
     const auto server = open_tool({"-id", "12"});
     show_page("agent_scroll");
+    open_agent("MIS", mis_config_dialog);
+    shot("mis-dialog");
+    activate(mis_config_dialog->cancel_button());
     open_agent("CMIP", cmip_config_dialog);
     shot("cmip-basic");
     show_tab(cmip_config_dialog, "advanced_form");
@@ -138,14 +141,6 @@ TEST_F(Scene, CmipDialogsOfTheDemoLondonRouter)
     activate(cmip_config_dialog->delete_button());
     pump_until([] { return is_viewable(cmip_del_entity_dialog->cmip_del_list()); }, 10);
     shot("cmip-delete");
-}
-
-TEST_F(Scene, MisDialogOfTheDemoLondonRouter)
-{
-    const auto server = open_tool({"-id", "12"});
-    show_page("agent_scroll");
-    open_agent("MIS", mis_config_dialog);
-    shot("mis-dialog");
 }
 
 // The object browser below the London router's SNMP agent, a few levels open

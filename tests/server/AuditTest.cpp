@@ -161,17 +161,14 @@ TEST_F(Audit, QueriesBySubtreeUserAndTimeInPages)
     nocoord->ok("set", {{"dn", node(2)}, {"attrs", {{"name", "Europe-2"}}}});
     admin_client->ok("set", {{"dn", node(3)}, {"attrs", {{"name", "London-1"}}}});
 
-    const json on_node = entries(*admin_client, {{"dn", node(2)}});
-    ASSERT_EQ(on_node.size(), 2u);
-    EXPECT_EQ(on_node[0]["after"]["name"], "Europe-2");  // newest first
-    EXPECT_EQ(on_node[1]["after"]["name"], "Europe-1");
+    // A subtree, newest first; pages of one entry give what one page gives.
     const json below_system = entries(*admin_client, {{"dn", qv::test::system_dn(kSystem)}});
     EXPECT_EQ(below_system[0]["dn"], node(3));
-    EXPECT_EQ(entries(*admin_client, {{"dn", node(2)}, {"user", "nocoord"}}).size(), 1u);
-    // Pages of one entry give what one page gives.
+    EXPECT_EQ(below_system[1]["after"]["name"], "Europe-2");
     EXPECT_EQ(entries(*admin_client, {{"dn", qv::test::system_dn(kSystem)}}, 1), below_system);
 
-    // qv_admin: the same filters, times as it prints them, one line per change.
+    // Through qv_admin: by node, user, time and number, times as it prints
+    // them, one line per change.
     const RunResult listed = admin(*server_, {"audit", "--dn", node(2), "--json"});
     ASSERT_EQ(listed.exit_status, 0) << listed.err;
     const json printed = json::parse(listed.out);
