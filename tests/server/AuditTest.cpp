@@ -85,6 +85,14 @@ void sql(const TestServer& server, const std::string& statement)
     sqlite3_close(db);
 }
 
+// Entries 2 to 4 after the load's: node 4 named a, b and c.
+void rename_three_times(const TestServer& server)
+{
+    auto c = as(server, "admin");
+    for (const char* name : {"a", "b", "c"})
+        c->ok("set", {{"dn", node(4)}, {"attrs", {{"name", name}}}});
+}
+
 class Audit : public qv::test::SharedServerSuite<Audit> {
 public:
     static ServerOptions options() { return audited(); }
@@ -198,11 +206,7 @@ TEST_F(Audit, QueriesBySubtreeUserAndTimeInPages)
 TEST(AuditChain, RowsChangedOrRemovedByHandAreFoundByVerify)
 {
     TestServer server(audited());
-    {
-        auto c = as(server, "admin");
-        for (const char* name : {"a", "b", "c"})
-            c->ok("set", {{"dn", node(4)}, {"attrs", {{"name", name}}}});
-    }
+    rename_three_times(server);
     const RunResult whole = admin(server, {"audit", "--verify"});
     EXPECT_EQ(whole.exit_status, 0) << whole.err;
     EXPECT_NE(whole.out.find("checked 4 entries: the chain is whole"), std::string::npos) << whole.out;
@@ -225,11 +229,7 @@ TEST(AuditChain, RowsChangedOrRemovedByHandAreFoundByVerify)
 TEST(AuditChain, RetentionDropsOldEntriesAndKeepsTheChainWhole)
 {
     TestServer server(audited({"--audit-days", "30"}));
-    {
-        auto c = as(server, "admin");
-        for (const char* name : {"a", "b", "c"})
-            c->ok("set", {{"dn", node(4)}, {"attrs", {{"name", name}}}});
-    }
+    rename_three_times(server);
     server.stop();
     // The load and the first change, as if made 40 days ago.
     sql(server, "UPDATE audit SET time_ms = time_ms - 40 * 86400000 WHERE id <= 2");

@@ -173,23 +173,22 @@ TEST_F(Topology, ParentCyclesAndViewTypeChangesAreConflicts)
 
 TEST_F(Topology, CreateChecksNamesParentsAndDuplicates)
 {
-    const std::string agent = "/systemId=name:\"topo\"/agentTableType=\"RPC\"/agentId=id:\"hostX\"";
-    EXPECT_EQ(client_->request("create", {{"dn", agent}, {"class", "rpcProxyAgent"},
-                                          {"attrs", {{"schemas", json::array({{{"name", "RPC Proxy - ping"},
-                                                                               {"host", "localhost"}}})}}}})["ok"],
-              true);
-    EXPECT_EQ(client_->request("create", {{"dn", agent}, {"class", "rpcProxyAgent"}})["code"], 4);
-    EXPECT_EQ(client_->request("create", {{"dn", "/systemId=name:\"topo\"/nowhere=\"x\"/agentId=id:\"y\""},
-                                          {"class", "rpcProxyAgent"}})["code"],
-              3);
-    EXPECT_EQ(client_->request("create", {{"dn", "/systemId=name:\"topo\"/agentTableType=\"RPC\"/wrongId=\"z\""},
-                                          {"class", "rpcProxyAgent"}})["code"],
-              9);
-    EXPECT_EQ(client_->request("create", {{"dn", agent + "x"}, {"class", "rpcProxyAgent"},
-                                          {"attrs", {{"community", "x"}}}})["code"],
-              6);
-    EXPECT_EQ(client_->request("create", {{"class", "topoNode"}, {"attrs", {{"name", "typeless"}}}})["code"], 6);
-    EXPECT_EQ(client_->request("set", {{"dn", node(999)}, {"attrs", {{"name", "x"}}}})["code"], 3);
+    const std::string table = "/systemId=name:\"topo\"/agentTableType=\"RPC\"";
+    const std::string agent = table + "/agentId=id:\"hostX\"";
+    const json schemas = json::array({{{"name", "RPC Proxy - ping"}, {"host", "localhost"}}});
+    const json created = client_->request("create", {{"dn", agent}, {"class", "rpcProxyAgent"},
+                                                     {"attrs", {{"schemas", schemas}}}});
+    EXPECT_EQ(created["ok"], true) << created.dump();
+    const std::pair<json, int> refused[] = {
+        {{{"dn", agent}, {"class", "rpcProxyAgent"}}, 4},  // the same name again
+        {{{"dn", "/systemId=name:\"topo\"/nowhere=\"x\"/agentId=id:\"y\""}, {"class", "rpcProxyAgent"}}, 3},
+        {{{"dn", table + "/wrongId=\"z\""}, {"class", "rpcProxyAgent"}}, 9},
+        {{{"dn", agent + "x"}, {"class", "rpcProxyAgent"}, {"attrs", {{"community", "x"}}}}, 6},
+        {{{"class", "topoNode"}, {"attrs", {{"name", "typeless"}}}}, 6},
+    };
+    for (const auto& [params, code] : refused)
+        EXPECT_EQ(client_->request("create", params)["code"], code) << params.dump();
+    EXPECT_EQ(set(node(999), {{"name", "x"}})["code"], 3);
 }
 
 TEST_F(Topology, DeletingANodeRemovesItFromOtherNodes)
