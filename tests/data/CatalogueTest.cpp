@@ -140,6 +140,6 @@ TEST(Catalogue, TranslationsHoldTheSameNumbersAndConversions)
         for (const auto& [key, text] : translated)
             EXPECT_TRUE(english.count(key)) << language << ": set " << key.first << " number " << key.second
                                             << " is not in qv.msg";
-        EXPECT_TRUE(is_regular_file(share_path("nls/" + language + "/qv.cat"))) << language;
+        EXPECT_TRUE(std::filesystem::is_regular_file(share_path("nls/" + language + "/qv.cat"))) << language;
     }
 }

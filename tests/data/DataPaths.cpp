@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <sys/stat.h>
 
 #include "support/RunBinary.hpp"
 
@@ -31,12 +30,6 @@ std::vector<std::string> read_lines(const std::string& path)
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
-}
-
-bool is_regular_file(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 std::vector<std::string> share_files(const std::string& dir, const std::string& suffix)

@@ -12,7 +12,6 @@ std::string share_path(const std::string& relative);   // in build/share/qv
 
 std::string read_file(const std::string& path);
 std::vector<std::string> read_lines(const std::string& path);
-bool is_regular_file(const std::string& path);
 // The names of the files in a directory of the share tree ending in suffix.
 std::vector<std::string> share_files(const std::string& dir, const std::string& suffix);
 

@@ -6,6 +6,7 @@
 // parents make the load itself fail (TopologyLoadTest).
 #include "DataPaths.hpp"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -46,7 +47,7 @@ TEST_P(Document, NamesAreUniqueAndEveryTypeHasKnownKindsSyntaxesAndAGlyph)
     EXPECT_EQ(nodes_.size(), doc_["nodes"].size()) << "a node id is used twice";
     for (const auto& [name, type] : types_) {
         EXPECT_EQ(name.find(' '), std::string::npos) << name;
-        EXPECT_TRUE(is_regular_file(share_path("glyphs/" + name + ".pm"))) << name;
+        EXPECT_TRUE(std::filesystem::is_regular_file(share_path("glyphs/" + name + ".pm"))) << name;
         for (const auto& kind : type["kinds"])
             EXPECT_TRUE(kinds.count(kind)) << name << ": " << kind;
         for (const auto& attr : type["attributes"])
@@ -88,7 +89,7 @@ TEST_P(Document, NodesCarryOnlyWhatTheirTypesKindsAllow)
         for (const char* file : {"background", "map"}) {
             if (n.contains(file)) {
                 EXPECT_TRUE(has(kinds, "view")) << id << ": " << file;
-                EXPECT_TRUE(is_regular_file(share_path(n[file]))) << id << ": " << n[file];
+                EXPECT_TRUE(std::filesystem::is_regular_file(share_path(n[file]))) << id << ": " << n[file];
             }
         }
         views_with_maps += n.contains("background") && n.contains("map");

@@ -88,27 +88,22 @@ def check(page_name, accepted, commands=(), environment=(), command_options=()):
     for heading in ("NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "ENVIRONMENT", "EXIT STATUS", "SEE ALSO"):
         if heading not in parts:
             fail(f"{page_name}: no section {heading}")
-    options = parts.get("OPTIONS", "")
-    for option in sorted(accepted):
-        if not mentions(options, option):
-            fail(f"{page_name}: option {option} is accepted but not described under OPTIONS")
-    for tag in tags(options):
-        for word in re.findall(r"(?<![\w-])(-{1,2}[a-z][\w-]*)", tag):
-            if word not in accepted:
-                fail(f"{page_name}: OPTIONS describes {word}, which the program does not accept")
-    for command in sorted(commands):
-        if not mentions(parts.get("COMMANDS", ""), command):
-            fail(f"{page_name}: command \"{command}\" is not described under COMMANDS")
-    for option in sorted(command_options):
-        if not mentions(parts.get("COMMANDS", ""), option):
-            fail(f"{page_name}: command option {option} is accepted but not described under COMMANDS")
-    for tag in tags(parts.get("COMMANDS", "")):
-        for word in re.findall(r"(?<![\w-])(-{1,2}[a-z][\w-]*)", tag):
-            if word not in command_options:
-                fail(f"{page_name}: COMMANDS describes {word}, which no command accepts")
-    for name in sorted(environment):
-        if not mentions(parts.get("ENVIRONMENT", ""), name):
-            fail(f"{page_name}: environment variable {name} is read but not under ENVIRONMENT")
+    options, command_part = parts.get("OPTIONS", ""), parts.get("COMMANDS", "")
+    for names, section, where, what in (
+        (accepted, options, "OPTIONS", "option {} is accepted but not described"),
+        (commands, command_part, "COMMANDS", 'command "{}" is not described'),
+        (command_options, command_part, "COMMANDS", "command option {} is accepted but not described"),
+        (environment, parts.get("ENVIRONMENT", ""), "ENVIRONMENT", "environment variable {} is read but not"),
+    ):
+        for name in sorted(names):
+            if not mentions(section, name):
+                fail(f"{page_name}: {what.format(name)} under {where}")
+    for section, where, known, who in ((options, "OPTIONS", accepted, "the program does not accept"),
+                                       (command_part, "COMMANDS", command_options, "no command accepts")):
+        for tag in tags(section):
+            for word in re.findall(r"(?<![\w-])(-{1,2}[a-z][\w-]*)", tag):
+                if word not in known:
+                    fail(f"{page_name}: {where} describes {word}, which {who}")
 
 
 def server():

@@ -18,8 +18,7 @@ void send_text(int fd, const std::string& bytes)
 
 }  // namespace
 
-FakePeer::FakePeer(Behaviour behaviour, std::vector<std::string> script)
-    : behaviour_(behaviour), script_(std::move(script))
+FakePeer::FakePeer(std::vector<std::string> frames, std::string raw) : frames_(std::move(frames)), raw_(std::move(raw))
 {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in a{};
@@ -38,12 +37,6 @@ FakePeer::~FakePeer()
     stop_ = true;
     thread_.join();
     ::close(listener_);
-}
-
-std::vector<nlohmann::json> FakePeer::received()
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return received_;
 }
 
 void FakePeer::serve()
@@ -67,47 +60,13 @@ std::string FakePeer::hello_body()
 
 void FakePeer::act(int client)
 {
-    nlohmann::json hello = nlohmann::json::parse(hello_body());
-    switch (behaviour_) {
-    case Behaviour::Silent:
-        break;
-    case Behaviour::Greet:
-        send_text(client, qv::proto::encode_frame(hello));
-        break;
-    case Behaviour::GreetRequiringLogin:
-        hello["login"] = "required";
-        send_text(client, qv::proto::encode_frame(hello));
-        break;
-    case Behaviour::GreetThenHangUp:
-        send_text(client, qv::proto::encode_frame(hello));
-        return;
-    case Behaviour::SpeakHttp:
-        send_text(client, "HTTP/1.1 400 Bad Request\r\n\r\n");
-        break;
-    case Behaviour::Script:
-        for (const std::string& body : script_)
-            send_text(client, qv::proto::encode_frame(std::string_view(body)));
-        break;
-    }
-    qv::proto::FrameDecoder decoder;
-    while (!stop_ && collect(client, decoder)) {
-    }
-}
-
-bool FakePeer::collect(int client, qv::proto::FrameDecoder& decoder)
-{
-    pollfd p{client, POLLIN, 0};
-    if (::poll(&p, 1, 20) <= 0)
-        return true;
+    send_text(client, raw_);
+    for (const std::string& body : frames_)
+        send_text(client, qv::proto::encode_frame(std::string_view(body)));
     char buffer[4096];
-    const ssize_t n = ::recv(client, buffer, sizeof buffer, 0);
-    if (n <= 0)
-        return false;
-    decoder.feed(buffer, static_cast<std::size_t>(n));
-    while (auto body = decoder.next())
-        if (auto j = qv::proto::parse_body(*body)) {
-            std::lock_guard<std::mutex> lock(mutex_);
-            received_.push_back(*j);
-        }
-    return true;
+    while (!stop_) {
+        pollfd p{client, POLLIN, 0};
+        if (::poll(&p, 1, 20) > 0 && ::recv(client, buffer, sizeof buffer, 0) <= 0)
+            return;
+    }
 }

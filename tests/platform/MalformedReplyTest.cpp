@@ -91,7 +91,7 @@ TEST(MalformedReply, ClosesTheConnectionWithAClearReason)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.frame);
-        FakePeer peer(FakePeer::Behaviour::Script, {FakePeer::hello_body(), c.frame});
+        FakePeer peer({FakePeer::hello_body(), c.frame});
         Platform p;
         p.set_port(peer.port());
         ASSERT_EQ(p.connect("localhost", "test", 5.0), 1) << p.get_error_string().str();
@@ -120,7 +120,7 @@ TEST(MalformedReply, MalformedHelloFailsTheConnect)
     };
     for (const auto& [hello, problem] : hellos) {
         SCOPED_TRACE(hello);
-        FakePeer peer(FakePeer::Behaviour::Script, {hello});
+        FakePeer peer({hello});
         Platform p;
         p.set_port(peer.port());
         EXPECT_EQ(p.connect("localhost", "test", 5.0), 0);
@@ -132,8 +132,7 @@ TEST(MalformedReply, MalformedHelloFailsTheConnect)
 
 TEST(MalformedReply, AbsentOptionalFieldsKeepTheirDefaults)
 {
-    FakePeer peer(FakePeer::Behaviour::Script,
-                  {R"({"type": "hello", "protocol": 1})",
+    FakePeer peer({R"({"type": "hello", "protocol": 1})",
                    R"({"event": "notification", "type": "objectCreation", "dn": "/a=1"})",
                    R"({"id": 1, "ok": true, "dn": )" + kNode + R"(, "class": "topoNode", "attrs": {"name": "r1"}})"});
     Platform p;
@@ -155,7 +154,7 @@ TEST(MalformedReply, AbsentOptionalFieldsKeepTheirDefaults)
 
 TEST(MalformedReply, QvAdminSaysSoAndFails)
 {
-    FakePeer peer(FakePeer::Behaviour::Script, {FakePeer::hello_body(), R"({"id": 1, "ok": true, "objects": "all"})"});
+    FakePeer peer({FakePeer::hello_body(), R"({"id": 1, "ok": true, "objects": "all"})"});
     qv::test::RunOptions options;
     options.env = {{"QV_PORT", std::to_string(peer.port())}, {"QV_SERVER", "localhost"}};
     const auto r = qv::test::run_binary("qv_admin", {"dump"}, options);

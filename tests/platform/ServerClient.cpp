@@ -4,14 +4,6 @@
 
 #include "platform/QvTopoNodeDn.hpp"
 
-qv::test::ServerOptions ServerClient::fixture(bool require_login)
-{
-    qv::test::ServerOptions options;
-    options.require_login = require_login;
-    options.load_file = qv::test::source_dir() + "/data/fixture/topology.json";
-    return options;
-}
-
 std::unique_ptr<Platform> ServerClient::connect(const qv::test::TestServer& server, const std::string& application)
 {
     auto platform = std::make_unique<Platform>();

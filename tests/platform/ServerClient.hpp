@@ -28,8 +28,10 @@ private:
 
 class ServerClient {
 public:
-    // The fixture topology (data/fixture/topology.json) on a fresh server.
-    static qv::test::ServerOptions fixture(bool require_login = false);
+    static qv::test::ServerOptions fixture(bool require_login = false)
+    {
+        return qv::test::fixture_options(require_login);
+    }
 
     // A Platform connected to server; fails the test (and returns one not
     // connected) when the connection cannot be made.

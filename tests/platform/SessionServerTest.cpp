@@ -84,8 +84,12 @@ TEST(SessionServer, ARestartIsToldOnceAndLaterCallsSayTheConnectionIsLost)
     EXPECT_TRUE(dispatch_until(*p, [&] { return !seen.events.empty(); }));
     p->dispatch_events(0.2);
     EXPECT_EQ(seen.events, std::vector<std::string>{"DISCONNECTED "});
+    EXPECT_FALSE(p->is_connected());
     nlohmann::json r;
-    EXPECT_EQ(p->request("ping", nlohmann::json::object(), r).code(), QvStatus::ConnectionLost);
+    const QvStatus st = p->request("ping", nlohmann::json::object(), r);
+    EXPECT_EQ(st.code(), QvStatus::ConnectionLost);
+    EXPECT_NE(st.text().find("Connection to localhost:" + std::to_string(server.port()) + " lost"), std::string::npos)
+        << st.text();
 }
 
 TEST(SessionServer, StoppedServerTimesOutAndLateReplyIsDropped)

@@ -42,14 +42,19 @@ namespace {
 
 using Scene = ToolTest;
 
-std::unique_ptr<qv::test::TestServer> demo_server()
+// The tool started with args, once its main window shows, on a fresh server
+// of the demo's topology or the test fixture's; the server lives as long as
+// what is returned.
+std::unique_ptr<qv::test::TestServer> open_tool(const std::vector<std::string>& args, bool demo = true)
 {
-    qv::test::ServerOptions options;
-    options.load_file = qv::test::source_dir() + "/data/demo/topology.json";
-    return std::make_unique<qv::test::TestServer>(options);
+    qv::test::ServerOptions options = qv::test::fixture_options();
+    if (demo)
+        options.load_file = qv::test::source_dir() + "/data/demo/topology.json";
+    auto server = std::make_unique<qv::test::TestServer>(options);
+    start_tool(args, server.get());
+    EXPECT_TRUE(pump_until([] { return is_viewable(root_widget); }));
+    return server;
 }
-
-void wait_for_main_window() { ASSERT_TRUE(pump_until([] { return is_viewable(root_widget); })); }
 
 // Clicks the middle of widget through the X server.
 void click(Widget widget)
@@ -63,9 +68,7 @@ void click(Widget widget)
 
 TEST_F(Scene, MainWindowOnTheDemoRouter)
 {
-    auto server = demo_server();
-    start_tool({"-id", "12"}, server.get());
-    wait_for_main_window();
+    const auto server = open_tool({"-id", "12"});
     shot("main-window");
     click(object_config_tool->type_frame().type_menu_cascade());
     pump_until([] { return is_viewable(object_config_tool->type_frame().type_pulldown()); }, 10);
@@ -76,9 +79,7 @@ TEST_F(Scene, MainWindowOnTheDemoRouter)
 
 TEST_F(Scene, MainWindowSmallAndLarge)
 {
-    auto server = demo_server();
-    start_tool({"-id", "12"}, server.get());
-    wait_for_main_window();
+    const auto server = open_tool({"-id", "12"});
     resize_window(root_widget, 520, 600);
     shot("main-520x600");
     show_page("descr_scroll");
@@ -107,9 +108,7 @@ void open_agent(const std::string& protocol, AgentConfigDialog* dialog)
 // RPC dialogs with their choosers.
 TEST_F(Scene, AgentsOfTheDemoParisRouter)
 {
-    auto server = demo_server();
-    start_tool({"-id", "33"}, server.get());
-    wait_for_main_window();
+    const auto server = open_tool({"-id", "33"});
     show_page("agent_scroll");
     shot("agents-page-demo");
     open_agent("SNMP", snmp_config_dialog);
@@ -126,14 +125,15 @@ TEST_F(Scene, AgentsOfTheDemoParisRouter)
     shot("rpc-chooser");
 }
 
-// The London router of the demo: its CMIP entity in both tabs of the CMIP
-// dialog, and the dialog that deletes entities.
-TEST_F(Scene, CmipDialogsOfTheDemoLondonRouter)
+// The London router of the demo: its MIS dialog, its CMIP entity in both
+// tabs of the CMIP dialog, and the dialog that deletes entities.
+TEST_F(Scene, MisAndCmipDialogsOfTheDemoLondonRouter)
 {
-    auto server = demo_server();
-    start_tool({"-id", "12"}, server.get());
-    wait_for_main_window();
+    const auto server = open_tool({"-id", "12"});
     show_page("agent_scroll");
+    open_agent("MIS", mis_config_dialog);
+    shot("mis-dialog");
+    activate(mis_config_dialog->cancel_button());
     open_agent("CMIP", cmip_config_dialog);
     shot("cmip-basic");
     show_tab(cmip_config_dialog, "advanced_form");
@@ -143,23 +143,11 @@ TEST_F(Scene, CmipDialogsOfTheDemoLondonRouter)
     shot("cmip-delete");
 }
 
-TEST_F(Scene, MisDialogOfTheDemoLondonRouter)
-{
-    auto server = demo_server();
-    start_tool({"-id", "12"}, server.get());
-    wait_for_main_window();
-    show_page("agent_scroll");
-    open_agent("MIS", mis_config_dialog);
-    shot("mis-dialog");
-}
-
 // The object browser below the London router's SNMP agent, a few levels open
 // and an interface selected and added to the SNMP dialog.
 TEST_F(Scene, ObjectBrowserOfTheDemoLondonRouter)
 {
-    auto server = demo_server();
-    start_tool({"-id", "12"}, server.get());
-    wait_for_main_window();
+    const auto server = open_tool({"-id", "12"});
     show_page("agent_scroll");
     open_agent("SNMP", snmp_config_dialog);
     press_browser();
@@ -175,30 +163,30 @@ TEST_F(Scene, ObjectBrowserOfTheDemoLondonRouter)
 
 TEST_F(Scene, CreateMode)
 {
-    auto server = demo_server();
-    start_tool({"-type", "Switch", "-parent", "18", "-name", "switch-lon-2"}, server.get());
-    wait_for_main_window();
+    const auto server = open_tool({"-type", "Switch", "-parent", "18", "-name", "switch-lon-2"});
     shot("create-mode");
 }
 
-TEST_F(Scene, AgentAndCoordinatePages)
+TEST_F(Scene, AgentCoordinateAndStoredDataPages)
 {
-    auto server = start_server(false);
-    start_tool({"-id", "10"}, server.get());
-    wait_for_main_window();
+    const auto server = open_tool({"-id", "10"}, false);
     show_page("agent_scroll");
     shot("agent-page");
     scroll_to("agent_scroll", "change_button");
     shot("agent-page-buttons");
     show_page("coord_scroll");
     shot("coord-page");
+    show_page("descr_scroll");
+    shot("stored-data-page");
+    scroll_to("descr_scroll", "interfaces");
+    shot("stored-data-interfaces");
+    activate(find_widget_in(stored_table("ipAddresses"), "ud_del"));
+    shot("stored-data-delete-dialog");
 }
 
 TEST_F(Scene, DisplayPageOfAMonitorAnArrayAndAView)
 {
-    auto server = start_server(false);
-    start_tool({"-id", "20 30 2"}, server.get());
-    wait_for_main_window();
+    const auto server = open_tool({"-id", "20 30 2"}, false);
     select_position(name_list(), 1);
     scroll_to("display_scroll", "rotation_scale");
     shot("display-monitor");
@@ -210,19 +198,6 @@ TEST_F(Scene, DisplayPageOfAMonitorAnArrayAndAView)
     shot("display-view");
     activate(page_widget("bg_geo_file"));  // starts in the map directory
     shot("file-chooser");
-}
-
-TEST_F(Scene, StoredDataPageAndItsDeleteDialog)
-{
-    auto server = start_server(false);
-    start_tool({"-id", "10"}, server.get());
-    wait_for_main_window();
-    show_page("descr_scroll");
-    shot("stored-data-page");
-    scroll_to("descr_scroll", "interfaces");
-    shot("stored-data-interfaces");
-    activate(find_widget_in(stored_table("ipAddresses"), "ud_del"));
-    shot("stored-data-delete-dialog");
 }
 
 TEST_F(Scene, LoginDialog)
@@ -250,29 +225,11 @@ TEST(SceneEnding, RetryDialogForALongServerName)
 
 TEST_F(Scene, HelpViewer)
 {
-    auto server = start_server(false);
-    start_tool({}, server.get());
-    wait_for_main_window();
+    const auto server = open_tool({}, false);
     activate(object_config_tool->help_button());
     pump_until([] { return help && help->viewer_pid() > 0; });
     // The viewer's window is another process's: wait until it shows the topic.
-    pump_until(
-        [] {
-            Window root = 0, parent = 0, *children = nullptr;
-            unsigned int count = 0;
-            XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-            bool shown = false;
-            for (unsigned int i = 0; i < count; ++i) {
-                char* name = nullptr;
-                if (XFetchName(display, children[i], &name) && name) {
-                    shown = shown || std::string(name).rfind("Help: The Object", 0) == 0;
-                    XFree(name);
-                }
-            }
-            XFree(children);
-            return shown;
-        },
-        20);
+    xdotool({"search", "--sync", "--name", "^Help: The Object"});
     shot("help-viewer");
     help->terminate();
 }

@@ -1,4 +1,6 @@
 // Login and the rights the server itself enforces, attribute by attribute.
+// The rights a user holds are read through the client library
+// (tests/platform) and qv_admin (tests/data).
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -21,14 +23,7 @@ const char* const kSystem = "sec";
 
 class Secured : public qv::test::SharedServerSuite<Secured> {
 public:
-    static ServerOptions options()
-    {
-        ServerOptions result;
-        result.require_login = true;
-        result.system_name = kSystem;
-        result.load_text = qv::test::small_topology();
-        return result;
-    }
+    static ServerOptions options() { return qv::test::small_topology_server(kSystem, true); }
 
 protected:
     static std::string node(long id) { return node_dn(kSystem, id); }
@@ -89,17 +84,6 @@ TEST_F(Secured, PasswordsNeverReachTheLogOrTheDatabaseInClear)
     EXPECT_EQ(bytes.find(password), std::string::npos);
     EXPECT_NE(bytes.find("$argon2id$"), std::string::npos);
     EXPECT_EQ(admin->request("user.delete", {{"name", "pwcheck"}})["ok"], true);
-}
-
-TEST_F(Secured, RightsListTheUsersRightsAndGuardTheTool)
-{
-    const json rights = logged_in("viewer", "qv_tolvar")->ok("rights");
-    EXPECT_EQ(rights["user"], "viewer");
-    EXPECT_EQ(rights["rights"], json({"RunObjectProperties"}));
-    const json refused = logged_in("norun", "qv_tolvar")->request("rights");
-    expect_refused(refused, "RunObjectProperties");
-    // Another application may read its rights without that one.
-    EXPECT_EQ(logged_in("norun", "qv_admin")->ok("rights")["rights"], json::array());
 }
 
 TEST_F(Secured, EachRightGuardsItsChangesAndAValueWrittenBackUnchangedNeedsNone)

@@ -81,9 +81,7 @@ TEST(Startup, TellsTheServiceManagerWhenItListensAndIgnoresHangUps)
     EXPECT_EQ(message, "READY=1");
 
     ASSERT_EQ(kill(server.pid(), SIGHUP), 0);
-    qv::test::RunOptions run;
-    run.env = server.client_env();
-    EXPECT_EQ(run_binary("qv_admin", {"rights"}, run).exit_status, 0) << server.log();
+    EXPECT_EQ(server.admin({"rights"}).exit_status, 0) << server.log();
     EXPECT_TRUE(server.is_running()) << server.log();
     EXPECT_EQ(server.stop(), 0) << server.log();
 }

@@ -68,4 +68,13 @@ std::string small_topology()
     return doc.dump(1);
 }
 
+ServerOptions small_topology_server(const std::string& system, bool require_login)
+{
+    ServerOptions options;
+    options.system_name = system;
+    options.require_login = require_login;
+    options.load_text = small_topology();
+    return options;
+}
+
 }  // namespace qv::test

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/TestServer.hpp"
+
 namespace qv::test {
 
 // Nodes: 1 World (World), 2 Europe (City, in 1), 3 London (City, in 2),
@@ -12,5 +14,7 @@ namespace qv::test {
 // viewer (RunObjectProperties), and no<Right> holding all but that right:
 // nocreate, nocoord, nobg, nodescr, noadmin; norun holds none.
 std::string small_topology();
+// A server of system with that topology loaded.
+ServerOptions small_topology_server(const std::string& system, bool require_login = false);
 
 }  // namespace qv::test

@@ -44,10 +44,7 @@ TEST(Tls, TheServerIsVerifiedAndPlainTextIsTakenOnlyFromThisMachine)
     qv::test::TempDir keys;
     make_keys(keys, "ca");
     make_keys(keys, "other-ca");
-    qv::test::ServerOptions options;
-    options.system_name = "tls";
-    options.require_login = true;
-    options.load_text = qv::test::small_topology();
+    auto options = qv::test::small_topology_server("tls", true);
     options.extra_args = {"--tls-cert", keys.path() + "/server.pem", "--tls-key", keys.path() + "/server.key"};
     qv::test::TestServer server(options);
 

@@ -1,5 +1,7 @@
 // Managed objects and topology requests against the real server: what a
 // client reads, what the schemas refuse, and what a deletion cleans up.
+// Finding nodes by name, the system names and the repository's documents
+// are read through the client library in tests/platform.
 #include <gtest/gtest.h>
 
 #include "RawClient.hpp"
@@ -20,13 +22,7 @@ const char* const kSystem = "topo";
 
 class Topology : public qv::test::SharedServerSuite<Topology> {
 public:
-    static ServerOptions options()
-    {
-        ServerOptions result;
-        result.system_name = kSystem;
-        result.load_text = qv::test::small_topology();
-        return result;
-    }
+    static ServerOptions options() { return qv::test::small_topology_server(kSystem); }
 
 protected:
     void SetUp() override
@@ -95,23 +91,6 @@ TEST_F(Topology, PathnamesFollowEveryPathFromARootView)
     EXPECT_EQ(client_->request("topo.pathnames", {{"dn", node(999)}})["code"], 3);
 }
 
-TEST_F(Topology, FindByNameListsNodesInIdOrder)
-{
-    create_router("dup", 3);
-    create_router("dup", 2);
-    const json found = client_->ok("topo.find_by_name", {{"name", "dup"}})["nodes"];
-    ASSERT_EQ(found.size(), 2u);
-    auto number = [](const json& dn) { return std::stol(dn.get<std::string>().substr(dn.get<std::string>().rfind('=') + 1)); };
-    EXPECT_LT(number(found[0]), number(found[1]));
-    EXPECT_EQ(client_->ok("topo.find_by_name", {{"name", "dup"}, {"systems", {"mis2"}}})["nodes"], json::array());
-    EXPECT_EQ(client_->ok("topo.find_by_name", {{"name", "no such name"}})["nodes"], json::array());
-}
-
-TEST_F(Topology, SystemNamesStartWithTheLocalSystem)
-{
-    EXPECT_EQ(client_->ok("topo.system_names")["systems"], json({"topo", "mis2"}));
-}
-
 TEST_F(Topology, CmipAgentForFindsTheAgentOfAnObjectOrItsAncestor)
 {
     const std::string agent = "/systemId=name:\"topo\"/agentTableType=\"CMIP\"/agentId=id:\"osi-1\"";
@@ -122,15 +101,6 @@ TEST_F(Topology, CmipAgentForFindsTheAgentOfAnObjectOrItsAncestor)
     // The agent id was filled in from its name.
     const json attrs = client_->ok("get", {{"dn", agent}})["attrs"];
     EXPECT_EQ(attrs["agentId"], "id:\"osi-1\"");
-}
-
-TEST_F(Topology, GetAllDocumentsListsEveryDocument)
-{
-    const json reply = client_->ok("action", {{"dn", "/systemId=\"topo\"/metaName=\"MDR\""},
-                                              {"action", "getAllDocuments"},
-                                              {"arg", "getAllDocuments"}});
-    EXPECT_EQ(reply["reply"], "{{document \"RPC Proxy - ping\"},{document \"IIMCRFC1213-MIB\"}}");
-    EXPECT_EQ(client_->request("action", {{"dn", node(1)}, {"action", "getAllDocuments"}, {"arg", ""}})["code"], 2);
 }
 
 TEST_F(Topology, NewNodeGetsTheNextNumberAndDefaults)
@@ -203,23 +173,22 @@ TEST_F(Topology, ParentCyclesAndViewTypeChangesAreConflicts)
 
 TEST_F(Topology, CreateChecksNamesParentsAndDuplicates)
 {
-    const std::string agent = "/systemId=name:\"topo\"/agentTableType=\"RPC\"/agentId=id:\"hostX\"";
-    EXPECT_EQ(client_->request("create", {{"dn", agent}, {"class", "rpcProxyAgent"},
-                                          {"attrs", {{"schemas", json::array({{{"name", "RPC Proxy - ping"},
-                                                                               {"host", "localhost"}}})}}}})["ok"],
-              true);
-    EXPECT_EQ(client_->request("create", {{"dn", agent}, {"class", "rpcProxyAgent"}})["code"], 4);
-    EXPECT_EQ(client_->request("create", {{"dn", "/systemId=name:\"topo\"/nowhere=\"x\"/agentId=id:\"y\""},
-                                          {"class", "rpcProxyAgent"}})["code"],
-              3);
-    EXPECT_EQ(client_->request("create", {{"dn", "/systemId=name:\"topo\"/agentTableType=\"RPC\"/wrongId=\"z\""},
-                                          {"class", "rpcProxyAgent"}})["code"],
-              9);
-    EXPECT_EQ(client_->request("create", {{"dn", agent + "x"}, {"class", "rpcProxyAgent"},
-                                          {"attrs", {{"community", "x"}}}})["code"],
-              6);
-    EXPECT_EQ(client_->request("create", {{"class", "topoNode"}, {"attrs", {{"name", "typeless"}}}})["code"], 6);
-    EXPECT_EQ(client_->request("set", {{"dn", node(999)}, {"attrs", {{"name", "x"}}}})["code"], 3);
+    const std::string table = "/systemId=name:\"topo\"/agentTableType=\"RPC\"";
+    const std::string agent = table + "/agentId=id:\"hostX\"";
+    const json schemas = json::array({{{"name", "RPC Proxy - ping"}, {"host", "localhost"}}});
+    const json created = client_->request("create", {{"dn", agent}, {"class", "rpcProxyAgent"},
+                                                     {"attrs", {{"schemas", schemas}}}});
+    EXPECT_EQ(created["ok"], true) << created.dump();
+    const std::pair<json, int> refused[] = {
+        {{{"dn", agent}, {"class", "rpcProxyAgent"}}, 4},  // the same name again
+        {{{"dn", "/systemId=name:\"topo\"/nowhere=\"x\"/agentId=id:\"y\""}, {"class", "rpcProxyAgent"}}, 3},
+        {{{"dn", table + "/wrongId=\"z\""}, {"class", "rpcProxyAgent"}}, 9},
+        {{{"dn", agent + "x"}, {"class", "rpcProxyAgent"}, {"attrs", {{"community", "x"}}}}, 6},
+        {{{"class", "topoNode"}, {"attrs", {{"name", "typeless"}}}}, 6},
+    };
+    for (const auto& [params, code] : refused)
+        EXPECT_EQ(client_->request("create", params)["code"], code) << params.dump();
+    EXPECT_EQ(set(node(999), {{"name", "x"}})["code"], 3);
 }
 
 TEST_F(Topology, DeletingANodeRemovesItFromOtherNodes)

@@ -71,10 +71,11 @@ struct Pipe {
 };
 
 [[noreturn]] void exec_child(const std::string& path, std::vector<std::string> argv_strings,
-                             std::vector<std::string> env_strings, const RunOptions& options, Pipe& in,
-                             Pipe& out, Pipe& err)
+                             std::vector<std::string> env_strings, const RunOptions& options, Pipe& out,
+                             Pipe& err)
 {
-    dup2(in.fd[0], 0);
+    const int null_fd = open("/dev/null", O_RDONLY);
+    dup2(null_fd, 0);
     dup2(out.fd[1], 1);
     dup2(err.fd[1], 2);
     if (!options.cwd.empty() && chdir(options.cwd.c_str()) != 0)
@@ -87,31 +88,20 @@ struct Pipe {
     _exit(127);
 }
 
-// Feeds stdin and drains stdout and stderr until both close or time runs out.
-bool pump(Pipe& in, Pipe& out, Pipe& err, const std::string& input, RunResult& result, double timeout)
+// Drains stdout and stderr until both close or time runs out.
+bool pump(Pipe& out, Pipe& err, RunResult& result, double timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
-    std::size_t written = 0;
-    if (input.empty())
-        in.close_write();
     while (out.fd[0] >= 0 || err.fd[0] >= 0) {
-        pollfd fds[3];
-        int n = 0;
-        int slot_out = -1, slot_err = -1, slot_in = -1;
-        if (out.fd[0] >= 0)
-            fds[slot_out = n++] = {out.fd[0], POLLIN, 0};
-        if (err.fd[0] >= 0)
-            fds[slot_err = n++] = {err.fd[0], POLLIN, 0};
-        if (in.fd[1] >= 0)
-            fds[slot_in = n++] = {in.fd[1], POLLOUT, 0};
+        pollfd fds[2] = {{out.fd[0], POLLIN, 0}, {err.fd[0], POLLIN, 0}};  // poll skips a closed (-1) one
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             return false;
-        if (poll(fds, n, static_cast<int>(std::min<long long>(left.count(), INT_MAX))) < 0 && errno != EINTR)
+        if (poll(fds, 2, static_cast<int>(std::min<long long>(left.count(), INT_MAX))) < 0 && errno != EINTR)
             return false;
         char buf[65536];
-        auto drain = [&](int slot, Pipe& p, std::string& sink) {
-            if (slot < 0 || !(fds[slot].revents & (POLLIN | POLLHUP | POLLERR)))
+        auto drain = [&](const pollfd& polled, Pipe& p, std::string& sink) {
+            if (p.fd[0] < 0 || !(polled.revents & (POLLIN | POLLHUP | POLLERR)))
                 return;
             const ssize_t got = read(p.fd[0], buf, sizeof buf);
             if (got > 0)
@@ -119,15 +109,8 @@ bool pump(Pipe& in, Pipe& out, Pipe& err, const std::string& input, RunResult& r
             else if (got == 0 || errno != EINTR)
                 p.close_read();
         };
-        drain(slot_out, out, result.out);
-        drain(slot_err, err, result.err);
-        if (slot_in >= 0 && (fds[slot_in].revents & (POLLOUT | POLLERR | POLLHUP))) {
-            const ssize_t put = write(in.fd[1], input.data() + written, input.size() - written);
-            if (put > 0)
-                written += static_cast<std::size_t>(put);
-            if (put < 0 || written == input.size())
-                in.close_write();
-        }
+        drain(fds[0], out, result.out);
+        drain(fds[1], err, result.err);
     }
     return true;
 }
@@ -152,30 +135,23 @@ RunResult run_binary(const std::string& program, const std::vector<std::string>&
     argv.insert(argv.end(), args.begin(), args.end());
     auto env = child_environment(options);
 
-    // SIGPIPE would kill the test when the child exits without reading stdin.
-    struct sigaction ignore = {}, previous = {};
-    ignore.sa_handler = SIG_IGN;
-    sigaction(SIGPIPE, &ignore, &previous);
-
-    Pipe in, out, err;
+    Pipe out, err;
     const pid_t pid = fork();
     if (pid < 0)
         throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
     if (pid == 0)
-        exec_child(path, std::move(argv), std::move(env), options, in, out, err);
-    in.close_read();
+        exec_child(path, std::move(argv), std::move(env), options, out, err);
     out.close_write();
     err.close_write();
 
     RunResult result;
-    if (!pump(in, out, err, options.stdin_text, result, options.timeout_seconds)) {
+    if (!pump(out, err, result, options.timeout_seconds)) {
         result.timed_out = true;
         kill(pid, SIGKILL);
     }
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    sigaction(SIGPIPE, &previous, nullptr);
     if (WIFEXITED(status)) {
         result.exited = !result.timed_out;
         result.exit_status = WEXITSTATUS(status);

@@ -17,7 +17,6 @@ std::string local_host_name();
 struct RunOptions {
     std::map<std::string, std::string> env;  // set on top of the current environment
     std::vector<std::string> unset_env;      // removed from it
-    std::string stdin_text;
     std::string cwd;                         // empty: the current directory
     double timeout_seconds = 120.0;          // then the process is killed
 };
@@ -31,8 +30,8 @@ struct RunResult {
     std::string err;
 };
 
-// Runs a binary and captures its output. A name without "/" is taken from
-// bin_dir(). Throws std::runtime_error when it cannot be started at all.
+// Runs a binary with nothing on its stdin and captures its output. A name
+// without "/" is taken from bin_dir(). Throws std::runtime_error when it cannot be started at all.
 RunResult run_binary(const std::string& program, const std::vector<std::string>& args,
                      const RunOptions& options = {});
 

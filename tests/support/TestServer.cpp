@@ -42,6 +42,14 @@ bool wait_for_exit(pid_t pid, int& status, std::chrono::milliseconds limit)
 
 }  // namespace
 
+ServerOptions fixture_options(bool require_login)
+{
+    ServerOptions options;
+    options.require_login = require_login;
+    options.load_file = source_dir() + "/data/fixture/topology.json";
+    return options;
+}
+
 TestServer::TestServer(ServerOptions options) : options_(std::move(options))
 {
     system_name_ = options_.system_name.empty() ? local_host_name() : options_.system_name;
@@ -57,6 +65,17 @@ std::string TestServer::db_path() const { return dir_.path() + "/qv.db"; }
 std::map<std::string, std::string> TestServer::client_env() const
 {
     return {{"QV_PORT", std::to_string(port_)}, {"QV_SERVER", "localhost"}};
+}
+
+RunResult TestServer::admin(std::vector<std::string> args, const std::string& user) const
+{
+    RunOptions run;
+    run.env = client_env();
+    if (!user.empty()) {
+        run.env["QV_PASSWORD"] = user;
+        args.insert(args.begin(), {"--user", user});
+    }
+    return run_binary("qv_admin", args, run);
 }
 
 std::vector<std::string> TestServer::arguments(int port, bool first_start) const

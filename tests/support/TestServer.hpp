@@ -1,13 +1,8 @@
 // Test support: the real qv_server on a free loopback port with a database in
 // a fresh temporary directory, and a runner for any binary of the build.
 //
-//   qv::test::ServerOptions options;
-//   options.require_login = true;
-//   options.load_file = qv::test::source_dir() + "/data/fixture/topology.json";
-//   qv::test::TestServer server(options);
-//   qv::test::RunOptions run;
-//   run.env = server.client_env();
-//   auto r = qv::test::run_binary("qv_admin", {"dump"}, run);
+//   qv::test::TestServer server(qv::test::fixture_options(true));
+//   auto r = server.admin({"dump"}, "admin");
 #pragma once
 
 #include <map>
@@ -28,6 +23,9 @@ struct ServerOptions {
     std::vector<std::string> extra_args;
 };
 
+// The test fixture's topology (data/fixture/topology.json).
+ServerOptions fixture_options(bool require_login = false);
+
 class TestServer {
 public:
     // Starts the server and waits until it listens; throws std::runtime_error
@@ -43,6 +41,9 @@ public:
     const std::string& dir() const { return dir_.path(); }
     // Environment for a client of this server (QV_PORT).
     std::map<std::string, std::string> client_env() const;
+    // Runs qv_admin against this server, as user (password: the user's
+    // name) when one is given.
+    RunResult admin(std::vector<std::string> args, const std::string& user = "") const;
 
     // SIGTERM and wait; the exit status (-1 when it was not running).
     int stop();

@@ -1,6 +1,7 @@
 // Syntax and Morf as the stored-data code of the tool uses them: classify an
-// attribute by its syntax text, take its columns from the member names, split
-// stored values into cells, and read a cell's text.
+// attribute by its syntax text, take its columns from the member names, and
+// read a cell's text. Splitting stored values into cells is checked on that
+// code itself (tests/model/StoredDataCodecTest.cpp).
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -87,22 +88,4 @@ TEST(Morf, GetStrIsTheTextOfACell)
     };
     for (const auto& [syntax, text, cell] : rows)
         EXPECT_EQ(Morf(Syntax::from_text(syntax), text).get_str(0).str(), cell) << syntax << " <- " << text;
-}
-
-TEST(Morf, SplitSetOfRecordsIntoRecordsAndMembers)
-{
-    Morf value(Syntax::from_text(kHosts), "{{\"h1\",161},{\"h2\",162}}");
-    ASSERT_TRUE(value.has_value());
-    auto records = value.split_array();
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_TRUE(records[1].is_list());
-    EXPECT_EQ(text_of(records[1].get_syntax()), "SEQUENCE { host OCTET STRING, port INTEGER }");
-    auto members = records[1].split_array();
-    ASSERT_EQ(members.size(), 2u);
-    EXPECT_EQ(members[0].get_str().str(), "h2");
-    EXPECT_EQ(members[1].get_str().str(), "162");
-    EXPECT_EQ(text_of(members[1].get_syntax()), "INTEGER");
-    EXPECT_EQ(members[1].get_syntax().name().str(), "port");
-    EXPECT_FALSE(members[1].is_list());
-    EXPECT_TRUE(members[1].split_array().empty());
 }
