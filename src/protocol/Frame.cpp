@@ -21,6 +21,18 @@ std::string encode_frame(std::string_view body, std::uint32_t max_frame)
     return out;
 }
 
+bool seal_frame(std::string& frame, std::uint32_t max_frame)
+{
+    if (frame.size() <= kHeaderSize || frame.size() - kHeaderSize > max_frame)
+        return false;
+    const auto n = static_cast<std::uint32_t>(frame.size() - kHeaderSize);
+    frame[0] = static_cast<char>((n >> 24) & 0xff);
+    frame[1] = static_cast<char>((n >> 16) & 0xff);
+    frame[2] = static_cast<char>((n >> 8) & 0xff);
+    frame[3] = static_cast<char>(n & 0xff);
+    return true;
+}
+
 std::string encode_frame(const nlohmann::json& body, std::uint32_t max_frame)
 {
     // Invalid UTF-8 in a string is replaced rather than thrown: a frame must
