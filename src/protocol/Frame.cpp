@@ -70,8 +70,20 @@ std::optional<std::string> FrameDecoder::next()
              std::to_string(max_frame_));
         return std::nullopt;
     }
-    if (buffered() < kHeaderSize + n)
+    if (buffered() < kHeaderSize + n) {
+        // A large frame gets its whole room once it is well on its way, not
+        // by doublings that each hold the old copy and the new at once.
+        if (buffered() >= kReserveAfter && buffer_.capacity() < offset_ + kHeaderSize + n)
+            buffer_.reserve(offset_ + kHeaderSize + n);
         return std::nullopt;
+    }
+    if (offset_ == 0 && buffer_.size() == kHeaderSize + n) {
+        // A frame alone in the buffer leaves with it rather than as a copy.
+        std::string body = std::move(buffer_);
+        buffer_ = std::string();
+        body.erase(0, kHeaderSize);
+        return body;
+    }
     std::string body = buffer_.substr(offset_ + kHeaderSize, n);
     offset_ += kHeaderSize + n;
     if (offset_ == buffer_.size()) {

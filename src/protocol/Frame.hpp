@@ -42,6 +42,8 @@ public:
     std::size_t buffered() const { return buffer_.size() - offset_; }
 
 private:
+    static constexpr std::size_t kReserveAfter = 1u << 20;
+
     void fail(std::string why);
 
     std::uint32_t max_frame_;
