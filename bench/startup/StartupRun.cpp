@@ -53,6 +53,7 @@ StartupRun::StartupRun(BenchDisplay& display, std::map<std::string, std::string>
 StartupFigures StartupRun::run(const std::string& program, const std::vector<std::string>& args)
 {
     StartupFigures figures;
+    display_.discard_events();
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {
