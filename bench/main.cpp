@@ -5,6 +5,8 @@
 //   qv_bench             fairness, request rates, a 100,000-object load,
 //                        1,000,000 audit entries queried by DN
 //   qv_bench --million   a 1,000,000-object load and requests on it
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -82,6 +84,25 @@ void request_figures(const qv::test::TestServer& server, int nodes)
     });
 }
 
+// The tool's start-up on a node of the server's database, beside the same on
+// the demo topology (qv_startup_bench, built with the tool).
+void startup_figures(const qv::test::TestServer& server, int nodes)
+{
+    if (access((qv::test::bin_dir() + "/qv_startup_bench").c_str(), X_OK) != 0) {
+        print_figure("tool start-up", "not measured", "(qv_startup_bench is built only with the tool)");
+        return;
+    }
+    qv::test::RunOptions run;
+    run.timeout_seconds = 1800;
+    const auto r = qv::test::run_binary(
+        "qv_startup_bench",
+        {"--against", std::to_string(server.port()), "--id", std::to_string(nodes / 2), "--rounds", "5"}, run);
+    std::fputs(r.out.c_str(), stdout);
+    if (r.exit_status != 0)
+        print_figure("tool start-up FAILED", "", r.err);
+    std::fflush(stdout);
+}
+
 // A server holding a generated topology of total_objects: where the tool's
 // start-up on a large database is to be measured.
 std::unique_ptr<qv::test::TestServer> loaded_server(int total_objects)
@@ -104,6 +125,8 @@ int main(int argc, char** argv)
     try {
         auto server = loaded_server(objects);
         request_figures(*server, nodes);
+        if (million)
+            startup_figures(*server, nodes);
         if (!million) {
             throughput_figures(*server, nodes);
             fairness_figures(*server);

@@ -24,6 +24,9 @@ public:
     // override-redirect windows are not top-level); None after the time or
     // as soon as keep_waiting says so.
     Window wait_for_mapped_window(double seconds, const std::function<bool()>& keep_waiting);
+    // Forgets the events of the programs run before: a window they mapped
+    // is not the next program's.
+    void discard_events() { XSync(display_, True); }
     // Asks the window's client to close it. A client handles the request
     // only from its event loop, so one that builds its first window and
     // only then fills it has filled it before it closes.

@@ -53,6 +53,8 @@ StartupRun::StartupRun(BenchDisplay& display, std::map<std::string, std::string>
 StartupFigures StartupRun::run(const std::string& program, const std::vector<std::string>& args)
 {
     StartupFigures figures;
+    display_.discard_events();
+    const auto start = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {
         for (const auto& [name, value] : env_)
@@ -86,6 +88,7 @@ StartupFigures StartupRun::run(const std::string& program, const std::vector<std
         return figures;
     }
     figures.ok = true;
+    figures.wall_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     figures.cpu_ms = milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
     figures.peak_mb = usage.ru_maxrss / 1024.0;
     return figures;

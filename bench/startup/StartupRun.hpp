@@ -14,6 +14,7 @@ struct StartupFigures {
     std::string error;     // why not ok
     std::string title;     // of the first window
     double cpu_ms = 0;     // user + system
+    double wall_ms = 0;    // from the start to the end after the close: a ready window
     double peak_mb = 0;    // maximum resident set size
 };
 

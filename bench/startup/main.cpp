@@ -7,8 +7,11 @@
 // of the real server. It prints figures beside the budget; nothing fails.
 //
 //   qv_startup_bench [--rounds N] [--no-types] [--tool PATH]
+//   qv_startup_bench --against PORT --id NODE [--rounds N]
 // --tool measures another build of the tool (e.g. an older one, or a script
 // that runs it under valgrind); --no-types leaves out the many-types figures.
+// --against times the tool's start-up on node NODE of the server on PORT (a
+// large database, qv_bench --million) beside its start-up on the demo.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +41,8 @@ struct Options {
     int rounds = 11;
     bool types = true;
     std::string tool;
+    int against_port = 0;
+    std::string against_id;
 };
 
 double median(std::vector<double> values)
@@ -162,6 +167,43 @@ void type_figures(BenchDisplay& display, const Options& options, const nlohmann:
     std::printf("%-30s %5.2f  (budget 3.0)%s\n", "10,000 types against 51", ratio, ratio <= 3.0 ? "" : "  OVER");
 }
 
+// The tool's start-up on a node of another server's database beside the same
+// on the demo topology, in alternating rounds: the time to a ready window
+// (until it ended after the close) and its CPU.
+void against_figures(BenchDisplay& display, const Options& options, const nlohmann::json& demo)
+{
+    qv::test::ServerOptions server_options;
+    server_options.load_text = demo.dump();
+    qv::test::TestServer server(server_options);
+    // Through relays, as the demo figures are taken.
+    qv::test::CountingProxy demo_proxy(server.port()), other_proxy(options.against_port);
+    StartupRun on_demo(display, tool_env(demo_proxy.port()));
+    StartupRun on_other(display, tool_env(other_proxy.port()));
+    std::vector<double> demo_wall, demo_cpu, other_wall, other_cpu;
+    // The bare window runs before each start-up of the tool, as in the other
+    // figures.
+    const std::string bare = qv::test::bin_dir() + "/qv_bare_window";
+    for (int round = 0; round < options.rounds; ++round) {
+        must(on_demo.run(bare, {}));
+        const StartupFigures d = must(on_demo.run(options.tool, {"-id", kObject}));
+        demo_wall.push_back(d.wall_ms);
+        demo_cpu.push_back(d.cpu_ms);
+        must(on_demo.run(bare, {}));
+        const StartupFigures o = must(on_other.run(options.tool, {"-id", options.against_id}));
+        other_wall.push_back(o.wall_ms);
+        other_cpu.push_back(o.cpu_ms);
+    }
+    std::printf("qv_tolvar -id %s on the server of port %d beside -id %s on the demo, %d alternating rounds, "
+                "medians\n",
+                options.against_id.c_str(), options.against_port, kObject, options.rounds);
+    auto line = [](const char* what, double other, double on_demo) {
+        std::printf("%-30s %8.1f ms   on the demo %7.1f ms   ratio %5.2f\n", what, other, on_demo,
+                    on_demo > 0 ? other / on_demo : 0);
+    };
+    line("time to a ready window", median(other_wall), median(demo_wall));
+    line("start-up CPU (user+sys)", median(other_cpu), median(demo_cpu));
+}
+
 Options parse(int argc, char** argv)
 {
     Options options;
@@ -174,8 +216,13 @@ Options parse(int argc, char** argv)
             options.types = false;
         else if (arg == "--tool" && i + 1 < argc)
             options.tool = argv[++i];
+        else if (arg == "--against" && i + 1 < argc)
+            options.against_port = std::atoi(argv[++i]);
+        else if (arg == "--id" && i + 1 < argc)
+            options.against_id = argv[++i];
         else
-            throw std::runtime_error("usage: qv_startup_bench [--rounds N] [--no-types] [--tool PATH]");
+            throw std::runtime_error("usage: qv_startup_bench [--rounds N] [--no-types] [--tool PATH] "
+                                     "[--against PORT --id NODE]");
     }
     return options;
 }
@@ -192,6 +239,10 @@ int main(int argc, char** argv)
         BenchDisplay display;
         std::printf("qv_startup_bench: %s against qv_bare_window on Xvfb %s\n", options.tool.c_str(),
                     display.name().c_str());
+        if (options.against_port > 0) {
+            against_figures(display, options, demo);
+            return 0;
+        }
         demo_figures(display, options, demo);
         if (options.types)
             type_figures(display, options, demo);

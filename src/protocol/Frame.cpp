@@ -21,6 +21,18 @@ std::string encode_frame(std::string_view body, std::uint32_t max_frame)
     return out;
 }
 
+bool seal_frame(std::string& frame, std::uint32_t max_frame)
+{
+    if (frame.size() <= kHeaderSize || frame.size() - kHeaderSize > max_frame)
+        return false;
+    const auto n = static_cast<std::uint32_t>(frame.size() - kHeaderSize);
+    frame[0] = static_cast<char>((n >> 24) & 0xff);
+    frame[1] = static_cast<char>((n >> 16) & 0xff);
+    frame[2] = static_cast<char>((n >> 8) & 0xff);
+    frame[3] = static_cast<char>(n & 0xff);
+    return true;
+}
+
 std::string encode_frame(const nlohmann::json& body, std::uint32_t max_frame)
 {
     // Invalid UTF-8 in a string is replaced rather than thrown: a frame must
@@ -58,8 +70,20 @@ std::optional<std::string> FrameDecoder::next()
              std::to_string(max_frame_));
         return std::nullopt;
     }
-    if (buffered() < kHeaderSize + n)
+    if (buffered() < kHeaderSize + n) {
+        // A large frame gets its whole room once it is well on its way, not
+        // by doublings that each hold the old copy and the new at once.
+        if (buffered() >= kReserveAfter && buffer_.capacity() < offset_ + kHeaderSize + n)
+            buffer_.reserve(offset_ + kHeaderSize + n);
         return std::nullopt;
+    }
+    if (offset_ == 0 && buffer_.size() == kHeaderSize + n) {
+        // A frame alone in the buffer leaves with it rather than as a copy.
+        std::string body = std::move(buffer_);
+        buffer_ = std::string();
+        body.erase(0, kHeaderSize);
+        return body;
+    }
     std::string body = buffer_.substr(offset_ + kHeaderSize, n);
     offset_ += kHeaderSize + n;
     if (offset_ == buffer_.size()) {

@@ -20,6 +20,9 @@ inline constexpr std::size_t kHeaderSize = 4;
 // The frame for a body; an empty string when the body exceeds max_frame.
 std::string encode_frame(std::string_view body, std::uint32_t max_frame = kDefaultMaxFrame);
 std::string encode_frame(const nlohmann::json& body, std::uint32_t max_frame = kDefaultMaxFrame);
+// For a frame written in place: kHeaderSize bytes, then the body. Writes the
+// body's length into them; false when the body is empty or exceeds max_frame.
+bool seal_frame(std::string& frame, std::uint32_t max_frame = kDefaultMaxFrame);
 
 // Incremental decoder: feed whatever the socket gave, take whole frames out.
 // A zero or oversized length breaks the stream for good: the peer is either
@@ -39,6 +42,8 @@ public:
     std::size_t buffered() const { return buffer_.size() - offset_; }
 
 private:
+    static constexpr std::size_t kReserveAfter = 1u << 20;
+
     void fail(std::string why);
 
     std::uint32_t max_frame_;

@@ -16,7 +16,7 @@ public:
     void register_in(Dispatcher& dispatcher);
 
 private:
-    nlohmann::json derive(Call& call);
+    void derive(Call& call);
 
     ObjectStore& store_;
     std::string local_system_;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -50,6 +51,10 @@ public:
 
     // {"id", "ok": true, ...result}
     void reply(nlohmann::json result = nlohmann::json::object());
+    // The same from the text of the result's members (JSON spelt by the
+    // handler; they come before "id" and "ok"): no object built and written
+    // again.
+    void reply_members(std::string_view members);
     // {"id", "ok": false, "code", "error"}
     void fail(ErrorCode code, const std::string& text);
 

@@ -10,16 +10,19 @@
 namespace qv::server {
 
 // The document's nodes as the database now holds them: each id once, at its
-// last entry.
+// last entry; sorted by id.
 struct LoadChecks::Graph {
-    std::vector<std::int64_t> ids;      // sorted
-    std::vector<std::size_t> entry_of;  // by position in ids
+    std::vector<std::pair<std::int64_t, std::size_t>> nodes;  // id, entry
 
+    std::int64_t id(std::size_t at) const { return nodes[at].first; }
+    std::size_t entry_of(std::size_t at) const { return nodes[at].second; }
+    std::size_t size() const { return nodes.size(); }
     // Position of a node of the document; npos for another.
     std::size_t find(std::int64_t id) const
     {
-        auto it = std::lower_bound(ids.begin(), ids.end(), id);
-        return it != ids.end() && *it == id ? static_cast<std::size_t>(it - ids.begin()) : std::string::npos;
+        auto it = std::lower_bound(nodes.begin(), nodes.end(), std::make_pair(id, std::size_t{0}));
+        return it != nodes.end() && it->first == id ? static_cast<std::size_t>(it - nodes.begin())
+                                                    : std::string::npos;
     }
 };
 
@@ -27,12 +30,17 @@ void LoadChecks::add(std::size_t entry, const NodeEntry& node)
 {
     if (ids_.size() <= entry) {
         ids_.resize(entry + 1, 0);
-        first_ref_.resize(entry + 2, refs_.size());
+        first_ref_.resize(entry + 2, targets_.size());
     }
     ids_[entry] = node.id;
-    for (const auto& [attr, target] : node.targets)
-        refs_.push_back({target, attr});
-    first_ref_[entry + 1] = refs_.size();
+    for (const auto& [attr, target] : node.targets) {
+        auto known = std::find(attr_names_.begin(), attr_names_.end(), attr);
+        if (known == attr_names_.end())
+            known = attr_names_.insert(known, attr);
+        targets_.push_back(target);
+        attrs_.push_back(static_cast<std::uint8_t>(known - attr_names_.begin()));
+    }
+    first_ref_[entry + 1] = targets_.size();
 }
 
 std::string LoadChecks::entry_name(std::size_t entry) const
@@ -43,20 +51,19 @@ std::string LoadChecks::entry_name(std::size_t entry) const
 void LoadChecks::verify(TopoIndex& index, const std::string& system) const
 {
     Graph g;
-    std::vector<std::pair<std::int64_t, std::size_t>> order;
-    order.reserve(ids_.size());
+    g.nodes.reserve(ids_.size());
     for (std::size_t e = 0; e < ids_.size(); ++e)
         if (ids_[e] > 0)
-            order.emplace_back(ids_[e], e);
-    std::sort(order.begin(), order.end());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (i + 1 < order.size() && order[i + 1].first == order[i].first)
-            continue;  // a later entry of the same id
-        g.ids.push_back(order[i].first);
-        g.entry_of.push_back(order[i].second);
+            g.nodes.emplace_back(ids_[e], e);
+    // Sorted by id, then entry: the last of the same id stays.
+    std::sort(g.nodes.begin(), g.nodes.end());
+    auto last = g.nodes.begin();
+    for (auto it = g.nodes.begin(); it != g.nodes.end(); ++it) {
+        if (it + 1 != g.nodes.end() && (it + 1)->first == it->first)
+            continue;
+        *last++ = *it;
     }
-    order.clear();
-    order.shrink_to_fit();
+    g.nodes.erase(last, g.nodes.end());
     check_targets(g, index, system);
     check_cycles(g, index, system);
 }
@@ -64,13 +71,13 @@ void LoadChecks::verify(TopoIndex& index, const std::string& system) const
 void LoadChecks::check_targets(const Graph& g, TopoIndex& index, const std::string& system) const
 {
     std::unordered_set<std::int64_t> stored;
-    for (std::size_t e : g.entry_of)
-        for (std::size_t r = first_ref_[e]; r < first_ref_[e + 1]; ++r) {
-            const std::int64_t target = refs_[r].target;
+    for (const auto& node : g.nodes)
+        for (std::size_t e = node.second, r = first_ref_[e]; r < first_ref_[e + 1]; ++r) {
+            const std::int64_t target = targets_[r];
             if (g.find(target) != std::string::npos || stored.count(target))
                 continue;
             if (!index.node(node_dn(system, target)))
-                throw RequestError(ErrorCode::InvalidValue, entry_name(e) + ": " + refs_[r].attr +
+                throw RequestError(ErrorCode::InvalidValue, entry_name(e) + ": " + attr(r) +
                                                                 ": there is no topology node " +
                                                                 node_dn(system, target));
             stored.insert(target);
@@ -83,11 +90,11 @@ void LoadChecks::check_cycles(const Graph& g, TopoIndex& index, const std::strin
     // here; a stored node not in the document has them in the database (which
     // already holds the document's nodes), and is named by its DN.
     enum : char { kUnseen, kOnPath, kDone };
-    std::vector<char> state(g.ids.size(), kUnseen);
+    std::vector<char> state(g.size(), kUnseen);
     std::unordered_map<std::string, char> stored_state;
     const std::string prefix = node_dn(system, 1).substr(0, node_dn(system, 1).size() - 1);
     struct Step {
-        std::size_t at;     // position in g.ids, or npos for a stored node
+        std::size_t at;     // position in g, or npos for a stored node
         std::string dn;     // a stored node's DN
         std::vector<std::string> up;  // a stored node's parents, left to visit
         std::size_t next;   // a document node's next reference to look at
@@ -97,10 +104,10 @@ void LoadChecks::check_cycles(const Graph& g, TopoIndex& index, const std::strin
         std::reverse(up.begin(), up.end());
         return up;
     };
-    for (std::size_t start = 0; start < g.ids.size(); ++start) {
+    for (std::size_t start = 0; start < g.size(); ++start) {
         if (state[start] != kUnseen)
             continue;
-        std::vector<Step> path{{start, {}, {}, first_ref_[g.entry_of[start]]}};
+        std::vector<Step> path{{start, {}, {}, first_ref_[g.entry_of(start)]}};
         state[start] = kOnPath;
         while (!path.empty()) {
             Step& top = path.back();
@@ -108,11 +115,11 @@ void LoadChecks::check_cycles(const Graph& g, TopoIndex& index, const std::strin
             std::size_t at = std::string::npos;
             bool have_next = false;
             if (top.at != std::string::npos) {
-                const std::size_t end = first_ref_[g.entry_of[top.at] + 1];
-                while (top.next < end && std::strcmp(refs_[top.next].attr, "parents") != 0)
+                const std::size_t end = first_ref_[g.entry_of(top.at) + 1];
+                while (top.next < end && std::strcmp(attr(top.next), "parents") != 0)
                     ++top.next;
                 if (top.next < end) {
-                    const std::int64_t target = refs_[top.next++].target;
+                    const std::int64_t target = targets_[top.next++];
                     at = g.find(target);
                     if (at == std::string::npos)
                         next_dn = node_dn(system, target);
@@ -139,15 +146,15 @@ void LoadChecks::check_cycles(const Graph& g, TopoIndex& index, const std::strin
                 std::size_t culprit = at;
                 for (auto it = path.rbegin(); culprit == std::string::npos && it != path.rend(); ++it)
                     culprit = it->at;
-                throw RequestError(ErrorCode::Conflict, entry_name(g.entry_of[culprit]) + ": parents: " +
-                                                            node_dn(system, g.ids[culprit]) +
+                throw RequestError(ErrorCode::Conflict, entry_name(g.entry_of(culprit)) + ": parents: " +
+                                                            node_dn(system, g.id(culprit)) +
                                                             " would become its own ancestor");
             }
             if (seen == kDone)
                 continue;
             if (at != std::string::npos) {
                 state[at] = kOnPath;
-                path.push_back({at, {}, {}, first_ref_[g.entry_of[at]]});
+                path.push_back({at, {}, {}, first_ref_[g.entry_of(at)]});
             } else {
                 stored_state[next_dn] = kOnPath;
                 path.push_back({std::string::npos, next_dn, parents_of_stored(next_dn), 0});

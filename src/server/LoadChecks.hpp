@@ -24,19 +24,21 @@ public:
     void verify(TopoIndex& index, const std::string& system) const;
 
 private:
-    struct Ref {
-        std::int64_t target;
-        const char* attr;
-    };
     struct Graph;
 
     std::string entry_name(std::size_t entry) const;
     void check_targets(const Graph& g, TopoIndex& index, const std::string& system) const;
     void check_cycles(const Graph& g, TopoIndex& index, const std::string& system) const;
 
+    const char* attr(std::size_t ref) const { return attr_names_[attrs_[ref]]; }
+
     std::vector<std::int64_t> ids_;         // by entry
-    std::vector<std::size_t> first_ref_;    // by entry: where its references begin in refs_
-    std::vector<Ref> refs_;
+    std::vector<std::size_t> first_ref_;    // by entry: where its references begin below
+    // The references: the node named and the attribute naming it, by its
+    // place in attr_names_ (a byte, not a pointer, for each of millions).
+    std::vector<std::int64_t> targets_;
+    std::vector<std::uint8_t> attrs_;
+    std::vector<const char*> attr_names_;
 };
 
 }  // namespace qv::server

@@ -9,7 +9,7 @@ namespace {
 // manage) and keeps the memory a load takes small.
 Backend& small_cache(Backend& backend)
 {
-    backend.db.exec("PRAGMA cache_size=-4096");
+    backend.db.exec("PRAGMA cache_size=-3072");
     return backend;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "server/JsonCheck.hpp"
+#include "server/JsonText.hpp"
 #include "server/ValueSyntax.hpp"
 
 namespace qv::server {
@@ -98,6 +99,37 @@ json NodeSchema::with_defaults(json stored)
         out[attr] = it != stored.end() ? std::move(*it) : default_value(attr);
     }
     return out;
+}
+
+bool NodeSchema::append_with_defaults(std::string_view stored, std::string& out)
+{
+    struct Attribute {
+        std::string key;  // quoted
+        std::string default_text;
+    };
+    static const std::vector<Attribute> sorted = [] {
+        std::vector<Attribute> all;
+        for (const auto& name : attribute_names())
+            all.push_back({json(name).dump(), default_value(name).dump()});
+        std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.key < b.key; });
+        return all;
+    }();
+    std::vector<json_text::Member> members;
+    members.reserve(sorted.size());
+    if (!json_text::split_members(stored, members))
+        return false;
+    char separator = '{';
+    for (const auto& attribute : sorted) {
+        out += separator;
+        separator = ',';
+        out += attribute.key;
+        out += ':';
+        const std::string_view name = std::string_view(attribute.key).substr(1, attribute.key.size() - 2);
+        auto it = std::find_if(members.begin(), members.end(), [&](const auto& m) { return m.key == name; });
+        out += it != members.end() ? it->value : std::string_view(attribute.default_text);
+    }
+    out += '}';
+    return true;
 }
 
 json NodeSchema::normalize(const std::string& attr, const json& value)

@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -31,6 +32,10 @@ public:
     static nlohmann::json default_value(const std::string& attr);
     // Stored attributes completed with the defaults of the missing ones.
     static nlohmann::json with_defaults(nlohmann::json stored);
+    // The same on the stored text, appended to out as JSON text (keys
+    // sorted, as with_defaults(...).dump() spells them); false, and nothing
+    // appended, when the text is not an object's.
+    static bool append_with_defaults(std::string_view stored, std::string& out);
 
     // The canonical form of a value; RequestError when it is not acceptable.
     nlohmann::json normalize(const std::string& attr, const nlohmann::json& value);

@@ -1,6 +1,7 @@
 #include "server/ObjectOps.hpp"
 
 #include "protocol/Dn.hpp"
+#include "server/JsonText.hpp"
 #include "server/Params.hpp"
 #include "server/Session.hpp"
 
@@ -11,7 +12,7 @@ using nlohmann::json;
 void ObjectOps::register_in(Dispatcher& dispatcher)
 {
     dispatcher.add("exists", [this](Call& call) { return json{{"exists", store_.exists(target(call))}}; });
-    dispatcher.add("get", [this](Call& call) { return get(call); });
+    dispatcher.add_async("get", [this](const CallPtr& call) { get(call); });
     dispatcher.add("set", [this](Call& call) {
         const std::string dn = target(call);
         const json& attrs = Params(call.params()).object("attrs");
@@ -33,29 +34,35 @@ void ObjectOps::register_in(Dispatcher& dispatcher)
 // Names without a leading "/" are taken below the local system.
 std::string ObjectOps::target(Call& call) const
 {
-    const std::string dn = Params(call.params()).dn("dn");
+    std::string dn = Params(call.params()).dn("dn");
+    if (!dn.empty() && dn.front() == '/')
+        return dn;  // canonical and absolute already
     auto parsed = qv::dn::parse(dn);
-    if (parsed->absolute)
-        return dn;
     return qv::dn::format(qv::dn::resolve(*parsed, qv::dn::system_dn(objects_.local_system())));
 }
 
-json ObjectOps::get(Call& call)
+// The most frequent request: its reply is spelt from the stored text.
+void ObjectOps::get(const CallPtr& call)
 {
-    StoredObject object = objects_.get(target(call));
-    Params p(call.params());
-    json result = json::object();
+    const std::string dn = target(*call);
+    Params p(call->params());
     if (p.has("attrs")) {
-        json& attrs = result["attrs"] = json::object();
+        StoredObject object = objects_.get(dn);
+        json attrs = json::object();
         for (const auto& name : p.strings("attrs"))
             if (auto it = object.attrs.find(name); it != object.attrs.end())
                 attrs[name] = std::move(*it);
-    } else {
-        result["attrs"] = std::move(object.attrs);
+        call->reply({{"attrs", std::move(attrs)}, {"class", std::move(object.cls)}, {"dn", std::move(object.dn)}});
+        return;
     }
-    result["dn"] = std::move(object.dn);
-    result["class"] = std::move(object.cls);
-    return result;
+    std::string cls;
+    std::string members = "\"attrs\":";
+    objects_.append_attrs_text(dn, cls, members);
+    members += ",\"class\":";
+    json_text::append_string(members, cls);
+    members += ",\"dn\":";
+    json_text::append_string(members, dn);
+    call->reply_members(members);
 }
 
 json ObjectOps::create(Call& call)

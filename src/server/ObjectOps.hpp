@@ -21,7 +21,7 @@ public:
 
 private:
     std::string target(Call& call) const;
-    nlohmann::json get(Call& call);
+    void get(const CallPtr& call);
     nlohmann::json create(Call& call);
     nlohmann::json action(Call& call);
 

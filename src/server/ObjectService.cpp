@@ -4,6 +4,7 @@
 
 #include "protocol/Dn.hpp"
 #include "server/JsonCheck.hpp"
+#include "server/JsonText.hpp"
 #include "server/NodeSchema.hpp"
 #include "server/Rights.hpp"
 
@@ -51,6 +52,20 @@ StoredObject ObjectService::get(const std::string& dn)
     if (object->cls == "topoNode")
         object->attrs = NodeSchema::with_defaults(std::move(object->attrs));
     return std::move(*object);
+}
+
+void ObjectService::append_attrs_text(const std::string& dn, std::string& cls, std::string& out)
+{
+    std::string stored;
+    if (!objects_.find_text(dn, cls, stored))
+        throw RequestError(ErrorCode::NoSuchObject, "no such object: " + dn);
+    out.reserve(out.size() + stored.size() + 512);  // room for a node's defaults
+    std::vector<json_text::Member> members;
+    if (cls == "topoNode" ? NodeSchema::append_with_defaults(stored, out)
+                          : json_text::split_members(stored, members) && (out += stored, true))
+        return;
+    // Not an object's text: what get() makes of it.
+    out += get(dn).attrs.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
 json ObjectService::normalized(const std::string& cls, const std::string& dn, const json& attrs)

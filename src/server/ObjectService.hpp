@@ -24,6 +24,9 @@ public:
     // The object with every attribute (a node's unset ones at their
     // defaults); code 3 when there is none.
     StoredObject get(const std::string& dn);
+    // The attributes get(dn) gives, appended to out as JSON text, without
+    // building them as objects; the object's class in cls.
+    void append_attrs_text(const std::string& dn, std::string& cls, std::string& out);
 
     // Returns the DN created. For a topoNode, dn may be empty (then system,
     // or the local system, numbers it).

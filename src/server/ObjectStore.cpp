@@ -33,6 +33,17 @@ std::optional<StoredObject> ObjectStore::find(const std::string& dn)
     return read_object(*s);
 }
 
+bool ObjectStore::find_text(const std::string& dn, std::string& cls, std::string& attrs)
+{
+    StatementUse s(db_.prepare("SELECT class, attrs FROM objects WHERE dn = ?1"));
+    s->bind_static(1, dn);
+    if (!s->step())
+        return false;
+    cls = s->text(0);
+    attrs = s->text(1);
+    return true;
+}
+
 std::optional<std::string> ObjectStore::class_of(const std::string& dn)
 {
     StatementUse s(db_.prepare("SELECT class FROM objects WHERE dn = ?1"));

@@ -32,6 +32,9 @@ public:
     explicit ObjectStore(Database& db) : db_(db) {}
 
     std::optional<StoredObject> find(const std::string& dn);
+    // The class and the attributes' JSON text as stored; false when there
+    // is no such object.
+    bool find_text(const std::string& dn, std::string& cls, std::string& attrs);
     std::optional<std::string> class_of(const std::string& dn);
     bool exists(const std::string& dn) { return class_of(dn).has_value(); }
 

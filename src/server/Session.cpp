@@ -37,6 +37,23 @@ void Call::reply(json result)
     session_->finish_call();
 }
 
+void Call::reply_members(std::string_view members)
+{
+    if (answered_)
+        return;
+    answered_ = true;
+    const std::string tail = "\"id\":" + std::to_string(id_) + ",\"ok\":true}";
+    std::string frame(qv::proto::kHeaderSize, '\0');
+    frame.reserve(frame.size() + members.size() + tail.size() + 2);
+    frame += '{';
+    frame += members;
+    if (!members.empty())
+        frame += ',';
+    frame += tail;
+    session_->send_frame(std::move(frame), id_);
+    session_->finish_call();
+}
+
 void Call::fail(ErrorCode code, const std::string& text)
 {
     if (answered_)
@@ -338,11 +355,30 @@ void Session::send(const json& message)
             log("event dropped: larger than the frame limit");
             return;
         }
-        frame = qv::proto::encode_frame(error_frame(message["id"].get<std::int64_t>(), ErrorCode::ServerError,
-                                                    "the reply exceeds the frame limit of " +
-                                                        std::to_string(config_.max_frame) + " bytes; ask for less"),
-                                        config_.max_frame);
+        frame = too_large(message["id"].get<std::int64_t>());
     }
+    queue(std::move(frame));
+}
+
+void Session::send_frame(std::string frame, std::int64_t id)
+{
+    if (closed_)
+        return;
+    if (!qv::proto::seal_frame(frame, config_.max_frame))
+        frame = too_large(id);
+    queue(std::move(frame));
+}
+
+std::string Session::too_large(std::int64_t id) const
+{
+    return qv::proto::encode_frame(error_frame(id, ErrorCode::ServerError,
+                                               "the reply exceeds the frame limit of " +
+                                                   std::to_string(config_.max_frame) + " bytes; ask for less"),
+                                   config_.max_frame);
+}
+
+void Session::queue(std::string frame)
+{
     out_bytes_ += frame.size();
     out_.push_back(std::move(frame));
     if (out_bytes_ > config_.max_output) {

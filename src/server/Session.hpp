@@ -74,6 +74,9 @@ public:
 
     // Queues a frame; disconnects the client when its output piles up.
     void send(const nlohmann::json& message);
+    // The same for a frame written in place (see qv::proto::seal_frame), the
+    // reply to request id.
+    void send_frame(std::string frame, std::int64_t id);
     // Sends, then closes once the frame is out.
     void send_and_close(const nlohmann::json& message, const std::string& reason);
     // Takes no more requests and closes once the queued output is out.
@@ -112,6 +115,8 @@ private:
     void handle_frame(std::string body);
     void handle_hello(const nlohmann::json& hello);
     void handle_request(nlohmann::json request, std::string body, std::vector<std::string> in_text);
+    std::string too_large(std::int64_t id) const;
+    void queue(std::string frame);
     void write();
     void on_written(const asio::error_code& ec, std::size_t n);
     void log(const std::string& text) const;
