@@ -19,6 +19,7 @@
 
 #include "driver/ChildProcess.hpp"
 #include "driver/Fixture.hpp"
+#include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
@@ -76,19 +77,7 @@ public:
     XClient& operator=(const XClient&) = delete;
 
     // What a window manager sends when the user closes the window.
-    void close_window(const std::string& id)
-    {
-        XEvent event{};
-        const Window window = std::stoul(id);
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(dpy_, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy_, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(dpy_, window, False, NoEventMask, &event);
-        XFlush(dpy_);
-    }
+    void close_window(const std::string& id) { send_wm_delete(dpy_, std::stoul(id)); }
 
     // The pixels of the pointer's cursor where it is now.
     std::vector<unsigned long> cursor_image()
