@@ -245,12 +245,10 @@ std::string message_of(Widget message_box) { return XmStr::of_resource(message_b
 
 std::string shell_title(Widget widget)
 {
-    while (widget && !XtIsShell(widget))
-        widget = XtParent(widget);
-    if (!widget)
-        return {};
+    Widget shell = shell_of(widget);
     char* title = nullptr;
-    XtVaGetValues(widget, XmNtitle, &title, nullptr);
+    if (shell)
+        XtVaGetValues(shell, XmNtitle, &title, nullptr);
     return title ? title : "";
 }
 
