@@ -145,7 +145,9 @@ TEST_F(CmipDialog, EntitiesOthersCreateAppearAndDeletedOnesGo)
     const std::vector<std::string> fixture = {"id:\"fx-osi-1\"", "id:\"fx-mis\""};
     EXPECT_EQ(list_items(combo_list()), (std::vector<std::string>{fixture[1], fixture[0]}));
 
-    const json attributes = {{"networkSap", "4711"}, {"managedObjects", {kNeA}}};
+    const json attributes = {{"networkSap", "4711"},
+                             {"managedObjects", {kNeA}},
+                             {"mpaAddressInfo", {{"host", "mpa-b"}, {"port", 7000}, {"default", false}}}};
     admin(*server_, {"create", entity_dn(*server_, "osi-later"), "cmipAgentEntity", attributes.dump()});
     ASSERT_TRUE(pump_until([] { return list_items(combo_list()).size() == 3; }));
     EXPECT_EQ(list_items(combo_list()).front(), "id:\"osi-later\"");
@@ -153,6 +155,7 @@ TEST_F(CmipDialog, EntitiesOthersCreateAppearAndDeletedOnesGo)
     pick_entity("id:\"osi-later\"");
     EXPECT_EQ(text_of(cmip_config_dialog->combo().text_field()), "osi-later");
     EXPECT_EQ(text_of(cmip("net_sap_text")), "4711");
+    EXPECT_EQ(text_of(cmip("mpa_host_text")) + ":" + text_of(cmip("mpa_port_text")), "mpa-b:7000");
     EXPECT_EQ(list_items(cmip_config_dialog->agent_dn_list()), (std::vector<std::string>{kNeA}));
 
     activate(cmip_config_dialog->delete_button());

@@ -38,14 +38,31 @@ std::vector<long> numbers(const nlohmann::json& dns)
     return out;
 }
 
+// The optional rows of the page that are shown.
+Names rows_shown()
+{
+    Names shown;
+    for (const char* name : {"bg_bitmap_label", "bg_bitmap_form", "bg_geo_label", "bg_geo_form", "monitor_form",
+                             "array_form"})
+        if (XtIsManaged(page_widget(name)))
+            shown.push_back(name);
+    return shown;
+}
+
+// An object's stored array layout: orientation, columns, cell size.
+nlohmann::json layout(const qv::test::TestServer& server, long node)
+{
+    return {stored_node(server, node, "arrayOrientation"), stored_node(server, node, "arrayNumColumns"),
+            stored_node(server, node, "arrayCellSize")};
+}
+
 // A full monitor refuses another shown member; members move, and Apply
 // stores their order and the rotation.
 TEST_F(DisplayPageTest, MonitorMembersMoveWithinTheLimitAndApplyStoresTheOrder)
 {
     start({"-id", "20"});
 
-    EXPECT_TRUE(XtIsManaged(page_widget("monitor_form")));
-    EXPECT_FALSE(XtIsManaged(page_widget("array_form")));
+    EXPECT_EQ(rows_shown(), Names{"monitor_form"});
     EXPECT_EQ(items("show_members_list"), (Names{"member-1", "member-2", "member-3"}));
     EXPECT_EQ(items("hide_members_list"), (Names{"member-4", "member-5"}));
     int rotation = 0;
@@ -94,8 +111,7 @@ TEST_F(DisplayPageTest, ArrayLayoutIsShownAndWrittenBack)
 {
     start({"-id", "30"});
 
-    EXPECT_TRUE(XtIsManaged(page_widget("array_form")));
-    EXPECT_FALSE(XtIsManaged(page_widget("monitor_form")));
+    EXPECT_EQ(rows_shown(), Names{"array_form"});
     EXPECT_EQ(items("array_show_list"), (Names{"cell-a", "cell-a"}));
     EXPECT_EQ(items("array_hide_list"), (Names{"cell-c"}));
     EXPECT_TRUE(is_set(page_widget("array_orient_vert")));
@@ -125,9 +141,7 @@ TEST_F(DisplayPageTest, ArrayLayoutIsShownAndWrittenBack)
 
     press("apply_button");
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
-    EXPECT_EQ(stored_node(*server_, 30, "arrayOrientation"), 0);
-    EXPECT_EQ(stored_node(*server_, 30, "arrayNumColumns"), 0);
-    EXPECT_EQ(stored_node(*server_, 30, "arrayCellSize"), (nlohmann::json{{"width", 12}, {"height", 30}}));
+    EXPECT_EQ(layout(*server_, 30), nlohmann::json::array({0, 0, {{"width", 12}, {"height", 30}}}));
     // Two members of the same name stay two distinct members.
     EXPECT_EQ(numbers(stored_node(*server_, 30, "arrayVisibleChildren")), (std::vector<long>{31, 32, 33}));
 
@@ -150,7 +164,7 @@ TEST_F(DisplayPageTest, ViewBackgroundAndMapAreShownChosenAndWritten)
     maps.write_file("alps.map", "map");
     start({"-id", "2"}, {{"QV_MAPPATH", maps.path()}});
 
-    EXPECT_TRUE(XtIsManaged(page_widget("bg_bitmap_form")));
+    EXPECT_EQ(rows_shown(), (Names{"bg_bitmap_label", "bg_bitmap_form", "bg_geo_label", "bg_geo_form"}));
     EXPECT_EQ(text_of(page_widget("bg_bitmap_text")), "backgrounds/europe.xpm");
     EXPECT_EQ(text_of(page_widget("bg_geo_text")), "mapdata/europe.map");
     EXPECT_FALSE(display_page->changed());  // filling is no edit
@@ -183,24 +197,19 @@ TEST_F(DisplayPageTest, ViewBackgroundAndMapAreShownChosenAndWritten)
 TEST_F(DisplayPageTest, EachObjectShowsItsOwnRowsAndAPlainObjectsPropagationIsWritten)
 {
     start({"-id", "10", "20", "2"});
-    for (const char* name : {"bg_bitmap_label", "bg_bitmap_form", "bg_geo_label", "bg_geo_form", "monitor_form",
-                             "array_form"})
-        EXPECT_FALSE(XtIsManaged(page_widget(name))) << name;
+    const Names view_rows = {"bg_bitmap_label", "bg_bitmap_form", "bg_geo_label", "bg_geo_form"};
+    EXPECT_EQ(rows_shown(), Names{});
     EXPECT_TRUE(is_set(page_widget("propagate_status_on")));
 
     select_position(name_list(), 3);
-    EXPECT_TRUE(XtIsManaged(page_widget("bg_bitmap_form")));
-    EXPECT_TRUE(XtIsManaged(page_widget("bg_geo_label")));
+    EXPECT_EQ(rows_shown(), view_rows);
     EXPECT_EQ(text_of(page_widget("bg_bitmap_text")), "backgrounds/europe.xpm");
     select_position(name_list(), 2);
-    EXPECT_TRUE(XtIsManaged(page_widget("monitor_form")));
-    EXPECT_FALSE(XtIsManaged(page_widget("bg_bitmap_form")));
-    EXPECT_FALSE(XtIsManaged(page_widget("bg_geo_label")));
+    EXPECT_EQ(rows_shown(), Names{"monitor_form"});
     select_position(name_list(), 3);
-    EXPECT_FALSE(XtIsManaged(page_widget("monitor_form")));
-    EXPECT_TRUE(XtIsManaged(page_widget("bg_geo_form")));
+    EXPECT_EQ(rows_shown(), view_rows);
     select_position(name_list(), 1);
-    EXPECT_FALSE(XtIsManaged(page_widget("bg_bitmap_form")));
+    EXPECT_EQ(rows_shown(), Names{});
 
     click_toggle(page_widget("propagate_status_off"));
     EXPECT_FALSE(is_set(page_widget("propagate_status_on")));
@@ -209,9 +218,7 @@ TEST_F(DisplayPageTest, EachObjectShowsItsOwnRowsAndAPlainObjectsPropagationIsWr
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
     EXPECT_EQ(stored_node(*server_, 10, "severityPropagated"), false);
     // Apply writes every object's array layout: a plain object's defaults.
-    EXPECT_EQ(stored_node(*server_, 10, "arrayOrientation"), 0);
-    EXPECT_EQ(stored_node(*server_, 10, "arrayNumColumns"), 0);
-    EXPECT_EQ(stored_node(*server_, 10, "arrayCellSize"), (nlohmann::json{{"width", 0}, {"height", 25}}));
+    EXPECT_EQ(layout(*server_, 10), nlohmann::json::array({0, 0, {{"width", 0}, {"height", 25}}}));
     EXPECT_FALSE(display_page->changed());
 }
 
@@ -219,7 +226,7 @@ TEST_F(DisplayPageTest, NewArrayShowsTheDefaultLayoutAndIsCreatedWithTheOneChose
 {
     start({"-type", "Array", "-parent", "3", "-name", "new-array"});
 
-    EXPECT_TRUE(XtIsManaged(page_widget("array_form")));
+    EXPECT_EQ(rows_shown(), Names{"array_form"});
     EXPECT_TRUE(is_set(page_widget("array_orient_horiz")));
     EXPECT_EQ(label_of(page_widget("layout_label")), "Rows");
     EXPECT_TRUE(is_set(page_widget("array_num_col_square")));
@@ -245,9 +252,7 @@ TEST_F(DisplayPageTest, NewArrayShowsTheDefaultLayoutAndIsCreatedWithTheOneChose
     EXPECT_EQ(error_messages().size(), 2u);
     const std::vector<long> created = nodes_named(*server_, "new-array");
     ASSERT_EQ(created.size(), 1u);
-    EXPECT_EQ(stored_node(*server_, created[0], "arrayNumColumns"), 3);
-    EXPECT_EQ(stored_node(*server_, created[0], "arrayOrientation"), 1);
-    EXPECT_EQ(stored_node(*server_, created[0], "arrayCellSize"), (nlohmann::json{{"width", 0}, {"height", 25}}));
+    EXPECT_EQ(layout(*server_, created[0]), nlohmann::json::array({1, 3, {{"width", 0}, {"height", 25}}}));
 }
 
 }  // namespace

@@ -62,10 +62,9 @@ TEST_F(ConfigureAccess, ConfigureModeRunsWithoutTheRightToCreateObjects)
     server_ = start_server(true);
     answer_login("nocreate", "nocreate");
     start({});
-    EXPECT_EQ(create_objects_access, 0);
-    EXPECT_EQ(modify_coordinates_access, 1);
-    EXPECT_EQ(modify_desc_agent_type_status_access, 1);
-    EXPECT_EQ(modify_bg_img_access, 1);
+    EXPECT_EQ((std::vector<int>{create_objects_access, modify_coordinates_access,
+                                modify_desc_agent_type_status_access, modify_bg_img_access}),
+              (std::vector<int>{0, 1, 1, 1}));
     EXPECT_TRUE(XtIsRealized(root_widget));
 }
 

@@ -10,6 +10,7 @@
 #include <Xm/RowColumn.h>
 #include <Xm/Xm.h>
 
+#include "driver/DragPointer.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
@@ -46,16 +47,6 @@ std::vector<std::string> stored_data_tables()
     for (const auto& table : model_context().stored_data->tables())
         names.push_back(table.name);
     return names;
-}
-
-// Clicks the middle of widget through the X server.
-void click(Widget widget)
-{
-    Dimension width = 0, height = 0;
-    XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
-    Position x = 0, y = 0;
-    XtTranslateCoords(widget, static_cast<Position>(width / 2), static_cast<Position>(height / 2), &x, &y);
-    xdotool({"mousemove", std::to_string(x), std::to_string(y), "click", "1"});
 }
 
 std::pair<Dimension, Dimension> size_of(Widget widget)

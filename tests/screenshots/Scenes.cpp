@@ -12,6 +12,7 @@
 #include "Shot.hpp"
 #include "driver/AgentDriver.hpp"
 #include "driver/BrowserDriver.hpp"
+#include "driver/DragPointer.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/Keyboard.hpp"
@@ -54,16 +55,6 @@ std::unique_ptr<qv::test::TestServer> open_tool(const std::vector<std::string>& 
     start_tool(args, server.get());
     EXPECT_TRUE(pump_until([] { return is_viewable(root_widget); }));
     return server;
-}
-
-// Clicks the middle of widget through the X server.
-void click(Widget widget)
-{
-    Dimension width = 0, height = 0;
-    XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
-    Position x = 0, y = 0;
-    XtTranslateCoords(widget, static_cast<Position>(width / 2), static_cast<Position>(height / 2), &x, &y);
-    xdotool({"mousemove", std::to_string(x), std::to_string(y), "click", "1"});
 }
 
 TEST_F(Scene, MainWindowOnTheDemoRouter)

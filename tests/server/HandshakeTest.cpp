@@ -90,9 +90,7 @@ TEST_F(Handshake, ABrokenFrameGetsAnErrorWithIdZeroAndTheConnectionClosed)
         client->send_bytes(c.bytes);
         auto answer = client->receive();
         ASSERT_TRUE(answer);
-        EXPECT_EQ((*answer)["id"], 0);
-        EXPECT_EQ((*answer)["ok"], false);
-        EXPECT_EQ((*answer)["code"], 1);
+        EXPECT_EQ(json({(*answer)["id"], (*answer)["ok"], (*answer)["code"]}), json({0, false, 1}));
         EXPECT_NE((*answer)["error"].get<std::string>().find(c.says), std::string::npos) << answer->dump();
         EXPECT_TRUE(client->closed_by_server());
     }
@@ -135,12 +133,9 @@ TEST_F(Handshake, ABadRequestIsAnErrorReplyAndTheConnectionStays)
         c.send(bad.request);
         auto answer = c.receive();
         ASSERT_TRUE(answer) << bad.request.dump();
-        EXPECT_EQ((*answer)["ok"], false) << bad.request.dump();
-        EXPECT_EQ((*answer)["id"], bad.id) << bad.request.dump();
-        EXPECT_EQ((*answer)["code"], bad.code) << bad.request.dump();
-        if (!bad.says.empty()) {
-            EXPECT_EQ((*answer)["error"], bad.says);
-        }
+        EXPECT_EQ(json({(*answer)["ok"], (*answer)["id"], (*answer)["code"]}), json({false, bad.id, bad.code}))
+            << bad.request.dump();
+        EXPECT_TRUE(bad.says.empty() || (*answer)["error"] == bad.says) << answer->dump();
     }
     EXPECT_EQ(c.request("ping")["ok"], true);
 }

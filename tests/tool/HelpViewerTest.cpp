@@ -37,6 +37,9 @@ TEST(HelpFile, ReadsTopicsParagraphsLinksAndFindsWords)
     EXPECT_EQ(topic->title, "Object Properties");
     EXPECT_EQ(topic->body_text(),
               "First paragraph continues here.\n\n  Shown as it stands\n  and this too\n\nSecond paragraph.");
+    // Only paragraphs go through the viewer's wrapping.
+    EXPECT_EQ(topic->body_text([](const std::string& text) { return "<" + text + ">"; }),
+              "<First paragraph continues here.>\n\n  Shown as it stands\n  and this too\n\n<Second paragraph.>");
     ASSERT_EQ(topic->links.size(), 1u);
     EXPECT_EQ(topic->links[0].topic, 1340);
     EXPECT_EQ(topic->links[0].text, "SNMP Configuration");

@@ -32,8 +32,7 @@ int unique_number()
 }  // namespace
 
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args,
-                           const std::map<std::string, std::string>& env, const std::string& output_dir,
-                           std::vector<int> keep_fds)
+                           const std::map<std::string, std::string>& env, const std::string& output_dir)
 {
     const std::string stem = output_dir + "/child" + std::to_string(getpid()) + "-" + std::to_string(unique_number());
     out_path_ = stem + ".out";
@@ -57,13 +56,8 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
         dup2(err, 2);
         const int null = open("/dev/null", O_RDONLY);
         dup2(null, 0);
-        for (int fd = 3; fd < 1024; ++fd) {
-            bool keep = false;
-            for (int k : keep_fds)
-                keep = keep || k == fd;
-            if (!keep)
-                close(fd);
-        }
+        for (int fd = 3; fd < 1024; ++fd)
+            close(fd);
         execvp(argv[0], argv.data());
         _exit(127);
     }

@@ -13,8 +13,7 @@ class ChildProcess {
 public:
     // Starts program with args; env is set on top of the current environment.
     ChildProcess(const std::string& program, const std::vector<std::string>& args,
-                 const std::map<std::string, std::string>& env, const std::string& output_dir,
-                 std::vector<int> keep_fds = {});
+                 const std::map<std::string, std::string>& env, const std::string& output_dir);
     ~ChildProcess();  // kills it when still running
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

@@ -24,6 +24,12 @@ ScreenPoint center_of(Widget widget)
     return screen_point(widget, static_cast<Position>(width / 2), static_cast<Position>(height / 2));
 }
 
+void click(Widget widget)
+{
+    const ScreenPoint at = center_of(widget);
+    xdotool({"mousemove", std::to_string(at.x), std::to_string(at.y), "click", "1"});
+}
+
 void drag_with_button2(ScreenPoint from, ScreenPoint to)
 {
     auto at = [](int x, int y) { return std::vector<std::string>{"mousemove", std::to_string(x), std::to_string(y)}; };

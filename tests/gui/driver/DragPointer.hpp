@@ -1,5 +1,5 @@
-// Drags with mouse button 2 as a user makes them: real pointer events sent
-// through the X server (xdotool, XTest), while the tool handles its events.
+// Clicks and drags as a user makes them: real pointer events sent through
+// the X server (xdotool, XTest), while the tool handles its events.
 #pragma once
 
 #include <X11/Intrinsic.h>
@@ -14,6 +14,9 @@ struct ScreenPoint {
 // A point of a widget (its own coordinates) on the screen.
 ScreenPoint screen_point(Widget widget, Position x, Position y);
 ScreenPoint center_of(Widget widget);
+
+// A click with button 1 in the middle of widget.
+void click(Widget widget);
 
 // Presses button 2 at from, moves to to in steps, releases; returns once the
 // tool has handled the events of the drop.

@@ -245,12 +245,10 @@ std::string message_of(Widget message_box) { return XmStr::of_resource(message_b
 
 std::string shell_title(Widget widget)
 {
-    while (widget && !XtIsShell(widget))
-        widget = XtParent(widget);
-    if (!widget)
-        return {};
+    Widget shell = shell_of(widget);
     char* title = nullptr;
-    XtVaGetValues(widget, XmNtitle, &title, nullptr);
+    if (shell)
+        XtVaGetValues(shell, XmNtitle, &title, nullptr);
     return title ? title : "";
 }
 
@@ -277,18 +275,19 @@ bool give_focus(Widget shell)
     return true;
 }
 
-void send_wm_delete(Widget shell)
+void send_wm_delete(Widget shell) { send_wm_delete(XtDisplay(shell), XtWindow(shell)); }
+
+void send_wm_delete(Display* dpy, Window window)
 {
-    Display* dpy = XtDisplay(shell);
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.display = dpy;
-    event.xclient.window = XtWindow(shell);
+    event.xclient.window = window;
     event.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(dpy, XtWindow(shell), False, NoEventMask, &event);
+    XSendEvent(dpy, window, False, NoEventMask, &event);
     XFlush(dpy);
 }
 

@@ -46,6 +46,8 @@ bool give_focus(Widget shell);
 
 // Sends the window manager's close request (WM_DELETE_WINDOW) to a shell.
 void send_wm_delete(Widget shell);
+// The same to any window, from any connection (as the window manager's own).
+void send_wm_delete(Display* dpy, Window window);
 
 // Resizes a shell's window as a window manager does and lets the tool lay
 // it out again.
