@@ -60,10 +60,13 @@ void ObjectService::append_attrs_text(const std::string& dn, std::string& cls, s
     if (!objects_.find_text(dn, cls, stored))
         throw RequestError(ErrorCode::NoSuchObject, "no such object: " + dn);
     out.reserve(out.size() + stored.size() + 512);  // room for a node's defaults
-    std::vector<json_text::Member> members;
-    if (cls == "topoNode" ? NodeSchema::append_with_defaults(stored, out)
-                          : json_text::split_members(stored, members) && (out += stored, true))
+    if (cls == "topoNode") {
+        if (NodeSchema::append_with_defaults(stored, out))
+            return;
+    } else if (std::vector<json_text::Member> members; json_text::split_members(stored, members)) {
+        out += stored;
         return;
+    }
     // Not an object's text: what get() makes of it.
     out += get(dn).attrs.dump(-1, ' ', false, json::error_handler_t::replace);
 }

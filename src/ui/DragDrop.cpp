@@ -314,12 +314,8 @@ XtTranslations browser_node_translations = nullptr;
 
 void init_browser_drag_actions(Widget node)
 {
-    if (!browser_node_translations) {
-        add_drag_action(node);
-        XtVaGetValues(node, XmNtranslations, &browser_node_translations, nullptr);
-    } else {
-        XtVaSetValues(node, XmNtranslations, browser_node_translations, nullptr);
-    }
+    add_drag_action(node);
+    XtVaGetValues(node, XmNtranslations, &browser_node_translations, nullptr);
 }
 
 XtTranslations browser_drag_translations() { return browser_node_translations; }

@@ -8,7 +8,8 @@
 
 // The "start_drag" action on button 2 of the display page's four lists.
 void init_member_drag_actions();
-// The same for one browser node.
+// The same for the first browser node; later nodes are created with its
+// translations (browser_drag_translations).
 void init_browser_drag_actions(Widget node);
 // The translations of a browser node with its drag action, once a node has
 // had them installed: later nodes are created with them, which costs far
