@@ -1,5 +1,5 @@
 // What the agent classes are given by start-up: their dialogs (as small views,
-// so the agents never see a widget), how to tell the user of a failure, and
+// so the agents never see a widget; a dialog is built when first asked for), how to tell the user of a failure, and
 // which object is being edited. Set once before any agent is made; left empty
 // the agents work without a dialog and report on standard error.
 #pragma once
@@ -15,10 +15,10 @@ class CmipAgentView;
 class MisAgentView;
 
 struct AgentContext {
-    SnmpAgentView* snmp = nullptr;
-    RpcAgentView* rpc = nullptr;
-    CmipAgentView* cmip = nullptr;
-    MisAgentView* mis = nullptr;
+    std::function<SnmpAgentView*()> snmp;
+    std::function<RpcAgentView*()> rpc;
+    std::function<CmipAgentView*()> cmip;
+    std::function<MisAgentView*()> mis;
     // Shows a message in the modal error dialog over the protocol's dialog and
     // returns when it is closed.
     std::function<void(ProtocolType, const RWCString&)> report;

@@ -33,7 +33,7 @@ RWTValSlist<RWCString>& CmipAgent::entity_ids()
 CmipAgent::CmipAgent() : AgentMo(PROTO_CMIP)
 {
     set_name_list();
-    if (view() && !may_write_agents())
+    if (!may_write_agents() && view())
         view()->set_writable(false);
     fill_defaults("");
 }
@@ -44,11 +44,15 @@ CmipAgent::CmipAgent(const RWCString& object_name, const RWCString& dn, const RW
     object_path_ = dn;
     name_ = entity.empty() ? object_name : entity;
     default_ = 0;
-    if (view() && !may_write_agents())
+    if (!may_write_agents() && view())
         view()->set_writable(false);
 }
 
-CmipAgentView* CmipAgent::view() const { return agent_context().cmip; }
+CmipAgentView* CmipAgent::view()
+{
+    const auto& dialog = agent_context().cmip;
+    return dialog ? dialog() : nullptr;
+}
 
 void CmipAgent::set_name_list()
 {
@@ -61,7 +65,7 @@ void CmipAgent::set_name_list()
 void CmipAgent::entity_added(const RWCString& id)
 {
     entity_ids().push_back(id);
-    if (CmipAgentView* v = agent_context().cmip)
+    if (CmipAgentView* v = view())
         v->add_name(id);
 }
 

@@ -65,7 +65,7 @@ public:
 
 private:
     static RWTValSlist<RWCString>& entity_ids();
-    CmipAgentView* view() const;
+    static CmipAgentView* view();
     // The application entity title fields, when the AETitle toggle is on.
     QvStatus take_ae_title(const struct CmipFields& fields);
     void read_attributes() override;

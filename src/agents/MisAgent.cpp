@@ -23,7 +23,7 @@ bool systems_read = false;
 MisAgent::MisAgent() : AgentMo(PROTO_MIS)
 {
     set_name_list();
-    if (view() && !may_write_agents())
+    if (!may_write_agents() && view())
         view()->set_writable(false);
     fill_defaults("");
 }
@@ -38,11 +38,15 @@ MisAgent::MisAgent(const RWCString& object_name, const RWCString& dn, const RWCS
         name_ = server;
         local_ = true;
     }
-    if (view() && !may_write_agents())
+    if (!may_write_agents() && view())
         view()->set_writable(false);
 }
 
-MisAgentView* MisAgent::view() const { return agent_context().mis; }
+MisAgentView* MisAgent::view() const
+{
+    const auto& dialog = agent_context().mis;
+    return dialog ? dialog() : nullptr;
+}
 
 RWCString MisAgent::system_dn(const RWCString& host) { return "/systemId=name:" + qv::dn::quote(host); }
 

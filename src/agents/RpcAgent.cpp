@@ -17,7 +17,7 @@ bool is_proxy(const RWCString& schema_name) { return schema_name.find("Proxy") !
 
 RpcAgent::RpcAgent() : AgentMo(PROTO_RPC)
 {
-    if (view() && !may_write_agents())
+    if (!may_write_agents() && view())
         view()->set_writable(false);
     fill_defaults("");
 }
@@ -30,11 +30,15 @@ RpcAgent::RpcAgent(const RWCString& object_name, const RWCString& dn) : AgentMo(
         parse_quoted_name(dn, at + 12, object_name);
     read_community_.clear();
     write_community_.clear();
-    if (view() && !may_write_agents())
+    if (!may_write_agents() && view())
         view()->set_writable(false);
 }
 
-RpcAgentView* RpcAgent::view() const { return agent_context().rpc; }
+RpcAgentView* RpcAgent::view() const
+{
+    const auto& dialog = agent_context().rpc;
+    return dialog ? dialog() : nullptr;
+}
 
 void RpcAgent::fill_defaults(const RWCString& name)
 {

@@ -17,7 +17,7 @@ const char kDefaultCommunity[] = "gusset";
 
 SnmpAgent::SnmpAgent() : AgentMo(PROTO_SNMP)
 {
-    if (view() && !may_write_agents())
+    if (!may_write_agents() && view())
         view()->set_writable(false);
     fill_defaults("");
 }
@@ -31,11 +31,15 @@ SnmpAgent::SnmpAgent(const RWCString& object_name, const RWCString& dn) : AgentM
     port_.clear();
     read_community_.clear();
     write_community_.clear();
-    if (view() && !may_write_agents())
+    if (!may_write_agents() && view())
         view()->set_writable(false);
 }
 
-SnmpAgentView* SnmpAgent::view() const { return agent_context().snmp; }
+SnmpAgentView* SnmpAgent::view() const
+{
+    const auto& dialog = agent_context().snmp;
+    return dialog ? dialog() : nullptr;
+}
 
 void SnmpAgent::fill_defaults(const RWCString& name)
 {

@@ -6,7 +6,7 @@
 
 #include <Xm/Xm.h>
 
-#include "gui/MemberCallback.hpp"
+#include "gui/CloseHandler.hpp"
 #include "gui/WidgetMaker.hpp"
 #include "gui/XtGlobals.hpp"
 #include "main/ModeSetup.hpp"
@@ -15,12 +15,9 @@
 #include "process/Catalogue.hpp"
 #include "process/ProgramExit.hpp"
 #include "process/RunState.hpp"
-#include "ui/AgentConfigDialog.hpp"
 #include "ui/CmipConfig.hpp"
 #include "ui/MisConfig.hpp"
 #include "ui/ExitFlows.hpp"
-#include "ui/NamesSelection.hpp"
-#include "ui/ObjectBrowser.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/RpcConfig.hpp"
 #include "ui/SnmpConfig.hpp"
@@ -38,29 +35,16 @@ MainShellChoice choose_main_shell()
 {
     switch (protocol_type) {
     case 1:
-        return {cmip_config_dialog->shell(), 802, "CMIP Configuration"};
+        return {cmip_config_dialog()->shell(), 802, "CMIP Configuration"};
     case 2:
-        return {mis_config_dialog->shell(), 804, "MIS Configuration"};
+        return {mis_config_dialog()->shell(), 804, "MIS Configuration"};
     case 3:
-        init_rpc_table();
-        return {rpc_config_dialog->shell(), 805, "RPC Configuration"};
+        return {rpc_config_dialog()->shell(), 805, "RPC Configuration"};
     case 4:
-        return {snmp_config_dialog->shell(), 803, "SNMP Configuration"};
+        return {snmp_config_dialog()->shell(), 803, "SNMP Configuration"};
     default:
         return {object_config_tool->shell(), 801, "Zentra - Object Properties"};
     }
-}
-
-// With the main window in charge, closing a dialog is its Cancel.
-void route_dialog_closes()
-{
-    for (AgentConfigDialog* dialog : agent_dialogs())
-        close_callback(dialog->shell(), &member_trampoline<AgentConfigDialog, &AgentConfigDialog::cancel_button_cb>,
-                       dialog);
-    close_callback(names_dialog->xd_rootwidget(),
-                   &member_trampoline<NamesSelection, &NamesSelection::cancel_button_cb>, names_dialog);
-    close_callback(object_browser->shell(),
-                   &member_trampoline<ObjectBrowser, &ObjectBrowser::object_browser_close_cb>, object_browser);
 }
 
 const char* program_basename(const char* program)
@@ -97,7 +81,7 @@ void init_gui(int& argc, char** argv)
     const MainShellChoice main = choose_main_shell();
     root_widget = main.shell;
     if (protocol_type == 0)
-        route_dialog_closes();
+        route_dialog_closes_to_cancel();
     const std::string title =
         format_title(cat_text(kToolSet, main.title_number, main.title), kVersionText, server ? server : "");
     XtVaSetValues(root_widget, XmNtitle, title.c_str(), nullptr);

@@ -9,9 +9,8 @@
 // non-empty host name, fills in its defaults.
 void init_agent_mode(const RWCString& name);
 
-// The main window's agent table and the RPC dialog's table.
+// The main window's agent table.
 void init_table();
-void init_rpc_table();
 
 // The four property pages on the main window.
 void init_book();

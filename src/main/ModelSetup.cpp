@@ -26,10 +26,10 @@ namespace {
 AgentConfigDialog* dialog_of(ProtocolType protocol)
 {
     switch (protocol) {
-    case PROTO_SNMP: return snmp_config_dialog;
-    case PROTO_RPC: return rpc_config_dialog;
-    case PROTO_MIS: return mis_config_dialog;
-    case PROTO_CMIP: return cmip_config_dialog;
+    case PROTO_SNMP: return snmp_config_dialog();
+    case PROTO_RPC: return rpc_config_dialog();
+    case PROTO_MIS: return mis_config_dialog();
+    case PROTO_CMIP: return cmip_config_dialog();
     default: return nullptr;
     }
 }
@@ -39,10 +39,10 @@ AgentConfigDialog* dialog_of(ProtocolType protocol)
 void init_agent_context()
 {
     AgentContext& c = agent_context();
-    c.snmp = snmp_config_dialog;
-    c.rpc = rpc_config_dialog;
-    c.cmip = cmip_config_dialog;
-    c.mis = mis_config_dialog;
+    c.snmp = [] { return static_cast<SnmpAgentView*>(snmp_config_dialog()); };
+    c.rpc = [] { return static_cast<RpcAgentView*>(rpc_config_dialog()); };
+    c.cmip = [] { return static_cast<CmipAgentView*>(cmip_config_dialog()); };
+    c.mis = [] { return static_cast<MisAgentView*>(mis_config_dialog()); };
     // Over the protocol's dialog, which the failure concerns.
     c.report = [](ProtocolType protocol, const RWCString& message) {
         AgentConfigDialog* dialog = dialog_of(protocol);

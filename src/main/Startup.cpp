@@ -60,7 +60,6 @@ void prepare_main_window(const StartOptions& options)
     Widget table = object_config_tool->book().table_frame();
     init_table();
     XtSetSensitive(table, False);
-    init_rpc_table();
     init_book();
     init_header(options.name, options.id, options.visible_children, options.bus_locations, options.parent,
                 options.link, options.type);

@@ -200,9 +200,9 @@ void AgentConfigDialog::browse(const std::string& host, AgentMo& agent, int type
         browser_parent = root;
         browser_type = type;
         build_tree(root);
-        object_browser->xd_show();
+        object_browser()->xd_show();
     } else if (type == 4) {
-        object_browser->xd_show();
+        object_browser()->xd_show();
     }
     reset_busy_cursor(shell());
 }

@@ -59,6 +59,7 @@ void create_browser_window(Widget parent)
 
 void build_tree(const std::string& root)
 {
+    object_browser();  // the tree lives in its outline
     auto* object = new Browser(root.c_str());
     Browser::insert(object);
     derive_in_progress = 1;
@@ -84,8 +85,8 @@ void destroy_tree()
     current_selected = nullptr;
     for (Browser* object : objects)
         delete object;
-    if (object_browser)
-        object_browser->xd_hide();
+    if (object_browser_built())
+        object_browser()->xd_hide();
     browser_parent.clear();
     browser_type = 0;
 }

@@ -301,9 +301,6 @@ void init_member_drag_actions()
     register_member_show_drop_site(page_list(kMemberHide));
     register_array_hide_drop_site(page_list(kArrayShow));
     register_array_show_drop_site(page_list(kArrayHide));
-    for (AgentConfigDialog* dialog : agent_dialogs())
-        if (dialog && dialog->object_path_field())
-            register_config_drop_site(dialog->object_path_field());
 }
 
 namespace {

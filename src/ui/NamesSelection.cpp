@@ -94,14 +94,14 @@ void NamesSelection::cancel_button_cb(Widget, XtPointer)
     answer = 1;
 }
 
-void display_pathnames(const RWTValSlist<RWCString>& pathnames)
+void NamesSelection::display_pathnames(const RWTValSlist<RWCString>& pathnames)
 {
     if (object_config_tool)
         reset_busy_cursor(object_config_tool->tolvar_dialog());
-    Widget box = names_dialog->xd_dialogwidget();
+    Widget box = xd_dialogwidget();
     Args().add(XmNdialogStyle, XmDIALOG_FULL_APPLICATION_MODAL).set_on(box);
     g2_win_show(box);
-    Widget list = names_dialog->names_list();
+    Widget list = names_list_;
     for (const RWCString& path : pathnames) {
         XmStr item(path);
         if (!XmListItemExists(list, item.get()))

@@ -28,6 +28,9 @@ public:
     Widget name_ok_button() const { return ok_button_; }
     // The selected path name, empty when none.
     std::string selected_path() const;
+    // Resets the busy cursor of the main window, shows the dialog
+    // full-application-modal and appends the path names not yet listed.
+    void display_pathnames(const RWTValSlist<RWCString>& pathnames);
 
 protected:
     // Finds the object of the main window's typed name that lies at path,
@@ -39,7 +42,3 @@ private:
     Widget names_list_ = nullptr;
     Widget ok_button_ = nullptr;
 };
-
-// Resets the busy cursor of the main window, shows the name selection dialog
-// full-application-modal and appends the path names not yet in its list.
-void display_pathnames(const RWTValSlist<RWCString>& pathnames);

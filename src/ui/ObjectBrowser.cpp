@@ -64,11 +64,11 @@ void ObjectBrowser::add_selected()
     const std::string relative = name.size() > browser_parent.size() ? name.substr(browser_parent.size()) : "";
     AgentConfigDialog* receiver = nullptr;
     if (browser_type == 4)
-        receiver = snmp_config_dialog;
+        receiver = snmp_config_dialog();
     else if (browser_type == 3)
-        receiver = rpc_config_dialog;
+        receiver = rpc_config_dialog();
     else if (browser_type == 2)
-        receiver = mis_config_dialog;
+        receiver = mis_config_dialog();
     if (receiver)
         receiver->show_object_path(relative);
 }

@@ -38,10 +38,10 @@ ProtocolType chosen_protocol(PropertyBook& book)
 AgentConfigDialog* dialog_of(ProtocolType protocol)
 {
     switch (protocol) {
-    case PROTO_SNMP: return snmp_config_dialog;
-    case PROTO_RPC: return rpc_config_dialog;
-    case PROTO_MIS: return mis_config_dialog;
-    default: return cmip_config_dialog;
+    case PROTO_SNMP: return snmp_config_dialog();
+    case PROTO_RPC: return rpc_config_dialog();
+    case PROTO_MIS: return mis_config_dialog();
+    default: return cmip_config_dialog();
     }
 }
 

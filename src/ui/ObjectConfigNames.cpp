@@ -89,13 +89,13 @@ void ObjectConfig::add_name_button_cb(Widget, XtPointer)
         reset_busy_cursor(tolvar_dialog_);
         return;
     }
-    XmListDeleteAllItems(names_dialog->names_list());
+    XmListDeleteAllItems(names_dialog()->names_list());
     for (const QvTopoNodeDn& dn : found) {
         QvTopoNode node(server_connection());
         node.set_dn(dn);
         const RWTValSlist<RWCString> paths = get_topo_pathnames(node);
         if (found.size() > 1) {
-            display_pathnames(paths);
+            names_dialog()->display_pathnames(paths);
             continue;
         }
         // One list entry and one node-list entry per path name, in step.

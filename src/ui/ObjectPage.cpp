@@ -34,8 +34,8 @@ void ObjectPage::clear_page()
         // The delete dialog must not outlive the table it deletes from.
         if (current_user_data == table) {
             current_user_data = nullptr;
-            if (del_obj_desc_dialog)
-                del_obj_desc_dialog->xd_hide();
+            if (del_obj_desc_dialog_built())
+                del_obj_desc_dialog()->xd_hide();
         }
         table->clear_data();
         table->delete_widget();

@@ -15,10 +15,24 @@
 
 Table* rpc_agent_table = nullptr;
 
+namespace {
+
+// Five rows, two columns: schema name, host.
+constexpr int kRpcRows = 5;
+constexpr int kRpcColumns = 2;
+
+}  // namespace
+
 void RpcConfig::create(Display* dpy, int argc, char** argv)
 {
     AgentConfigDialog::create(dpy, argc, argv);
     create_fields(work_form());
+    rpc_agent_table = new Table(table_frame());
+    rpc_agent_table->create_table(kRpcRows, kRpcColumns);
+    rpc_agent_table->create_col_label(0, cat_text(kToolSet, 809, "Agent Name"), 20);
+    rpc_agent_table->create_col_label(1, cat_text(kToolSet, 810, "Proxy Host"), 20);
+    rpc_agent_table->set_visible_columns(kRpcColumns);
+    rpc_agent_table->allow_select(1);
 }
 
 void RpcConfig::create_fields(Widget parent)

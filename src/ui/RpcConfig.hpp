@@ -10,7 +10,7 @@
 class ChooserDialog;
 class Table;
 
-// The schema table, created by start-up in the dialog's table frame.
+// The schema table, created with the dialog in its table frame.
 extern Table* rpc_agent_table;
 
 class RpcConfig : public AgentConfigDialog, public RpcAgentView {

@@ -209,10 +209,10 @@ void UserData::ud_add_cb(Widget, XtPointer)
 
 void UserData::ud_del_cb(Widget, XtPointer)
 {
-    del_obj_desc_dialog->fill_list(group_count_);
+    del_obj_desc_dialog()->fill_list(group_count_);
     current_user_data = this;
     const std::string title = page_text(835, "Object Properties: Delete %s", name_);
-    XtVaSetValues(del_obj_desc_dialog->shell(), XmNtitle, title.c_str(), nullptr);
-    g2_win_show(del_obj_desc_dialog->del_template());
+    XtVaSetValues(del_obj_desc_dialog()->shell(), XmNtitle, title.c_str(), nullptr);
+    g2_win_show(del_obj_desc_dialog()->del_template());
     page_.mark_changed();
 }

@@ -2,11 +2,15 @@
 
 #include <Xm/Xm.h>
 
+#include "gui/MemberCallback.hpp"
+#include "gui/CloseHandler.hpp"
+#include "process/Catalogue.hpp"
 #include "ui/AgentConfigDialog.hpp"
 #include "ui/ChooserDialog.hpp"
 #include "ui/CmipConfig.hpp"
 #include "ui/CmipDel.hpp"
 #include "ui/DelObjectDesc.hpp"
+#include "ui/DragDrop.hpp"
 #include "ui/MisConfig.hpp"
 #include "ui/NamesSelection.hpp"
 #include "ui/ObjectBrowser.hpp"
@@ -14,54 +18,171 @@
 #include "ui/RpcConfig.hpp"
 #include "ui/SnmpConfig.hpp"
 
-#include "process/Catalogue.hpp"
-
 ObjectConfig* object_config_tool = nullptr;
-SnmpConfig* snmp_config_dialog = nullptr;
-ChooserDialog* snmp_mib_dialog = nullptr;
-ObjectBrowser* object_browser = nullptr;
-DelObjectDesc* del_obj_desc_dialog = nullptr;
-CmipConfig* cmip_config_dialog = nullptr;
-CmipDel* cmip_del_entity_dialog = nullptr;
-MisConfig* mis_config_dialog = nullptr;
-RpcConfig* rpc_config_dialog = nullptr;
-ChooserDialog* rpc_agent_dialog = nullptr;
-NamesSelection* names_dialog = nullptr;
+
+namespace {
+
+// What the application shells of the dialogs are built with.
+Display* shell_display = nullptr;
+int shell_argc = 0;
+char** shell_argv = nullptr;
+bool closes_cancel = false;
+
+SnmpConfig* snmp = nullptr;
+ChooserDialog* snmp_mib = nullptr;
+ObjectBrowser* browser = nullptr;
+DelObjectDesc* del_obj_desc = nullptr;
+CmipConfig* cmip = nullptr;
+CmipDel* cmip_del = nullptr;
+MisConfig* mis = nullptr;
+RpcConfig* rpc = nullptr;
+ChooserDialog* rpc_agents = nullptr;
+NamesSelection* names = nullptr;
+
+void route_close(AgentConfigDialog* dialog)
+{
+    close_callback(dialog->shell(), &member_trampoline<AgentConfigDialog, &AgentConfigDialog::cancel_button_cb>,
+                   dialog);
+}
+
+void route_close(NamesSelection* dialog)
+{
+    close_callback(dialog->xd_rootwidget(), &member_trampoline<NamesSelection, &NamesSelection::cancel_button_cb>,
+                   dialog);
+}
+
+void route_close(ObjectBrowser* dialog)
+{
+    close_callback(dialog->shell(), &member_trampoline<ObjectBrowser, &ObjectBrowser::object_browser_close_cb>,
+                   dialog);
+}
+
+// An agent dialog just built: browser nodes drop on its Object Path.
+template <class Dialog>
+Dialog* built_agent_dialog(Dialog* dialog)
+{
+    dialog->create(shell_display, shell_argc, shell_argv);
+    if (Widget path = dialog->object_path_field())
+        register_config_drop_site(path);
+    if (closes_cancel)
+        route_close(dialog);
+    return dialog;
+}
+
+}  // namespace
 
 void create_windows(Display* dpy, int argc, char** argv)
 {
+    shell_display = dpy;
+    shell_argc = argc;
+    shell_argv = argv;
     object_config_tool = new ObjectConfig;
     object_config_tool->create(dpy, "ObjectConfig", argc, argv);
     XtVaSetValues(object_config_tool->shell(), XmNiconName, cat_text(kToolSet, 829, "Object Properties"), nullptr);
-
-    snmp_config_dialog = new SnmpConfig;
-    snmp_config_dialog->create(dpy, argc, argv);
-    snmp_mib_dialog = new ChooserDialog;
-    snmp_mib_dialog->create(snmp_config_dialog->shell(), "snmp_mib_dialog", 830, "Add SNMP MIBs");
-    snmp_config_dialog->set_chooser(snmp_mib_dialog);
-    object_browser = new ObjectBrowser;
-    object_browser->create(snmp_config_dialog->shell());
-    del_obj_desc_dialog = new DelObjectDesc;
-    del_obj_desc_dialog->create(snmp_config_dialog->shell());
-
-    cmip_config_dialog = new CmipConfig;
-    cmip_config_dialog->create(dpy, argc, argv);
-    cmip_del_entity_dialog = new CmipDel;
-    cmip_del_entity_dialog->create(cmip_config_dialog->shell());
-    cmip_config_dialog->set_delete_dialog(cmip_del_entity_dialog);
-
-    mis_config_dialog = new MisConfig;
-    mis_config_dialog->create(dpy, argc, argv);
-
-    rpc_config_dialog = new RpcConfig;
-    rpc_config_dialog->create(dpy, argc, argv);
-    rpc_agent_dialog = new ChooserDialog;
-    rpc_agent_dialog->create(rpc_config_dialog->shell(), "rp_agent_dialog", 831, "Add RPC Agents");
-    rpc_config_dialog->set_chooser(rpc_agent_dialog);
-
-    names_dialog = new NamesSelection;
-    names_dialog->create(object_config_tool->shell());
 }
+
+void route_dialog_closes_to_cancel()
+{
+    closes_cancel = true;
+    for (AgentConfigDialog* dialog : agent_dialogs())
+        route_close(dialog);
+    if (names)
+        route_close(names);
+    if (browser)
+        route_close(browser);
+}
+
+SnmpConfig* snmp_config_dialog()
+{
+    if (!snmp) {
+        snmp = built_agent_dialog(new SnmpConfig);
+        snmp_mib = new ChooserDialog;
+        snmp_mib->create(snmp->shell(), "snmp_mib_dialog", 830, "Add SNMP MIBs");
+        snmp->set_chooser(snmp_mib);
+    }
+    return snmp;
+}
+
+ChooserDialog* snmp_mib_dialog()
+{
+    snmp_config_dialog();
+    return snmp_mib;
+}
+
+ObjectBrowser* object_browser()
+{
+    if (!browser) {
+        browser = new ObjectBrowser;
+        browser->create(snmp_config_dialog()->shell());
+        if (closes_cancel)
+            route_close(browser);
+    }
+    return browser;
+}
+
+DelObjectDesc* del_obj_desc_dialog()
+{
+    if (!del_obj_desc) {
+        del_obj_desc = new DelObjectDesc;
+        del_obj_desc->create(snmp_config_dialog()->shell());
+    }
+    return del_obj_desc;
+}
+
+CmipConfig* cmip_config_dialog()
+{
+    if (!cmip) {
+        cmip = built_agent_dialog(new CmipConfig);
+        cmip_del = new CmipDel;
+        cmip_del->create(cmip->shell());
+        cmip->set_delete_dialog(cmip_del);
+    }
+    return cmip;
+}
+
+CmipDel* cmip_del_entity_dialog()
+{
+    cmip_config_dialog();
+    return cmip_del;
+}
+
+MisConfig* mis_config_dialog()
+{
+    if (!mis)
+        mis = built_agent_dialog(new MisConfig);
+    return mis;
+}
+
+RpcConfig* rpc_config_dialog()
+{
+    if (!rpc) {
+        rpc = built_agent_dialog(new RpcConfig);
+        rpc_agents = new ChooserDialog;
+        rpc_agents->create(rpc->shell(), "rp_agent_dialog", 831, "Add RPC Agents");
+        rpc->set_chooser(rpc_agents);
+    }
+    return rpc;
+}
+
+ChooserDialog* rpc_agent_dialog()
+{
+    rpc_config_dialog();
+    return rpc_agents;
+}
+
+NamesSelection* names_dialog()
+{
+    if (!names) {
+        names = new NamesSelection;
+        names->create(object_config_tool->shell());
+        if (closes_cancel)
+            route_close(names);
+    }
+    return names;
+}
+
+bool object_browser_built() { return browser != nullptr; }
+bool del_obj_desc_dialog_built() { return del_obj_desc != nullptr; }
 
 std::vector<Widget> top_level_shells()
 {
@@ -69,12 +190,16 @@ std::vector<Widget> top_level_shells()
     if (object_config_tool)
         shells.push_back(object_config_tool->shell());
     for (AgentConfigDialog* dialog : agent_dialogs())
-        if (dialog)
-            shells.push_back(dialog->shell());
+        shells.push_back(dialog->shell());
     return shells;
 }
 
 std::vector<AgentConfigDialog*> agent_dialogs()
 {
-    return {snmp_config_dialog, cmip_config_dialog, mis_config_dialog, rpc_config_dialog};
+    std::vector<AgentConfigDialog*> built;
+    for (AgentConfigDialog* dialog : {static_cast<AgentConfigDialog*>(snmp), static_cast<AgentConfigDialog*>(cmip),
+                                      static_cast<AgentConfigDialog*>(mis), static_cast<AgentConfigDialog*>(rpc)})
+        if (dialog)
+            built.push_back(dialog);
+    return built;
 }

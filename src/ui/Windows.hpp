@@ -1,5 +1,6 @@
-// The tool's windows: created once, hidden, at start-up and kept for the
-// life of the process.
+// The tool's windows. The main window is built at start-up; the dialogs are
+// built, hidden, when first asked for (most runs never open one, and each
+// costs start-up time and memory) and kept for the life of the process.
 #pragma once
 
 #include <vector>
@@ -19,24 +20,33 @@ class RpcConfig;
 class SnmpConfig;
 
 extern ObjectConfig* object_config_tool;
-extern SnmpConfig* snmp_config_dialog;
-extern ChooserDialog* snmp_mib_dialog;
-extern ObjectBrowser* object_browser;
-extern DelObjectDesc* del_obj_desc_dialog;
-extern CmipConfig* cmip_config_dialog;
-extern CmipDel* cmip_del_entity_dialog;
-extern MisConfig* mis_config_dialog;
-extern RpcConfig* rpc_config_dialog;
-extern ChooserDialog* rpc_agent_dialog;
-extern NamesSelection* names_dialog;
 
-// Builds every window, hidden, in start-up order: the main window, the SNMP
-// dialog with its MIB chooser, the object browser and the delete-description
-// dialog, the CMIP dialog with its delete dialog, the MIS dialog, the RPC
-// dialog with its agent chooser, and the name selection dialog.
+// Builds the main window, hidden, and keeps what the dialogs are built with.
 void create_windows(Display* display, int argc, char** argv);
+// From now on a dialog closed by the window manager takes its Cancel (the
+// main window is in charge); applies to dialogs built before and after.
+void route_dialog_closes_to_cancel();
 
-// The application shells of the windows above, main window first.
+// Each dialog, built on the first call. The SNMP dialog comes with its MIB
+// chooser, the object browser and the delete-description dialog (its
+// children), the CMIP dialog with its delete dialog, the RPC dialog with its
+// agent chooser; the name selection dialog belongs to the main window.
+SnmpConfig* snmp_config_dialog();
+ChooserDialog* snmp_mib_dialog();
+ObjectBrowser* object_browser();
+DelObjectDesc* del_obj_desc_dialog();
+CmipConfig* cmip_config_dialog();
+CmipDel* cmip_del_entity_dialog();
+MisConfig* mis_config_dialog();
+RpcConfig* rpc_config_dialog();
+ChooserDialog* rpc_agent_dialog();
+NamesSelection* names_dialog();
+
+// Whether the dialog has been built (asking does not build it).
+bool object_browser_built();
+bool del_obj_desc_dialog_built();
+
+// The application shells built so far, main window first.
 std::vector<Widget> top_level_shells();
-// The four agent dialogs: SNMP, CMIP, MIS, RPC.
+// The agent dialogs built so far, of SNMP, CMIP, MIS, RPC in that order.
 std::vector<AgentConfigDialog*> agent_dialogs();

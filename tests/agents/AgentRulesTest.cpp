@@ -48,8 +48,8 @@ protected:
     void SetUp() override
     {
         AgentContext& c = agent_context();
-        c.snmp = &snmp_view;
-        c.rpc = &rpc_view;
+        c.snmp = [this] { return &snmp_view; };
+        c.rpc = [this] { return &rpc_view; };
         c.first_object_name = [] { return RWCString("hostA"); };
     }
     void TearDown() override { agent_context() = AgentContext(); }

@@ -58,7 +58,7 @@ void add_chosen(ChooserDialog* chooser, const std::vector<std::string>& names)
 std::string version_shown()
 {
     Widget current = nullptr;
-    XtVaGetValues(in(snmp_config_dialog, "snmp_version_choices"), XmNmenuHistory, &current, nullptr);
+    XtVaGetValues(in(snmp_config_dialog(), "snmp_version_choices"), XmNmenuHistory, &current, nullptr);
     return current ? XtName(current) : "";
 }
 
@@ -91,26 +91,26 @@ TEST_F(AgentDialogs, SnmpDialogConfiguresAnAgentEndToEnd)
 {
     start({"-id", "16"});
     show_page("agent_scroll");
-    open_dialog("add_button", snmp_config_dialog);
-    Widget host = in(snmp_config_dialog, "mo_name_text");
-    Widget read = in(snmp_config_dialog, "read_community_text");
-    Widget port = in(snmp_config_dialog, "port_text");
-    Widget mibs = snmp_config_dialog->mib_list();
+    open_dialog("add_button", snmp_config_dialog());
+    Widget host = in(snmp_config_dialog(), "mo_name_text");
+    Widget read = in(snmp_config_dialog(), "read_community_text");
+    Widget port = in(snmp_config_dialog(), "port_text");
+    Widget mibs = snmp_config_dialog()->mib_list();
 
     // Return on a host without an agent: the defaults, with its address.
     set_text(host, "localhost");
     activate(host);
-    EXPECT_EQ(text_of(in(snmp_config_dialog, "ip_address_text")), "127.0.0.1");
+    EXPECT_EQ(text_of(in(snmp_config_dialog(), "ip_address_text")), "127.0.0.1");
     EXPECT_EQ(text_of(port), "161");
     EXPECT_EQ(text_of(read), "gusset");
-    EXPECT_EQ(text_of(in(snmp_config_dialog, "write_community_text")), "lantern");
+    EXPECT_EQ(text_of(in(snmp_config_dialog(), "write_community_text")), "lantern");
     EXPECT_EQ(list_items(mibs), (std::vector<std::string>{"IIMCRFC1213-MIB"}));
     EXPECT_EQ(version_shown(), "V1_button");
 
     // A port out of range is refused before anything is written.
     set_text(read, "public");
     set_text(port, "70000");
-    activate(snmp_config_dialog->apply_button());
+    activate(snmp_config_dialog()->apply_button());
     ASSERT_EQ(error_messages().size(), 1u);
     EXPECT_NE(error_messages()[0].find("65535"), std::string::npos) << error_messages()[0];
     EXPECT_EQ(agent_page->num_agents(), 0);
@@ -118,34 +118,34 @@ TEST_F(AgentDialogs, SnmpDialogConfiguresAnAgentEndToEnd)
 
     // A read community other than "gusset" names the agent after it.
     set_text(port, "1161");
-    activate(snmp_config_dialog->apply_button());
+    activate(snmp_config_dialog()->apply_button());
     EXPECT_EQ(text_of(host), "localhost_public");
     EXPECT_TRUE(exists_on(*server_, snmp_dn(*server_, "localhost_public")));
     set_text(read, "gusset");
-    activate(snmp_config_dialog->apply_button());
+    activate(snmp_config_dialog()->apply_button());
     EXPECT_EQ(text_of(host), "localhost");
 
     // Two MIBs through the chooser, one of them chosen twice.
-    activate(in(snmp_config_dialog, "add_mib_button"));
-    ASSERT_TRUE(pump_until([] { return is_shown(snmp_mib_dialog->xd_dialogwidget()); }));
-    EXPECT_EQ(list_items(snmp_mib_dialog->subset_list().all_list()),
+    activate(in(snmp_config_dialog(), "add_mib_button"));
+    ASSERT_TRUE(pump_until([] { return is_shown(snmp_mib_dialog()->xd_dialogwidget()); }));
+    EXPECT_EQ(list_items(snmp_mib_dialog()->subset_list().all_list()),
               (std::vector<std::string>{"IIMCRFC1213-MIB", "IF-MIB", "HOST-RESOURCES-MIB"}));
-    add_chosen(snmp_mib_dialog, {"IF-MIB", "HOST-RESOURCES-MIB"});
-    add_chosen(snmp_mib_dialog, {"IF-MIB"});
-    EXPECT_EQ(list_items(snmp_mib_dialog->subset_list().members_list()),
+    add_chosen(snmp_mib_dialog(), {"IF-MIB", "HOST-RESOURCES-MIB"});
+    add_chosen(snmp_mib_dialog(), {"IF-MIB"});
+    EXPECT_EQ(list_items(snmp_mib_dialog()->subset_list().members_list()),
               (std::vector<std::string>{"IF-MIB", "HOST-RESOURCES-MIB"}));
-    activate(snmp_mib_dialog->ok_button());
-    activate(in(snmp_config_dialog, "add_mib_button"));
-    add_chosen(snmp_mib_dialog, {"IF-MIB"});
-    activate(snmp_mib_dialog->ok_button());
+    activate(snmp_mib_dialog()->ok_button());
+    activate(in(snmp_config_dialog(), "add_mib_button"));
+    add_chosen(snmp_mib_dialog(), {"IF-MIB"});
+    activate(snmp_mib_dialog()->ok_button());
     const std::vector<std::string> expected_mibs = {"IIMCRFC1213-MIB", "IF-MIB", "HOST-RESOURCES-MIB"};
     EXPECT_EQ(list_items(mibs), expected_mibs);
 
-    set_text(in(snmp_config_dialog, "write_community_text"), "secret");
-    XtVaSetValues(in(snmp_config_dialog, "snmp_version_choices"), XmNmenuHistory, in(snmp_config_dialog, "V2_button"),
+    set_text(in(snmp_config_dialog(), "write_community_text"), "secret");
+    XtVaSetValues(in(snmp_config_dialog(), "snmp_version_choices"), XmNmenuHistory, in(snmp_config_dialog(), "V2_button"),
                   nullptr);
-    activate(snmp_config_dialog->ok_button());
-    EXPECT_FALSE(is_viewable(snmp_config_dialog->shell()));
+    activate(snmp_config_dialog()->ok_button());
+    EXPECT_FALSE(is_viewable(snmp_config_dialog()->shell()));
     EXPECT_EQ(error_messages().size(), 1u);
 
     const std::string dn = snmp_dn(*server_, "localhost");
@@ -161,11 +161,11 @@ TEST_F(AgentDialogs, SnmpDialogConfiguresAnAgentEndToEnd)
     set_text(port, "1");
     XmListDeleteAllItems(mibs);
     select_agent_row(0);
-    open_dialog("change_button", snmp_config_dialog);
+    open_dialog("change_button", snmp_config_dialog());
     EXPECT_EQ(text_of(port), "1161");
     EXPECT_EQ(list_items(mibs), expected_mibs);
     EXPECT_EQ(version_shown(), "V2_button");
-    activate(snmp_config_dialog->cancel_button());
+    activate(snmp_config_dialog()->cancel_button());
 
     // The object lists the agent from the next Apply; Delete takes it off
     // the list at the next one, and the agent stays.
@@ -185,21 +185,21 @@ TEST_F(AgentDialogs, RpcDialogEditsSchemasInItsTable)
     start({"-id", "16"});
     show_page("agent_scroll");
     choose_protocol("rpc_agent_button");
-    open_dialog("add_button", rpc_config_dialog);
-    Widget host = in(rpc_config_dialog, "rpc_mo_name_text");
+    open_dialog("add_button", rpc_config_dialog());
+    Widget host = in(rpc_config_dialog(), "rpc_mo_name_text");
     set_text(host, "fx-hub");
     activate(host);
     // A new RPC agent runs the ping proxy on localhost.
     ASSERT_EQ(rpc_agent_table->get_num_rows(), 1);
     EXPECT_EQ(table_row(rpc_agent_table, 0), (std::vector<std::string>{"RPC Proxy - ping", "localhost", ""}));
 
-    activate(in(rpc_config_dialog, "add_agent_button"));
-    ASSERT_TRUE(pump_until([] { return is_shown(rpc_agent_dialog->xd_dialogwidget()); }));
-    const auto offered = list_items(rpc_agent_dialog->subset_list().all_list());
+    activate(in(rpc_config_dialog(), "add_agent_button"));
+    ASSERT_TRUE(pump_until([] { return is_shown(rpc_agent_dialog()->xd_dialogwidget()); }));
+    const auto offered = list_items(rpc_agent_dialog()->subset_list().all_list());
     EXPECT_EQ(offered.size(), 7u);
     EXPECT_EQ(std::count(offered.begin(), offered.end(), "IIMCRFC1213-MIB"), 0);
-    add_chosen(rpc_agent_dialog, {"RPC Agent - disk", "RPC Proxy - snmp", "RPC Proxy - ping"});
-    activate(rpc_agent_dialog->ok_button());
+    add_chosen(rpc_agent_dialog(), {"RPC Agent - disk", "RPC Proxy - snmp", "RPC Proxy - ping"});
+    activate(rpc_agent_dialog()->ok_button());
     // In the repository's order: the proxy runs on localhost, the agent on
     // the agent's host.
     ASSERT_EQ(rpc_agent_table->get_num_rows(), 3);
@@ -212,7 +212,7 @@ TEST_F(AgentDialogs, RpcDialogEditsSchemasInItsTable)
     // edit still open when Apply is pressed.
     Widget matrix = rpc_agent_table->get_table();
     click_cell(matrix, 0, 0, 1);
-    activate(in(rpc_config_dialog, "delete_agent_button"));
+    activate(in(rpc_config_dialog(), "delete_agent_button"));
     ASSERT_EQ(rpc_agent_table->get_num_rows(), 2);
     click_cell(matrix, 0, 1, 1);
     int row = -1, column = -1;
@@ -227,7 +227,7 @@ TEST_F(AgentDialogs, RpcDialogEditsSchemasInItsTable)
     EXPECT_EQ(rpc_agent_table->get_cell(0, 1), "proxy1");
     click_cell(matrix, 0, 1, 1);
     set_text(editor, "proxy2");
-    activate(rpc_config_dialog->apply_button());
+    activate(rpc_config_dialog()->apply_button());
 
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
     const std::string dn = QvRpcAgentDn(server_->system_name(), "fx-hub").to_string();
@@ -262,13 +262,13 @@ TEST_F(AgentDialogs, UserWithoutAnyModifyRightOnlyViews)
     select_agent_row(0);
     EXPECT_FALSE(XtIsSensitive(page_widget("delete_button")));
     EXPECT_EQ(label_of(page_widget("change_button")), " View... ");
-    open_dialog("change_button", snmp_config_dialog);
-    EXPECT_EQ(text_of(in(snmp_config_dialog, "mo_name_text")), "fx-router");
-    EXPECT_EQ(text_of(in(snmp_config_dialog, "ip_address_text")), "127.0.0.1");
+    open_dialog("change_button", snmp_config_dialog());
+    EXPECT_EQ(text_of(in(snmp_config_dialog(), "mo_name_text")), "fx-router");
+    EXPECT_EQ(text_of(in(snmp_config_dialog(), "ip_address_text")), "127.0.0.1");
     EXPECT_EQ(version_shown(), "V2_button");
-    EXPECT_FALSE(pressable(snmp_config_dialog->ok_button()));
-    EXPECT_FALSE(pressable(snmp_config_dialog->apply_button()));
-    activate(snmp_config_dialog->cancel_button());
+    EXPECT_FALSE(pressable(snmp_config_dialog()->ok_button()));
+    EXPECT_FALSE(pressable(snmp_config_dialog()->apply_button()));
+    activate(snmp_config_dialog()->cancel_button());
 
     select_position(name_list(), 2);
     for (const char* name : {"propagate_status_on", "propagate_status_off", "monitor_add_button",

@@ -30,10 +30,10 @@ namespace {
 AgentConfigDialog* mode_dialog()
 {
     switch (protocol_type) {
-    case PROTO_SNMP: return snmp_config_dialog;
-    case PROTO_RPC: return rpc_config_dialog;
-    case PROTO_MIS: return mis_config_dialog;
-    default: return cmip_config_dialog;
+    case PROTO_SNMP: return snmp_config_dialog();
+    case PROTO_RPC: return rpc_config_dialog();
+    case PROTO_MIS: return mis_config_dialog();
+    default: return cmip_config_dialog();
     }
 }
 
@@ -129,13 +129,13 @@ TEST_F(AgentMode, UnresolvableSnmpHostIsRefusedAndNothingStored)
             report_exit_status();
             answer_error_dialogs();
             start_tool({"-snmp", "-name", "no-such-host.invalid"}, server_.get());
-            activate(snmp_config_dialog->ok_button());
+            activate(snmp_config_dialog()->ok_button());
             // Refused: the dialog stays with what was typed.
-            if (is_viewable(snmp_config_dialog->shell()))
+            if (is_viewable(snmp_config_dialog()->shell()))
                 std::fprintf(stderr, "still open\n");
             for (const std::string& message : error_messages())
                 std::fprintf(stderr, "error: %s\n", message.c_str());
-            activate(snmp_config_dialog->cancel_button());
+            activate(snmp_config_dialog()->cancel_button());
         },
         testing::ExitedWithCode(0),
         "still open\nerror: Can't determine IP Address for no-such-host.invalid\nexit status 0");

@@ -39,7 +39,7 @@ std::string snmp_dn(const qv::test::TestServer& server, const std::string& host)
 
 Widget snmp_widget(const char* name)
 {
-    Widget widget = find_widget_in(snmp_config_dialog->shell(), name);
+    Widget widget = find_widget_in(snmp_config_dialog()->shell(), name);
     EXPECT_NE(widget, nullptr) << name;
     return widget;
 }
@@ -49,7 +49,7 @@ void open_snmp_dialog(const std::string& host)
 {
     show_page("agent_scroll");
     activate(page_widget("add_button"));
-    ASSERT_TRUE(pump_until([] { return is_viewable(snmp_config_dialog->shell()); }));
+    ASSERT_TRUE(pump_until([] { return is_viewable(snmp_config_dialog()->shell()); }));
     set_text(snmp_widget("mo_name_text"), host);
     activate(snmp_widget("mo_name_text"));
 }
@@ -149,8 +149,8 @@ TEST_F(BrowserTest, NewAgentIsCreatedThenEachNodeIsDerivedOnceAndFollowsTheServe
     EXPECT_TRUE(shown_children(storage).empty());
 
     // Close drops the tree; the next " Browser... " builds it again.
-    activate(find_widget_in(object_browser->shell(), "object_broser_close_btn"));
-    EXPECT_FALSE(is_viewable(object_browser->shell()));
+    activate(find_widget_in(object_browser()->shell(), "object_broser_close_btn"));
+    EXPECT_FALSE(is_viewable(object_browser()->shell()));
     EXPECT_TRUE(Browser::object_list.empty());
     press_browser();
     ASSERT_NE(find_album_object(root), nullptr);
@@ -192,7 +192,7 @@ TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
     press_browser();
     const std::string root = snmp_dn(*server, "fx-router");
     Widget path = snmp_widget("mo_fdn_text");
-    Widget add = find_widget_in(object_browser->shell(), "object_browser_add_btn");
+    Widget add = find_widget_in(object_browser()->shell(), "object_browser_add_btn");
 
     Widget interfaces = object_named(root + "/mibGroupId=\"interfaces\"")->widget;
     click_folder(interfaces);
@@ -213,7 +213,7 @@ TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
     set_text(path, "/kept");
     activate(add);
     EXPECT_EQ(text_of(path), "/kept");
-    EXPECT_TRUE(is_viewable(object_browser->shell()));
+    EXPECT_TRUE(is_viewable(object_browser()->shell()));
 }
 
 TEST_F(BrowserTest, NodeDroppedOnTheSnmpDialogWritesItsPathAndLeavesNothingSelected)
@@ -224,7 +224,7 @@ TEST_F(BrowserTest, NodeDroppedOnTheSnmpDialogWritesItsPathAndLeavesNothingSelec
     open_snmp_dialog("fx-router");
     press_browser();
     // Beside the dialog, as a window manager would place it.
-    XtVaSetValues(object_browser->shell(), XmNx, 660, XmNy, 0, nullptr);
+    XtVaSetValues(object_browser()->shell(), XmNx, 660, XmNy, 0, nullptr);
     const std::string root = snmp_dn(*server, "fx-router");
     Widget path = snmp_widget("mo_fdn_text");
     Widget interfaces = object_named(root + "/mibGroupId=\"interfaces\"")->widget;

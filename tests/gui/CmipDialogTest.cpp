@@ -32,19 +32,19 @@ std::string entity_dn(const qv::test::TestServer& server, const std::string& nam
     return QvCmipAgentDn(server.system_name(), name).to_string();
 }
 
-Widget cmip(const char* name) { return in(cmip_config_dialog, name); }
+Widget cmip(const char* name) { return in(cmip_config_dialog(), name); }
 
 void open_cmip_dialog()
 {
     show_page("agent_scroll");
     choose_protocol("cmip_agent_button");
-    open_dialog("add_button", cmip_config_dialog);
+    open_dialog("add_button", cmip_config_dialog());
 }
 
 Widget combo_list()
 {
     Widget list = nullptr;
-    XtVaGetValues(cmip_config_dialog->combo().widget(), XmNlist, &list, nullptr);
+    XtVaGetValues(cmip_config_dialog()->combo().widget(), XmNlist, &list, nullptr);
     return list;
 }
 
@@ -64,7 +64,7 @@ TEST_F(CmipDialog, NewEntityIsCreatedWithEveryFieldAndTiedToTheObject)
 {
     start({"-id", "16"});
     open_cmip_dialog();
-    set_text(cmip_config_dialog->combo().text_field(), "osi-new");
+    set_text(cmip_config_dialog()->combo().text_field(), "osi-new");
     const char* selectors[] = {"pres_sel_text", "sess_sel_text", "trans_sel_text", "net_sap_text"};
     const char* values[] = {"0001", "0002", "0003", "0x4900"};
     for (int i = 0; i < 4; ++i)
@@ -75,10 +75,10 @@ TEST_F(CmipDialog, NewEntityIsCreatedWithEveryFieldAndTiedToTheObject)
     activate(cmip("fdn_add_button"));
     set_text(dn_field, kNeB);
     activate(dn_field);
-    EXPECT_EQ(list_items(cmip_config_dialog->agent_dn_list()), (std::vector<std::string>{kNeA, kNeB}));
+    EXPECT_EQ(list_items(cmip_config_dialog()->agent_dn_list()), (std::vector<std::string>{kNeA, kNeB}));
     EXPECT_EQ(text_of(dn_field), "");
 
-    show_tab(cmip_config_dialog, "advanced_form");
+    show_tab(cmip_config_dialog(), "advanced_form");
     // The MPA address starts at the default, its fields closed.
     EXPECT_EQ(text_of(cmip("mpa_host_text")), "<Default>");
     EXPECT_EQ(text_of(cmip("mpa_port_text")), "5557");
@@ -97,24 +97,24 @@ TEST_F(CmipDialog, NewEntityIsCreatedWithEveryFieldAndTiedToTheObject)
 
     // Refused, one after the other, the dialog staying open and nothing
     // written: no DN chosen, a port that is no number, a malformed APTitle.
-    activate(cmip_config_dialog->apply_button());
-    select_position(cmip_config_dialog->agent_dn_list(), 2);
-    activate(cmip_config_dialog->ok_button());
+    activate(cmip_config_dialog()->apply_button());
+    select_position(cmip_config_dialog()->agent_dn_list(), 2);
+    activate(cmip_config_dialog()->ok_button());
     set_text(cmip("mpa_port_text"), "5558");
-    activate(cmip_config_dialog->ok_button());
+    activate(cmip_config_dialog()->ok_button());
     EXPECT_EQ(error_messages(), (std::vector<std::string>{"You must select a DN associated with this topology node.",
                                                           "The port 55x7 is not a number from 1 to 65535.",
                                                           "Invalid OID used in creating the APTitle."}));
-    EXPECT_TRUE(is_viewable(cmip_config_dialog->shell()));
+    EXPECT_TRUE(is_viewable(cmip_config_dialog()->shell()));
     EXPECT_TRUE(pressable(object_config_tool->ok_button()));
     EXPECT_EQ(agent_page->num_agents(), 0);
     const std::string dn = entity_dn(*server_, "osi-new");
     EXPECT_FALSE(exists_on(*server_, dn));
 
     set_text(cmip("aptitle_text"), "1 3 6 1");
-    activate(cmip_config_dialog->ok_button());
+    activate(cmip_config_dialog()->ok_button());
     EXPECT_EQ(error_messages().size(), 3u);
-    EXPECT_FALSE(is_viewable(cmip_config_dialog->shell()));
+    EXPECT_FALSE(is_viewable(cmip_config_dialog()->shell()));
     EXPECT_EQ(text_of(cmip("aptitle_text")), "{ 1 3 6 1 }");
     const json expected = {
         {"presentationSelector", "0001"},
@@ -153,25 +153,25 @@ TEST_F(CmipDialog, EntitiesOthersCreateAppearAndDeletedOnesGo)
     EXPECT_EQ(list_items(combo_list()).front(), "id:\"osi-later\"");
     // Chosen, it is loaded into the dialog.
     pick_entity("id:\"osi-later\"");
-    EXPECT_EQ(text_of(cmip_config_dialog->combo().text_field()), "osi-later");
+    EXPECT_EQ(text_of(cmip_config_dialog()->combo().text_field()), "osi-later");
     EXPECT_EQ(text_of(cmip("net_sap_text")), "4711");
     EXPECT_EQ(text_of(cmip("mpa_host_text")) + ":" + text_of(cmip("mpa_port_text")), "mpa-b:7000");
-    EXPECT_EQ(list_items(cmip_config_dialog->agent_dn_list()), (std::vector<std::string>{kNeA}));
+    EXPECT_EQ(list_items(cmip_config_dialog()->agent_dn_list()), (std::vector<std::string>{kNeA}));
 
-    activate(cmip_config_dialog->delete_button());
-    Widget list = cmip_del_entity_dialog->cmip_del_list();
+    activate(cmip_config_dialog()->delete_button());
+    Widget list = cmip_del_entity_dialog()->cmip_del_list();
     ASSERT_TRUE(pump_until([&] { return is_viewable(list); }));
     EXPECT_EQ(shell_title(list), "Object Properties: Delete CMIP Entity");
     EXPECT_EQ(list_items(list), (std::vector<std::string>{fixture[0], fixture[1], "id:\"osi-later\""}));
     int chosen[] = {1, 3};
     XtVaSetValues(list, XmNselectedPositions, chosen, XmNselectedPositionCount, 2, nullptr);
-    activate(cmip_del_entity_dialog->ok_button());
+    activate(cmip_del_entity_dialog()->ok_button());
     EXPECT_FALSE(is_viewable(list));
     EXPECT_FALSE(exists_on(*server_, entity_dn(*server_, "osi-later")));
     EXPECT_FALSE(exists_on(*server_, entity_dn(*server_, "fx-osi-1")));
     EXPECT_TRUE(exists_on(*server_, entity_dn(*server_, "fx-mis")));
     EXPECT_EQ(list_items(combo_list()), (std::vector<std::string>{"id:\"fx-mis\""}));
-    activate(cmip_config_dialog->delete_button());
+    activate(cmip_config_dialog()->delete_button());
     EXPECT_EQ(list_items(list), (std::vector<std::string>{"id:\"fx-mis\""}));
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
 }

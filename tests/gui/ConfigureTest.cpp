@@ -39,7 +39,7 @@ void choose_in_name_selection(const std::string& path)
         for (int i = 0; i < count; ++i)
             if (XmStr::to_string(items[i]) == path)
                 XmListSelectPos(list, i + 1, True);
-        activate(names_dialog->name_ok_button());
+        activate(names_dialog()->name_ok_button());
     });
 }
 
@@ -115,8 +115,8 @@ TEST_F(ConfigureByName, SharedNameIsChosenInTheNameSelection)
     choose_in_name_selection("Root/Europe/twin");
     start({"-name", "twin"});
 
-    EXPECT_EQ(list_items(names_dialog->names_list()), (Strings{"Root/Europe/Lab/twin", "Root/Europe/twin"}));
-    EXPECT_FALSE(XtIsManaged(names_dialog->xd_dialogwidget()));
+    EXPECT_EQ(list_items(names_dialog()->names_list()), (Strings{"Root/Europe/Lab/twin", "Root/Europe/twin"}));
+    EXPECT_FALSE(XtIsManaged(names_dialog()->xd_dialogwidget()));
     EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/twin"}));
     ASSERT_EQ(node_list.size(), 1u);
     EXPECT_EQ(node_number(0), 13);

@@ -231,9 +231,8 @@ TEST_F(Dialogs, NameSelectionListsPathsOnceAndBothButtonsAnswer)
 {
     NamesSelection dialog;
     dialog.create(shell_);
-    names_dialog = &dialog;
-    display_pathnames({"World/Lab/twin", "World/Europe/twin"});
-    display_pathnames({"World/Lab/twin"});
+    dialog.display_pathnames({"World/Lab/twin", "World/Europe/twin"});
+    dialog.display_pathnames({"World/Lab/twin"});
     EXPECT_EQ(list_items(dialog.names_list()), (std::vector<std::string>{"World/Lab/twin", "World/Europe/twin"}));
     unsigned char style = 0;
     XtVaGetValues(dialog.xd_dialogwidget(), XmNdialogStyle, &style, nullptr);
@@ -249,12 +248,11 @@ TEST_F(Dialogs, NameSelectionListsPathsOnceAndBothButtonsAnswer)
 
     // Closed from the window manager, it answers as Cancel.
     answer = 0;
-    display_pathnames({"World/Lab/twin"});
+    dialog.display_pathnames({"World/Lab/twin"});
     ASSERT_TRUE(pump_until([&] { return is_viewable(dialog.names_list()); }));
     send_wm_delete(dialog.xd_rootwidget());
     EXPECT_TRUE(pump_until([] { return answer == 1; }));
     EXPECT_FALSE(XtIsManaged(dialog.xd_dialogwidget()));
-    names_dialog = nullptr;
 }
 
 int chosen_calls = 0;

@@ -102,7 +102,7 @@ TEST_F(Help, FirstHelpStartsTheViewerTheNextGoesToItAndAVanishedOneIsReplaced)
     const long pid = help->viewer_pid();
     EXPECT_GT(pid, 0);
 
-    activate(find_widget_in(snmp_config_dialog->shell(), "help_button"));
+    activate(find_widget_in(snmp_config_dialog()->shell(), "help_button"));
     const std::string snmp_title = "Help: " + topic_title(1340);
     EXPECT_TRUE(pump_until([&] { return window_name(viewer_window()) == snmp_title; }))
         << window_name(viewer_window());

@@ -37,7 +37,7 @@ std::string icon_name_of(Widget shell)
     return name ? name : "";
 }
 
-TEST_F(Startup, ConfigureModeShowsTheMainWindowAndBuildsTheDialogsHidden)
+TEST_F(Startup, ConfigureModeShowsTheMainWindowAndBuildsDialogsHiddenOnFirstUse)
 {
     start({});
 
@@ -54,6 +54,17 @@ TEST_F(Startup, ConfigureModeShowsTheMainWindowAndBuildsTheDialogsHidden)
     Dimension height = 0;
     XtVaGetValues(object_config_tool->agent_form2(), XmNheight, &height, nullptr);
     EXPECT_EQ(height, 553);
+
+    // Start-up builds no dialog: each is built when first asked for.
+    for (const char* name : {"snmp_config_dialog", "rpc_config_dialog", "cmip_config_dialog", "mis_config_dialog",
+                             "object_browser", "names_dialog"})
+        EXPECT_EQ(find_widget(name), nullptr) << name;
+    snmp_mib_dialog();
+    object_browser();
+    del_obj_desc_dialog();
+    cmip_del_entity_dialog();
+    rpc_agent_dialog();
+    names_dialog();
 
     const struct {
         const char* name;
@@ -78,10 +89,10 @@ TEST_F(Startup, ConfigureModeShowsTheMainWindowAndBuildsTheDialogsHidden)
         const char* title;
         const char* icon;
     } agents[] = {
-        {snmp_config_dialog, " SNMP Configuration", "SNMP Configuration"},
-        {rpc_config_dialog, " RPC Configuration", "RPC Configuration"},
-        {cmip_config_dialog, " CMIP Configuration", "CMIP Configuration"},
-        {mis_config_dialog, " MIS Configuration", "MIS Configuration"},
+        {snmp_config_dialog(), " SNMP Configuration", "SNMP Configuration"},
+        {rpc_config_dialog(), " RPC Configuration", "RPC Configuration"},
+        {cmip_config_dialog(), " CMIP Configuration", "CMIP Configuration"},
+        {mis_config_dialog(), " MIS Configuration", "MIS Configuration"},
     };
     for (const auto& agent : agents) {
         EXPECT_FALSE(is_viewable(agent.dialog->shell())) << agent.title;
@@ -123,7 +134,7 @@ TEST_F(Startup, AgentModeMakesTheAgentDialogTheOnlyWindow)
     start({"-snmp", "-type", "Host"});
     EXPECT_TRUE(create_managed_obj);
     EXPECT_EQ(protocol_type, 4);
-    ASSERT_EQ(root_widget, snmp_config_dialog->shell());
+    ASSERT_EQ(root_widget, snmp_config_dialog()->shell());
     EXPECT_TRUE(XtIsRealized(root_widget));
     EXPECT_EQ(shell_title(root_widget), "SNMP Configuration");
     EXPECT_FALSE(is_viewable(object_config_tool->shell()));

@@ -142,14 +142,14 @@ TEST_F(StoredDataPage, AddedDeletedAndEditedGroupsAreStored)
     addresses = stored_table("ipAddresses");
     activate(table_button(addresses, "ud_del"));
     EXPECT_TRUE(object_page->changed());  // opening the dialog counts
-    Widget list = del_obj_desc_dialog->del_list();
+    Widget list = del_obj_desc_dialog()->del_list();
     EXPECT_EQ(list_items(list), (Texts{"1", "2", "3", "4"}));
-    EXPECT_EQ(shell_title(del_obj_desc_dialog->shell()), "Object Properties: Delete ipAddresses");
+    EXPECT_EQ(shell_title(del_obj_desc_dialog()->shell()), "Object Properties: Delete ipAddresses");
     EXPECT_TRUE(pump_until([&] { return is_viewable(list); }, 10));
 
     select_position(list, 1);
     select_position(list, 3);
-    activate(find_widget_in(del_obj_desc_dialog->shell(), "del_apply_button"));
+    activate(find_widget_in(del_obj_desc_dialog()->shell(), "del_apply_button"));
     EXPECT_EQ(list_items(list), (Texts{"1", "2"}));
     EXPECT_EQ(selected_position(list), 0);
     addresses = stored_table("ipAddresses");
@@ -159,7 +159,7 @@ TEST_F(StoredDataPage, AddedDeletedAndEditedGroupsAreStored)
     // Deleting every group leaves one empty group.
     select_position(list, 1);
     select_position(list, 2);
-    activate(find_widget_in(del_obj_desc_dialog->shell(), "del_ok_button"));
+    activate(find_widget_in(del_obj_desc_dialog()->shell(), "del_ok_button"));
     EXPECT_EQ(table_values(stored_table("ipAddresses")), Texts{""});
     set_cell(stored_table("ipAddresses"), 0, "10.9.0.9");
 

@@ -102,17 +102,17 @@ TEST_F(Scene, AgentsOfTheDemoParisRouter)
     const auto server = open_tool({"-id", "33"});
     show_page("agent_scroll");
     shot("agents-page-demo");
-    open_agent("SNMP", snmp_config_dialog);
+    open_agent("SNMP", snmp_config_dialog());
     shot("snmp-dialog");
-    activate(find_widget_in(snmp_config_dialog->shell(), "add_mib_button"));
-    pump_until([] { return is_shown(snmp_mib_dialog->xd_dialogwidget()); }, 10);
+    activate(find_widget_in(snmp_config_dialog()->shell(), "add_mib_button"));
+    pump_until([] { return is_shown(snmp_mib_dialog()->xd_dialogwidget()); }, 10);
     shot("mib-chooser");
-    activate(snmp_mib_dialog->ok_button());
-    activate(snmp_config_dialog->cancel_button());
-    open_agent("RPC", rpc_config_dialog);
+    activate(snmp_mib_dialog()->ok_button());
+    activate(snmp_config_dialog()->cancel_button());
+    open_agent("RPC", rpc_config_dialog());
     shot("rpc-dialog");
-    activate(find_widget_in(rpc_config_dialog->shell(), "add_agent_button"));
-    pump_until([] { return is_shown(rpc_agent_dialog->xd_dialogwidget()); }, 10);
+    activate(find_widget_in(rpc_config_dialog()->shell(), "add_agent_button"));
+    pump_until([] { return is_shown(rpc_agent_dialog()->xd_dialogwidget()); }, 10);
     shot("rpc-chooser");
 }
 
@@ -122,15 +122,15 @@ TEST_F(Scene, MisAndCmipDialogsOfTheDemoLondonRouter)
 {
     const auto server = open_tool({"-id", "12"});
     show_page("agent_scroll");
-    open_agent("MIS", mis_config_dialog);
+    open_agent("MIS", mis_config_dialog());
     shot("mis-dialog");
-    activate(mis_config_dialog->cancel_button());
-    open_agent("CMIP", cmip_config_dialog);
+    activate(mis_config_dialog()->cancel_button());
+    open_agent("CMIP", cmip_config_dialog());
     shot("cmip-basic");
-    show_tab(cmip_config_dialog, "advanced_form");
+    show_tab(cmip_config_dialog(), "advanced_form");
     shot("cmip-advanced");
-    activate(cmip_config_dialog->delete_button());
-    pump_until([] { return is_viewable(cmip_del_entity_dialog->cmip_del_list()); }, 10);
+    activate(cmip_config_dialog()->delete_button());
+    pump_until([] { return is_viewable(cmip_del_entity_dialog()->cmip_del_list()); }, 10);
     shot("cmip-delete");
 }
 
@@ -140,15 +140,15 @@ TEST_F(Scene, ObjectBrowserOfTheDemoLondonRouter)
 {
     const auto server = open_tool({"-id", "12"});
     show_page("agent_scroll");
-    open_agent("SNMP", snmp_config_dialog);
+    open_agent("SNMP", snmp_config_dialog());
     press_browser();
     // Beside the dialog, as a window manager would place it.
-    XtVaSetValues(object_browser->shell(), XmNx, 610, XmNy, 0, nullptr);
+    XtVaSetValues(object_browser()->shell(), XmNx, 610, XmNy, 0, nullptr);
     const std::string root = browser_parent;
     click_folder(object_named(root + "/mibGroupId=\"interfaces\"")->widget);
     click_folder(object_named(root + "/mibGroupId=\"hrSWRun\"")->widget);
     activate(object_named(root + "/mibGroupId=\"interfaces\"/ifEntryId=2")->widget);
-    activate(find_widget_in(object_browser->shell(), "object_browser_add_btn"));
+    activate(find_widget_in(object_browser()->shell(), "object_browser_add_btn"));
     shot("browser");
 }
 

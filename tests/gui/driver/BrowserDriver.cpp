@@ -18,8 +18,8 @@ namespace qv::gui {
 
 void press_browser()
 {
-    activate(in(snmp_config_dialog, "mib_browser_button"));
-    ASSERT_TRUE(pump_until([] { return is_viewable(object_browser->shell()); }));
+    activate(in(snmp_config_dialog(), "mib_browser_button"));
+    ASSERT_TRUE(pump_until([] { return is_viewable(object_browser()->shell()); }));
 }
 
 Browser* object_named(const std::string& name)
