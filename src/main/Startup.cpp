@@ -17,7 +17,6 @@
 #include "main/Usage.hpp"
 #include "process/ProgramExit.hpp"
 #include "process/RunState.hpp"
-#include "ui/DragDrop.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
 
@@ -93,7 +92,6 @@ void run_startup(int& argc, char** argv)
         prepare_agent_mode(options);
     else
         prepare_main_window(options);
-    init_member_drag_actions();
 }
 
 void tolvar_main(int argc, char** argv)

@@ -11,6 +11,7 @@
 #include "process/Catalogue.hpp"
 #include "process/Rights.hpp"
 #include "ui/DialogTexts.hpp"
+#include "ui/DragDrop.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/PageWidgets.hpp"
 #include "ui/Windows.hpp"
@@ -46,12 +47,30 @@ void open_chooser(FileChooserCallback completion)
 
 }  // namespace
 
-DisplayPage::DisplayPage(ObjectConfig* window) : Page(window->book().display_form())
+DisplayPage::DisplayPage(ObjectConfig* window) : Page(window->book().display_form()), window_(window)
 {
     build(window);
-    monitor_.create(window, container());
-    array_.create(window, container());
     apply_rights();
+}
+
+MonitorSection& DisplayPage::monitor()
+{
+    if (!monitor_.form()) {
+        monitor_.create(window_, container());
+        monitor_.set_editable(editable());
+        init_section_drag(monitor_.columns().shown().widget(), monitor_.columns().hidden().widget(), false);
+    }
+    return monitor_;
+}
+
+ArraySection& DisplayPage::array()
+{
+    if (!array_.form()) {
+        array_.create(window_, container());
+        array_.set_editable(editable());
+        init_section_drag(array_.columns().shown().widget(), array_.columns().hidden().widget(), true);
+    }
+    return array_;
 }
 
 void DisplayPage::build(ObjectConfig* window)
@@ -88,14 +107,13 @@ void DisplayPage::build(ObjectConfig* window)
     aligner.finish();
 }
 
+bool DisplayPage::editable() const { return may_edit(modify_desc_agent_type_status_access); }
+
 void DisplayPage::apply_rights()
 {
-    const bool editable = may_edit(modify_desc_agent_type_status_access);
     set_sensitive({propagate_on_, propagate_off_, bg_bitmap_label_, bg_bitmap_text_, bg_bitmap_file_, bg_geo_label_,
                    bg_geo_text_, bg_geo_file_},
-                  editable);
-    monitor_.set_editable(editable);
-    array_.set_editable(editable);
+                  editable());
 }
 
 void DisplayPage::set_propagate(char on)
@@ -125,29 +143,29 @@ void DisplayPage::get_background(RWCString& image, RWCString& map)
 void DisplayPage::set_monitor(const RWTValSlist<RWCString>& shown, const RWTValSlist<RWCString>& hidden,
                               long max_visible, long rotation)
 {
-    monitor_.set(shown, hidden, max_visible, rotation);
+    monitor().set(shown, hidden, max_visible, rotation);
 }
 
 void DisplayPage::get_monitor(RWTValSlist<RWCString>& shown, RWTValSlist<RWCString>& hidden, long& rotation)
 {
-    monitor_.get(shown, hidden, rotation);
+    monitor().get(shown, hidden, rotation);
 }
 
 void DisplayPage::set_array(const RWTValSlist<RWCString>& shown, const RWTValSlist<RWCString>& hidden,
                             QvTopoNode::ArrayOrientation orientation, unsigned long columns,
                             const QvTopoNode::ArrayCellSize& cell)
 {
-    array_.set(shown, hidden, orientation, columns, cell);
+    array().set(shown, hidden, orientation, columns, cell);
 }
 
 void DisplayPage::get_array(RWTValSlist<RWCString>& shown, RWTValSlist<RWCString>& hidden,
                             QvTopoNode::ArrayOrientation& orientation, unsigned long& columns,
                             QvTopoNode::ArrayCellSize& cell)
 {
-    array_.get(shown, hidden, orientation, columns, cell);
+    array().get(shown, hidden, orientation, columns, cell);
 }
 
-void DisplayPage::set_array_defaults() { array_.set_defaults(); }
+void DisplayPage::set_array_defaults() { array().set_defaults(); }
 
 void DisplayPage::show_view_controls(bool shown)
 {
@@ -155,9 +173,18 @@ void DisplayPage::show_view_controls(bool shown)
         set_managed(widget, shown);
 }
 
-void DisplayPage::show_monitor_section(bool shown) { monitor_.show(shown); }
+// Hiding a section never built leaves it unbuilt.
+void DisplayPage::show_monitor_section(bool shown)
+{
+    if (shown || monitor_.form())
+        monitor().show(shown);
+}
 
-void DisplayPage::show_array_section(bool shown) { array_.show(shown); }
+void DisplayPage::show_array_section(bool shown)
+{
+    if (shown || array_.form())
+        array().show(shown);
+}
 
 void DisplayPage::background_edited()
 {

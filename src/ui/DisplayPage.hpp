@@ -17,9 +17,10 @@ class ObjectConfig;
 
 class DisplayPage : public Page, public DisplayView {
 public:
-    // Builds the page on the window's "display_form" with the sections
-    // hidden and the layout of a new array; without the right to modify
-    // descriptions (and not creating) every control is insensitive.
+    // Builds the page on the window's "display_form"; without the right to
+    // modify descriptions (and not creating) every control is insensitive.
+    // The monitor and array sections are built, hidden and with the layout
+    // of a new array, when first used: most objects are neither.
     explicit DisplayPage(ObjectConfig* window);
 
     void set_propagate(char on) override;
@@ -43,8 +44,11 @@ public:
     void clear_changed() override { clear_changed_flag(); }
 
     long get_max_visible() const { return monitor_.max_visible(); }
-    MonitorSection& monitor() { return monitor_; }
-    ArraySection& array() { return array_; }
+    // The sections, built on first use; has_monitor/has_array ask without.
+    MonitorSection& monitor();
+    ArraySection& array();
+    bool has_monitor() const { return monitor_.form() != nullptr; }
+    bool has_array() const { return array_.form() != nullptr; }
 
     // A text edit of a file name; filling the page is not an edit.
     void background_edited();
@@ -60,6 +64,7 @@ public:
 private:
     void build(ObjectConfig* window);
     void apply_rights();
+    bool editable() const;
     // The chooser's completions: the name goes into the field, the chooser
     // closes.
     static int background_chosen(void* file_name);
@@ -69,6 +74,7 @@ private:
     Widget bg_bitmap_label_ = nullptr, bg_bitmap_form_ = nullptr, bg_bitmap_text_ = nullptr,
            bg_bitmap_file_ = nullptr;
     Widget bg_geo_label_ = nullptr, bg_geo_form_ = nullptr, bg_geo_text_ = nullptr, bg_geo_file_ = nullptr;
+    ObjectConfig* window_;
     MonitorSection monitor_;
     ArraySection array_;
     bool filling_ = false;

@@ -41,10 +41,14 @@ int kind_of(Display* display, Atom atom)
     return -1;
 }
 
-// The display page's four lists; null where the page has none.
+// The display page's four lists; null where the page has none (yet).
 Widget page_list(int kind)
 {
     if (!display_page)
+        return nullptr;
+    const bool monitor = kind == kMemberHide || kind == kMemberShow;
+    const bool array = kind == kArrayHide || kind == kArrayShow;
+    if ((monitor && !display_page->has_monitor()) || (array && !display_page->has_array()))
         return nullptr;
     switch (kind) {
     case kMemberHide:
@@ -292,15 +296,13 @@ void add_drag_action(Widget widget)
 
 }  // namespace
 
-void init_member_drag_actions()
+void init_section_drag(Widget shown, Widget hidden, bool array)
 {
-    for (int kind : {kMemberHide, kMemberShow, kArrayHide, kArrayShow})
-        if (Widget list = page_list(kind))
-            add_drag_action(list);
-    register_member_hide_drop_site(page_list(kMemberShow));
-    register_member_show_drop_site(page_list(kMemberHide));
-    register_array_hide_drop_site(page_list(kArrayShow));
-    register_array_show_drop_site(page_list(kArrayHide));
+    add_drag_action(shown);
+    add_drag_action(hidden);
+    // Each list takes what is dragged out of the other.
+    register_drop_site(hidden, array ? kArrayHide : kMemberHide);
+    register_drop_site(shown, array ? kArrayShow : kMemberShow);
 }
 
 namespace {
@@ -317,10 +319,6 @@ void init_browser_drag_actions(Widget node)
 
 XtTranslations browser_drag_translations() { return browser_node_translations; }
 
-void register_member_hide_drop_site(Widget list) { register_drop_site(list, kMemberHide); }
-void register_member_show_drop_site(Widget list) { register_drop_site(list, kMemberShow); }
-void register_array_hide_drop_site(Widget list) { register_drop_site(list, kArrayHide); }
-void register_array_show_drop_site(Widget list) { register_drop_site(list, kArrayShow); }
 
 void register_config_drop_site(Widget field)
 {

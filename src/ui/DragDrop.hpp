@@ -6,8 +6,10 @@
 
 #include <X11/Intrinsic.h>
 
-// The "start_drag" action on button 2 of the display page's four lists.
-void init_member_drag_actions();
+// The "start_drag" action on button 2 of a display page section's two
+// lists (monitor members, or array children with array set), each list a
+// drop site for what is dragged out of the other.
+void init_section_drag(Widget shown, Widget hidden, bool array);
 // The same for the first browser node; later nodes are created with its
 // translations (browser_drag_translations).
 void init_browser_drag_actions(Widget node);
@@ -16,10 +18,6 @@ void init_browser_drag_actions(Widget node);
 // less than installing them on each (none before the first node).
 XtTranslations browser_drag_translations();
 
-void register_member_hide_drop_site(Widget list);
-void register_member_show_drop_site(Widget list);
-void register_array_hide_drop_site(Widget list);
-void register_array_show_drop_site(Widget list);
 // Replaces any drop site of the widget by one for browser nodes.
 void register_config_drop_site(Widget field);
 

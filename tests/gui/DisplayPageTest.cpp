@@ -38,13 +38,14 @@ std::vector<long> numbers(const nlohmann::json& dns)
     return out;
 }
 
-// The optional rows of the page that are shown.
+// The optional rows of the page that are shown (a section is built only
+// once an object needs it).
 Names rows_shown()
 {
     Names shown;
     for (const char* name : {"bg_bitmap_label", "bg_bitmap_form", "bg_geo_label", "bg_geo_form", "monitor_form",
                              "array_form"})
-        if (XtIsManaged(page_widget(name)))
+        if (Widget row = find_widget(name); row && XtIsManaged(row))
             shown.push_back(name);
     return shown;
 }
