@@ -1,8 +1,11 @@
 // qv_bare_window: the start-up baseline of qv_startup_bench. The least a
 // Motif tool of ours shows: an application shell with a form, a label, a text
 // field and three buttons, on the same libXm as qv_tolvar. Closing it from
-// the window manager ends it.
+// the window manager ends it. With --locale first it runs in the user's
+// locale, as a tool that reads and shows UTF-8 text must (the input method
+// then loads that locale's compose table).
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 
 #include <Xm/Form.h>
@@ -27,6 +30,12 @@ Widget attach_below(Widget above, const char* name, WidgetClass widget_class, Wi
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "--locale") == 0) {
+        XtSetLanguageProc(nullptr, nullptr, nullptr);
+        argv[1] = argv[0];
+        --argc;
+        ++argv;
+    }
     XtAppContext context = nullptr;
     Widget shell = XtVaOpenApplication(&context, "QvBareWindow", nullptr, 0, &argc, argv, nullptr,
                                        applicationShellWidgetClass, XmNtitle, "Bare Window", nullptr);
