@@ -1,5 +1,7 @@
 #include "ui/ObjectPage.hpp"
 
+#include <Xm/TabStack.h>
+
 #include "agents/LegacyName.hpp"
 #include "ui/DelObjectDesc.hpp"
 #include "ui/ObjectConfig.hpp"
@@ -10,6 +12,18 @@ ObjectPage* object_page = nullptr;
 ObjectPage::ObjectPage(ObjectConfig* window)
     : Page(window->book().object_desc_form()), table_parent_(window->book().user_data_row_col())
 {
+    XtAddCallback(window->book().tab_mgr(), XmNtabSelectedCallback, &ObjectPage::tab_selected_cb, this);
+}
+
+void ObjectPage::tab_selected_cb(Widget, XtPointer client_data, XtPointer call_data)
+{
+    auto* page = static_cast<ObjectPage*>(client_data);
+    const Widget tab = static_cast<XmTabStackCallbackStruct*>(call_data)->selected_child;
+    page->selected_ = false;
+    for (Widget w = page->container(); w && !page->selected_; w = XtParent(w))
+        page->selected_ = w == tab;
+    if (page->selected_)
+        page->build_pending();
 }
 
 ObjectPage::~ObjectPage() { clear_page(); }
@@ -18,17 +32,35 @@ void ObjectPage::add_user_data(const RWCString& attribute, const RWTValSlist<RWC
                                const RWTValSlist<RWCString>& cells, int groups, char set)
 {
     const char* legacy = cvt_qvname2xnl(attribute.c_str());
-    const RWCString title = legacy ? RWCString(legacy) : attribute;
-    auto table = std::make_unique<UserData>(*this);
-    table->create(table_parent_, title.c_str());
-    table->create_data(columns, cells, groups, set);
-    tables_.push_back(std::move(table));
+    pending_.push_back({legacy ? RWCString(legacy) : attribute, columns, cells, groups, set});
+    if (selected_)
+        build_pending();
+}
+
+void ObjectPage::build_pending()
+{
+    if (pending_.empty())
+        return;
+    for (const PendingTable& spec : pending_) {
+        auto table = std::make_unique<UserData>(*this);
+        table->create(table_parent_, spec.title.c_str());
+        table->create_data(spec.columns, spec.cells, spec.groups, spec.set);
+        tables_.push_back(std::move(table));
+    }
+    pending_.clear();
     if (XtIsRealized(XtParent(table_parent_)))
         XtRealizeWidget(table_parent_);
 }
 
+const std::vector<std::unique_ptr<UserData>>& ObjectPage::user_data()
+{
+    build_pending();
+    return tables_;
+}
+
 void ObjectPage::clear_page()
 {
+    pending_.clear();
     while (!tables_.empty()) {
         UserData* table = tables_.back().get();
         // The delete dialog must not outlive the table it deletes from.
@@ -45,6 +77,7 @@ void ObjectPage::clear_page()
 
 RWTValSlist<StoredDataView::Table> ObjectPage::tables()
 {
+    build_pending();
     RWTValSlist<Table> out;
     for (const auto& table : tables_)
         out.push_back(Table{table->name(), table->get_userdata()});

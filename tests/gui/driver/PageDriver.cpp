@@ -77,6 +77,7 @@ Widget page_widget(const char* name)
 
 Widget stored_table(const std::string& title)
 {
+    show_page("descr_scroll");
     const auto frames = named_below(object_config_tool->book().user_data_row_col(), title.c_str());
     EXPECT_FALSE(frames.empty()) << title;
     return frames.empty() ? nullptr : frames.front();

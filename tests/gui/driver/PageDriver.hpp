@@ -28,8 +28,9 @@ bool is_set(Widget toggle);
 // The widget named name below the main window (fails the test when missing).
 Widget page_widget(const char* name);
 
-// A stored-data table's frame by its display title, and the texts of its
-// labels and value fields in order.
+// A stored-data table's frame by its display title (the page shown, as a
+// user would look at it), and the texts of its labels and value fields in
+// order.
 Widget stored_table(const std::string& title);
 std::vector<std::string> table_labels(Widget frame);
 std::vector<std::string> table_values(Widget frame);
