@@ -53,25 +53,22 @@ DisplayPage::DisplayPage(ObjectConfig* window) : Page(window->book().display_for
     apply_rights();
 }
 
-MonitorSection& DisplayPage::monitor()
+// A section built on first use, with the page's rights and its lists'
+// drag and drop.
+template <class Section>
+Section& DisplayPage::built(Section& section, bool array)
 {
-    if (!monitor_.form()) {
-        monitor_.create(window_, container());
-        monitor_.set_editable(editable());
-        init_section_drag(monitor_.columns().shown().widget(), monitor_.columns().hidden().widget(), false);
+    if (!section.form()) {
+        section.create(window_, container());
+        section.set_editable(editable());
+        init_section_drag(section.columns().shown().widget(), section.columns().hidden().widget(), array);
     }
-    return monitor_;
+    return section;
 }
 
-ArraySection& DisplayPage::array()
-{
-    if (!array_.form()) {
-        array_.create(window_, container());
-        array_.set_editable(editable());
-        init_section_drag(array_.columns().shown().widget(), array_.columns().hidden().widget(), true);
-    }
-    return array_;
-}
+MonitorSection& DisplayPage::monitor() { return built(monitor_, false); }
+
+ArraySection& DisplayPage::array() { return built(array_, true); }
 
 void DisplayPage::build(ObjectConfig* window)
 {

@@ -65,6 +65,8 @@ private:
     void build(ObjectConfig* window);
     void apply_rights();
     bool editable() const;
+    template <class Section>
+    Section& built(Section& section, bool array);
     // The chooser's completions: the name goes into the field, the chooser
     // closes.
     static int background_chosen(void* file_name);

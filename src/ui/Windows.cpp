@@ -69,6 +69,20 @@ Dialog* built_agent_dialog(Dialog* dialog)
     return dialog;
 }
 
+// An agent dialog with its chooser of what to add (MIBs, RPC agents).
+template <class Dialog>
+Dialog* built_with_chooser(Dialog*& dialog, ChooserDialog*& chooser, const char* name, int title_number,
+                           const char* title)
+{
+    if (!dialog) {
+        dialog = built_agent_dialog(new Dialog);
+        chooser = new ChooserDialog;
+        chooser->create(dialog->shell(), name, title_number, title);
+        dialog->set_chooser(chooser);
+    }
+    return dialog;
+}
+
 }  // namespace
 
 void create_windows(Display* dpy, int argc, char** argv)
@@ -92,16 +106,7 @@ void route_dialog_closes_to_cancel()
         route_close(browser);
 }
 
-SnmpConfig* snmp_config_dialog()
-{
-    if (!snmp) {
-        snmp = built_agent_dialog(new SnmpConfig);
-        snmp_mib = new ChooserDialog;
-        snmp_mib->create(snmp->shell(), "snmp_mib_dialog", 830, "Add SNMP MIBs");
-        snmp->set_chooser(snmp_mib);
-    }
-    return snmp;
-}
+SnmpConfig* snmp_config_dialog() { return built_with_chooser(snmp, snmp_mib, "snmp_mib_dialog", 830, "Add SNMP MIBs"); }
 
 ChooserDialog* snmp_mib_dialog()
 {
@@ -153,16 +158,7 @@ MisConfig* mis_config_dialog()
     return mis;
 }
 
-RpcConfig* rpc_config_dialog()
-{
-    if (!rpc) {
-        rpc = built_agent_dialog(new RpcConfig);
-        rpc_agents = new ChooserDialog;
-        rpc_agents->create(rpc->shell(), "rp_agent_dialog", 831, "Add RPC Agents");
-        rpc->set_chooser(rpc_agents);
-    }
-    return rpc;
-}
+RpcConfig* rpc_config_dialog() { return built_with_chooser(rpc, rpc_agents, "rp_agent_dialog", 831, "Add RPC Agents"); }
 
 ChooserDialog* rpc_agent_dialog()
 {

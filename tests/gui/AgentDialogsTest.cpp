@@ -243,7 +243,7 @@ TEST_F(AgentDialogs, UserWithoutAnyModifyRightOnlyViews)
 {
     server_ = start_server(true);
     answer_login("viewer", "viewer");
-    start({"-id", "10", "20"});
+    start({"-id", "10", "20", "30"});
     EXPECT_FALSE(XtIsSensitive(object_config_tool->ok_button()));
     EXPECT_FALSE(XtIsSensitive(object_config_tool->apply_button()));
     EXPECT_FALSE(XtIsSensitive(object_config_tool->type_frame().type_menu_cascade()));
@@ -272,11 +272,13 @@ TEST_F(AgentDialogs, UserWithoutAnyModifyRightOnlyViews)
 
     select_position(name_list(), 2);
     for (const char* name : {"propagate_status_on", "propagate_status_off", "monitor_add_button",
-                             "monitor_remove_button", "monitor_move_up_button", "rotation_scale", "array_orient_horiz",
-                             "array_num_col_chars", "array_cell_chars", "array_height_value", "bg_bitmap_text",
+                             "monitor_remove_button", "monitor_move_up_button", "rotation_scale", "bg_bitmap_text",
                              "bg_geo_file"})
         EXPECT_FALSE(XtIsSensitive(page_widget(name))) << name;
     EXPECT_TRUE(XtIsSensitive(page_widget("show_members_list")));
+    select_position(name_list(), 3);
+    for (const char* name : {"array_orient_horiz", "array_num_col_chars", "array_cell_chars", "array_height_value"})
+        EXPECT_FALSE(XtIsSensitive(page_widget(name))) << name;
 
     // The server refuses the write itself, whoever asks.
     QvSnmpAgent agent(QvSnmpAgentDn(server_->system_name(), "fx-router"), server_connection());
