@@ -6,10 +6,8 @@
 
 #include <Xbae/Matrix.h>
 #include <Xm/List.h>
-#include <Xm/RowColumn.h>
 #include <Xm/Xm.h>
 
-#include "agents/CurrentAgents.hpp"
 #include "driver/AgentDriver.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"

@@ -8,7 +8,6 @@
 #include <cstdio>
 
 #include <Xm/Hierarchy.h>
-#include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
 #include "driver/BrowserDriver.hpp"

@@ -4,7 +4,6 @@
 // of entities.
 #include <gtest/gtest.h>
 
-#include <Xm/ComboBox.h>
 #include <Xm/List.h>
 #include <Xm/Xm.h>
 

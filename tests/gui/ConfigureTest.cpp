@@ -9,13 +9,11 @@
 
 #include <Xm/List.h>
 
-#include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XmStr.hpp"
 #include "model/NodeList.hpp"
-#include "ui/Header.hpp"
 #include "ui/NamesSelection.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"

@@ -8,7 +8,6 @@
 #include <Xm/Text.h>
 #include <Xm/Xm.h>
 
-#include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"

@@ -7,11 +7,9 @@
 #include <string>
 
 #include <Xm/List.h>
-#include <Xm/RowColumn.h>
 #include <Xm/Xm.h>
 
 #include "driver/DragPointer.hpp"
-#include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"

@@ -9,7 +9,6 @@
 #include <Xm/Xm.h>
 
 #include "driver/ChildProcess.hpp"
-#include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XtGlobals.hpp"

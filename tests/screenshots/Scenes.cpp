@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
 #include "Shot.hpp"

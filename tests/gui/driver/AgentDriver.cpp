@@ -2,7 +2,6 @@
 
 #include "driver/AgentDriver.hpp"
 
-#include <Xm/RowColumn.h>
 #include <Xm/TabStack.h>
 #include <Xm/Xm.h>
 

@@ -8,7 +8,6 @@
 #include "driver/AgentDriver.hpp"
 #include "driver/DragPointer.hpp"
 #include "driver/GuiDriver.hpp"
-#include "ui/Apply.hpp"
 #include "ui/Browser.hpp"
 #include "ui/ObjectBrowser.hpp"
 #include "ui/SnmpConfig.hpp"

@@ -1,6 +1,5 @@
 #include "driver/ChildProcess.hpp"
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>

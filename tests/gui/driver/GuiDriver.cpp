@@ -1,18 +1,15 @@
 #include <gtest/gtest.h>  // first: X11 defines None and Bool
 #include "driver/GuiDriver.hpp"
 
-
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <deque>
-#include <memory>
 #include <thread>
 
 #include <X11/IntrinsicP.h>
 #include <X11/CompositeP.h>
 #include <Xm/MessageB.h>
-#include <Xm/PushB.h>
 #include <Xm/RowColumn.h>
 #include <Xm/SelectioB.h>
 #include <Xm/Text.h>

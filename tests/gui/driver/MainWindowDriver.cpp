@@ -8,13 +8,11 @@
 
 #include <Xm/List.h>
 #include <X11/Xutil.h>
-#include <Xm/MessageB.h>
 
 #include "driver/GuiDriver.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/ListSelection.hpp"
 #include "gui/XmStr.hpp"
-#include "gui/XtGlobals.hpp"
 #include "support/TestServer.hpp"
 #include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
