@@ -32,11 +32,6 @@ namespace {
 using AgentDialogs = ToolTest;
 using nlohmann::json;
 
-std::string snmp_dn(const qv::test::TestServer& server, const std::string& host)
-{
-    return QvSnmpAgentDn(server.system_name(), host).to_string();
-}
-
 // Chooses names in a chooser's available list with button 2 clicks, which
 // toggle items into the selection, and adds them.
 void add_chosen(ChooserDialog* chooser, const std::vector<std::string>& names)

@@ -14,7 +14,7 @@ namespace {
 
 class TopologyServer : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { server_ = std::make_unique<qv::test::TestServer>(ServerClient::fixture()); }
+    static void SetUpTestSuite() { server_ = std::make_unique<qv::test::TestServer>(qv::test::fixture_options()); }
     static void TearDownTestSuite() { server_.reset(); }
     void SetUp() override
     {

@@ -16,7 +16,7 @@
 #include <Xm/TextF.h>
 #include <Xm/Xm.h>
 
-#include "driver/ChildProcess.hpp"
+#include "support/ChildProcess.hpp"
 #include "gui/XmStr.hpp"
 #include "gui/XtGlobals.hpp"
 #include "ui/Windows.hpp"
@@ -291,7 +291,7 @@ void send_wm_delete(Display* dpy, Window window)
 void xdotool(const std::vector<std::string>& args)
 {
     const char* tmp = std::getenv("TMPDIR");
-    ChildProcess child("xdotool", args, {}, tmp ? tmp : "/tmp");
+    qv::test::ChildProcess child("xdotool", args, {}, tmp ? tmp : "/tmp");
     const bool ended = pump_until([&] { return !child.running(); });
     EXPECT_TRUE(ended && child.exit_status() == 0) << "xdotool failed: " << child.err();
     settle();
