@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 #include "support/TestServer.hpp"
 
 using qv::test::RunResult;
@@ -183,13 +185,9 @@ TEST(AdminUsers, UsersAndRightsOnALoginServer)
     ASSERT_EQ(run({"user", "grant", "oper", "CreateObjects", "ModifyCoordinates"}, "admin", "admin").exit_status, 0);
     ASSERT_EQ(run({"user", "revoke", "oper", "ModifyCoordinates"}, "admin", "admin").exit_status, 0);
     const auto users = nlohmann::json::parse(run({"user", "list"}, "admin", "admin").out);
-    bool listed = false;
-    for (const auto& u : users)
-        if (u["name"] == "oper") {
-            listed = true;
-            EXPECT_EQ(u["rights"], nlohmann::json({"CreateObjects", "RunObjectProperties"}));
-        }
-    EXPECT_TRUE(listed);
+    const auto oper = std::find_if(users.begin(), users.end(), [](const auto& u) { return u["name"] == "oper"; });
+    ASSERT_NE(oper, users.end()) << users;
+    EXPECT_EQ((*oper)["rights"], nlohmann::json({"CreateObjects", "RunObjectProperties"}));
 
     // Without the Admin right users cannot be managed.
     const RunResult refused = run({"user", "list"}, "oper", "s3cret");

@@ -34,27 +34,17 @@ TEST(AgentDn, StoredDnsAreSortedByProtocol)
 
 TEST(AgentDn, ParsedNameObjectPathAndDefaultFlag)
 {
-    const SnmpAgent snmp("hostB", kSnmpDn + "/mibGroupId=\"system\"");
-    EXPECT_EQ(snmp.get_name(), "hostB");
-    EXPECT_EQ(snmp.get_dn(), "/mibGroupId=\"system\"");
-    EXPECT_TRUE(snmp.is_default());
-
-    const RpcAgent rpc("other", kRpcDn);
-    EXPECT_EQ(rpc.get_name(), "hostB");
-    EXPECT_EQ(rpc.get_dn(), "");
-    EXPECT_FALSE(rpc.is_default());
-
+    const auto parts = [](const AgentMo& agent) {
+        return agent.get_name() + " | " + agent.get_dn() + (agent.is_default() ? " | default" : "");
+    };
+    EXPECT_EQ(parts(SnmpAgent("hostB", kSnmpDn + "/mibGroupId=\"system\"")), "hostB | /mibGroupId=\"system\" | default");
+    EXPECT_EQ(parts(RpcAgent("other", kRpcDn)), "hostB | ");
     const MisAgent mis("mis1", "/systemId=name:\"mis1\"/logId=\"alarmLog\"", "server1");
-    EXPECT_EQ(mis.get_name(), "mis1");
-    EXPECT_EQ(mis.get_dn(), "/logId=\"alarmLog\"");
-    EXPECT_TRUE(mis.is_default());
+    EXPECT_EQ(parts(mis), "mis1 | /logId=\"alarmLog\" | default");
     EXPECT_FALSE(mis.is_local());
     EXPECT_TRUE(MisAgent("x", "/systemId=name:\"localhost\"", "server1").is_local());
-
-    const CmipAgent cmip("hostB", "/networkId=\"osi\"/managedElementId=\"ne1\"", "osi-1");
-    EXPECT_EQ(cmip.get_name(), "osi-1");
-    EXPECT_EQ(cmip.get_dn(), "/networkId=\"osi\"/managedElementId=\"ne1\"");
-    EXPECT_FALSE(cmip.is_default());
+    EXPECT_EQ(parts(CmipAgent("hostB", "/networkId=\"osi\"/managedElementId=\"ne1\"", "osi-1")),
+              "osi-1 | /networkId=\"osi\"/managedElementId=\"ne1\"");
 
     // A DN cut short yields what it holds, never more.
     EXPECT_EQ(SnmpAgent("h", "cmipsnmpProxyAgentId=\"unclosed").get_name(), "unclosed");

@@ -1,7 +1,7 @@
 // The rules the agent dialogs rely on: the read community renames an SNMP
-// agent, chosen schemas run on the agent's host or on localhost, the agent
-// page recognises an agent it lists, and the repository's reply is read for
-// MIB and RPC agent names.
+// agent, the agent page recognises an agent it lists, and the repository's
+// reply is read for MIB and RPC agent names. Where chosen schemas run: the
+// RPC dialog's test.
 #include <gtest/gtest.h>
 
 #include "agents/AgentContext.hpp"
@@ -24,38 +24,17 @@ struct FakeSnmpView : SnmpAgentView {
     SnmpFields read_fields() override { return fields; }
 };
 
-struct FakeRpcView : RpcAgentView {
-    RWCString host_field;
-    RWTValSlist<QvRpcAgent::Schema> rows;
-    std::vector<bool> editable;
-    void set_writable(bool) override {}
-    void set_path_sensitive(bool) override {}
-    RWCString host() override { return host_field; }
-    void show_host(const RWCString& host) override { host_field = host; }
-    void show_fields(const RpcFields&) override {}
-    RpcFields read_fields() override { return {}; }
-    void clear_schemas() override { rows.clear(), editable.clear(); }
-    void add_schema_row(const QvRpcAgent::Schema& schema, bool host_editable) override
-    {
-        rows.push_back(schema);
-        editable.push_back(host_editable);
-    }
-    RWTValSlist<QvRpcAgent::Schema> schema_rows() override { return rows; }
-};
-
 class AgentRules : public testing::Test {
 protected:
     void SetUp() override
     {
         AgentContext& c = agent_context();
         c.snmp = [this] { return &snmp_view; };
-        c.rpc = [this] { return &rpc_view; };
         c.first_object_name = [] { return RWCString("hostA"); };
     }
     void TearDown() override { agent_context() = AgentContext(); }
 
     FakeSnmpView snmp_view;
-    FakeRpcView rpc_view;
 };
 
 TEST_F(AgentRules, ReadCommunityRenamesTheSnmpAgent)
@@ -109,22 +88,6 @@ TEST_F(AgentRules, PortMustBeANumberFrom1To65535)
         agent.get_agent();
         EXPECT_FALSE(agent.check_fields()) << port;
     }
-}
-
-TEST_F(AgentRules, ChosenSchemasRunOnTheAgentHostOrLocalhost)
-{
-    RpcAgent agent;
-    rpc_view.host_field = "h1";
-    EXPECT_TRUE(agent.add_schema("RPC Agent - disk"));
-    EXPECT_TRUE(agent.add_schema("RPC Proxy - ping"));
-    EXPECT_FALSE(agent.add_schema("RPC Agent - disk"));
-    EXPECT_FALSE(agent.add_schema("RPC Proxy - ping"));
-    const RWTValSlist<QvRpcAgent::Schema> expected = {{"RPC Agent - disk", "h1"}, {"RPC Proxy - ping", "localhost"}};
-    EXPECT_EQ(agent.schemas(), expected);
-    EXPECT_EQ(rpc_view.rows, expected);
-    EXPECT_EQ(rpc_view.editable, (std::vector<bool>{false, true}));
-    agent.remove_schema({"RPC Agent - disk", "h1"});
-    EXPECT_EQ(agent.schemas().size(), 1u);
 }
 
 TEST_F(AgentRules, PageRecognisesAnAgentItLists)

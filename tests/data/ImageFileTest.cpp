@@ -7,7 +7,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/xpm.h>
+#include <algorithm>
 #include <string>
+#include <utility>
 
 using namespace qv::datatest;
 
@@ -60,8 +62,7 @@ TEST(Glyphs, AreDrawn32By32InAFewColours)
             continue;
         Xpm xpm(share_path("glyphs/" + name));
         ASSERT_TRUE(xpm.ok()) << name;
-        EXPECT_EQ(xpm.image().width, 32u) << name;
-        EXPECT_EQ(xpm.image().height, 32u) << name;
+        EXPECT_EQ(std::pair(xpm.image().width, xpm.image().height), std::pair(32u, 32u)) << name;
         EXPECT_GE(xpm.image().ncolors, 3u) << name;
         EXPECT_LE(xpm.image().ncolors, 16u) << name;
         EXPECT_GT(xpm.drawn_share(), 0.08) << name << " is nearly empty";
@@ -78,8 +79,7 @@ TEST(Glyphs, DragIconsAreBitmaps)
         const std::string path = share_path(std::string("glyphs/") + name);
         ASSERT_EQ(XReadBitmapFileData(path.c_str(), &width, &height, &bits, &hot_x, &hot_y), BitmapSuccess)
             << name;
-        EXPECT_EQ(width, 32u) << name;
-        EXPECT_EQ(height, 32u) << name;
+        EXPECT_EQ(std::pair(width, height), std::pair(32u, 32u)) << name;
         int set_bits = 0;
         for (unsigned i = 0; i < width / 8 * height; ++i)
             set_bits += __builtin_popcount(bits[i]);
@@ -95,7 +95,6 @@ TEST(Backgrounds, AreReadableImagesOfAViewsSize)
     for (const auto& name : names) {
         Xpm xpm(share_path("backgrounds/" + name));
         ASSERT_TRUE(xpm.ok()) << name;
-        EXPECT_GE(xpm.image().width, 200u) << name;
-        EXPECT_GE(xpm.image().height, 200u) << name;
+        EXPECT_GE(std::min(xpm.image().width, xpm.image().height), 200u) << name;
     }
 }

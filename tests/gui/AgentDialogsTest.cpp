@@ -6,10 +6,8 @@
 
 #include <Xbae/Matrix.h>
 #include <Xm/List.h>
-#include <Xm/RowColumn.h>
 #include <Xm/Xm.h>
 
-#include "agents/CurrentAgents.hpp"
 #include "driver/AgentDriver.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
@@ -33,11 +31,6 @@ namespace {
 
 using AgentDialogs = ToolTest;
 using nlohmann::json;
-
-std::string snmp_dn(const qv::test::TestServer& server, const std::string& host)
-{
-    return QvSnmpAgentDn(server.system_name(), host).to_string();
-}
 
 // Chooses names in a chooser's available list with button 2 clicks, which
 // toggle items into the selection, and adds them.

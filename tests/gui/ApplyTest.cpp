@@ -16,7 +16,6 @@
 #include "driver/ToolTest.hpp"
 #include "model/NodeList.hpp"
 #include "ui/Apply.hpp"
-#include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
 

@@ -17,17 +17,19 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
 
-#include "driver/ChildProcess.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/ToolSession.hpp"
 #include "driver/ToolTest.hpp"
-#include "support/RunBinary.hpp"
+#include "support/ChildProcess.hpp"
 #include "support/TempDir.hpp"
 
 namespace qv::gui {
 namespace {
+
+using qv::test::ChildProcess;
+using qv::test::run_command;
 
 const char* const kMainTitle = "Zentra - Object Properties";
 const char* const kLoginTitle = "Corvane QV 4.0: Login Window";
@@ -132,9 +134,11 @@ std::unique_ptr<ChildProcess> run_tool(const std::vector<std::string>& args, con
                                        std::map<std::string, std::string> env = {})
 {
     static qv::test::TempDir output;
-    for (const auto& [name, value] : tool_environment(server))
-        env.emplace(name, value);
-    return std::make_unique<ChildProcess>(qv::test::bin_dir() + "/qv_tolvar", args, env, output.path());
+    qv::test::RunOptions options;
+    options.env = std::move(env);
+    const auto tool_env = tool_environment(server);
+    options.env.insert(tool_env.begin(), tool_env.end());  // what the test set wins
+    return std::make_unique<ChildProcess>("qv_tolvar", args, options, output.path());
 }
 
 // Whether the pointer over the window comes to show the screen's own cursor

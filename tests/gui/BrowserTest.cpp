@@ -8,9 +8,9 @@
 #include <cstdio>
 
 #include <Xm/Hierarchy.h>
-#include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
+#include "driver/AgentDriver.hpp"
 #include "driver/BrowserDriver.hpp"
 #include "driver/DragPointer.hpp"
 #include "driver/Fixture.hpp"
@@ -32,26 +32,14 @@ namespace {
 
 using BrowserTest = ToolTest;
 
-std::string snmp_dn(const qv::test::TestServer& server, const std::string& host)
-{
-    return QvSnmpAgentDn(server.system_name(), host).to_string();
-}
-
-Widget snmp_widget(const char* name)
-{
-    Widget widget = find_widget_in(snmp_config_dialog()->shell(), name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 // The SNMP dialog from the Agents tab, its host typed and entered.
 void open_snmp_dialog(const std::string& host)
 {
     show_page("agent_scroll");
     activate(page_widget("add_button"));
     ASSERT_TRUE(pump_until([] { return is_viewable(snmp_config_dialog()->shell()); }));
-    set_text(snmp_widget("mo_name_text"), host);
-    activate(snmp_widget("mo_name_text"));
+    set_text(in(snmp_config_dialog(), "mo_name_text"), host);
+    activate(in(snmp_config_dialog(), "mo_name_text"));
 }
 
 // What the outline shows below a node, top to bottom: the labels of the
@@ -107,8 +95,8 @@ TEST_F(BrowserTest, NewAgentIsCreatedThenEachNodeIsDerivedOnceAndFollowsTheServe
     EXPECT_EQ(Browser::object_list.front()->name, fresh);
 
     // The fixture's agent: its four groups, closed, in name order.
-    set_text(snmp_widget("mo_name_text"), "fx-router");
-    activate(snmp_widget("mo_name_text"));
+    set_text(in(snmp_config_dialog(), "mo_name_text"), "fx-router");
+    activate(in(snmp_config_dialog(), "mo_name_text"));
     proxy.reset();
     press_browser();
     const std::string root = snmp_dn(*server, "fx-router");
@@ -191,7 +179,7 @@ TEST_F(BrowserTest, AddWritesThePathBelowTheRootOfTheSelectedNode)
     open_snmp_dialog("fx-router");
     press_browser();
     const std::string root = snmp_dn(*server, "fx-router");
-    Widget path = snmp_widget("mo_fdn_text");
+    Widget path = in(snmp_config_dialog(), "mo_fdn_text");
     Widget add = find_widget_in(object_browser()->shell(), "object_browser_add_btn");
 
     Widget interfaces = object_named(root + "/mibGroupId=\"interfaces\"")->widget;
@@ -226,7 +214,7 @@ TEST_F(BrowserTest, NodeDroppedOnTheSnmpDialogWritesItsPathAndLeavesNothingSelec
     // Beside the dialog, as a window manager would place it.
     XtVaSetValues(object_browser()->shell(), XmNx, 660, XmNy, 0, nullptr);
     const std::string root = snmp_dn(*server, "fx-router");
-    Widget path = snmp_widget("mo_fdn_text");
+    Widget path = in(snmp_config_dialog(), "mo_fdn_text");
     Widget interfaces = object_named(root + "/mibGroupId=\"interfaces\"")->widget;
     ASSERT_TRUE(pump_until([&] { return is_viewable(interfaces) && is_viewable(path); }));
 

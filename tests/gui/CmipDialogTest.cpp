@@ -4,7 +4,6 @@
 // of entities.
 #include <gtest/gtest.h>
 
-#include <Xm/ComboBox.h>
 #include <Xm/List.h>
 #include <Xm/Xm.h>
 
@@ -26,11 +25,6 @@ namespace {
 
 using CmipDialog = ToolTest;
 using nlohmann::json;
-
-std::string entity_dn(const qv::test::TestServer& server, const std::string& name)
-{
-    return QvCmipAgentDn(server.system_name(), name).to_string();
-}
 
 Widget cmip(const char* name) { return in(cmip_config_dialog(), name); }
 
@@ -108,7 +102,7 @@ TEST_F(CmipDialog, NewEntityIsCreatedWithEveryFieldAndTiedToTheObject)
     EXPECT_TRUE(is_viewable(cmip_config_dialog()->shell()));
     EXPECT_TRUE(pressable(object_config_tool->ok_button()));
     EXPECT_EQ(agent_page->num_agents(), 0);
-    const std::string dn = entity_dn(*server_, "osi-new");
+    const std::string dn = cmip_dn(*server_, "osi-new");
     EXPECT_FALSE(exists_on(*server_, dn));
 
     set_text(cmip("aptitle_text"), "1 3 6 1");
@@ -148,7 +142,7 @@ TEST_F(CmipDialog, EntitiesOthersCreateAppearAndDeletedOnesGo)
     const json attributes = {{"networkSap", "4711"},
                              {"managedObjects", {kNeA}},
                              {"mpaAddressInfo", {{"host", "mpa-b"}, {"port", 7000}, {"default", false}}}};
-    admin(*server_, {"create", entity_dn(*server_, "osi-later"), "cmipAgentEntity", attributes.dump()});
+    admin(*server_, {"create", cmip_dn(*server_, "osi-later"), "cmipAgentEntity", attributes.dump()});
     ASSERT_TRUE(pump_until([] { return list_items(combo_list()).size() == 3; }));
     EXPECT_EQ(list_items(combo_list()).front(), "id:\"osi-later\"");
     // Chosen, it is loaded into the dialog.
@@ -167,9 +161,9 @@ TEST_F(CmipDialog, EntitiesOthersCreateAppearAndDeletedOnesGo)
     XtVaSetValues(list, XmNselectedPositions, chosen, XmNselectedPositionCount, 2, nullptr);
     activate(cmip_del_entity_dialog()->ok_button());
     EXPECT_FALSE(is_viewable(list));
-    EXPECT_FALSE(exists_on(*server_, entity_dn(*server_, "osi-later")));
-    EXPECT_FALSE(exists_on(*server_, entity_dn(*server_, "fx-osi-1")));
-    EXPECT_TRUE(exists_on(*server_, entity_dn(*server_, "fx-mis")));
+    EXPECT_FALSE(exists_on(*server_, cmip_dn(*server_, "osi-later")));
+    EXPECT_FALSE(exists_on(*server_, cmip_dn(*server_, "fx-osi-1")));
+    EXPECT_TRUE(exists_on(*server_, cmip_dn(*server_, "fx-mis")));
     EXPECT_EQ(list_items(combo_list()), (std::vector<std::string>{"id:\"fx-mis\""}));
     activate(cmip_config_dialog()->delete_button());
     EXPECT_EQ(list_items(list), (std::vector<std::string>{"id:\"fx-mis\""}));

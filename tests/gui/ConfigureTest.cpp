@@ -9,13 +9,11 @@
 
 #include <Xm/List.h>
 
-#include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XmStr.hpp"
 #include "model/NodeList.hpp"
-#include "ui/Header.hpp"
 #include "ui/NamesSelection.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
@@ -25,7 +23,16 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-long node_number(std::size_t index) { return node_list.at(index).handle().get_dn().id(); }
+using Numbers = std::vector<long>;
+
+// The topology node numbers of the list's entries, in order.
+Numbers node_numbers()
+{
+    Numbers numbers;
+    for (const auto& node : node_list)
+        numbers.push_back(node.handle().get_dn().id());
+    return numbers;
+}
 
 // Chooses path in the name selection dialog once it shows, and presses OK.
 void choose_in_name_selection(const std::string& path)
@@ -57,9 +64,7 @@ TEST_F(ConfigureById, EntriesAreShownSelectedAndDeleted)
     EXPECT_EQ(list_items(name_list()),
               (Strings{"Root/Europe/Lab/fx-router", "Root/Europe/Lab/fx-hub", "Root/Europe/Lab/fx-group"}));
     EXPECT_EQ(selected_position(name_list()), 1);
-    ASSERT_EQ(node_list.size(), 3u);
-    EXPECT_EQ(node_number(0), 10);
-    EXPECT_EQ(node_number(1), 16);
+    EXPECT_EQ(node_numbers(), (Numbers{10, 16, 40}));
     EXPECT_EQ(text_of(name_field()), "");
     EXPECT_EQ(type_label(), "Router");
     EXPECT_TRUE(XtIsSensitive(delete_button));
@@ -73,9 +78,7 @@ TEST_F(ConfigureById, EntriesAreShownSelectedAndDeleted)
     XmListSelectPos(name_list(), 1, True);
     activate(delete_button);
     EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub", "Root/Europe/Lab/fx-group"}));
-    ASSERT_EQ(node_list.size(), 2u);
-    EXPECT_EQ(node_number(0), 16);
-    EXPECT_EQ(node_number(1), 40);
+    EXPECT_EQ(node_numbers(), (Numbers{16, 40}));
     EXPECT_FALSE(XtIsSensitive(delete_button));
     EXPECT_EQ(selected_position(name_list()), 0);
 
@@ -86,7 +89,7 @@ TEST_F(ConfigureById, EntriesAreShownSelectedAndDeleted)
     XmListSelectPos(name_list(), 1, True);
     activate(delete_button);
     EXPECT_TRUE(list_items(name_list()).empty());
-    EXPECT_TRUE(node_list.empty());
+    EXPECT_EQ(node_numbers(), Numbers{});
     EXPECT_EQ(type_label(), "Hub");
 }
 
@@ -95,8 +98,7 @@ TEST_F(ConfigureById, UnreadableIdStopsLoadingWithInvalidId)
     start({"-id", "10", "abc", "16"});
 
     EXPECT_EQ(error_messages(), (Strings{"Invalid Id"}));
-    ASSERT_EQ(node_list.size(), 1u);
-    EXPECT_EQ(node_number(0), 10);
+    EXPECT_EQ(node_numbers(), Numbers{10});
 }
 
 TEST_F(ConfigureById, LastIdNamingNoObjectIsAnInvalidId)
@@ -118,8 +120,7 @@ TEST_F(ConfigureByName, SharedNameIsChosenInTheNameSelection)
     EXPECT_EQ(list_items(names_dialog()->names_list()), (Strings{"Root/Europe/Lab/twin", "Root/Europe/twin"}));
     EXPECT_FALSE(XtIsManaged(names_dialog()->xd_dialogwidget()));
     EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/twin"}));
-    ASSERT_EQ(node_list.size(), 1u);
-    EXPECT_EQ(node_number(0), 13);
+    EXPECT_EQ(node_numbers(), Numbers{13});
     EXPECT_EQ(selected_position(name_list()), 1);
     EXPECT_EQ(text_of(name_field()), "");
     EXPECT_EQ(answer, 0);
@@ -131,8 +132,7 @@ TEST_F(ConfigureByName, UniqueNameIsAddedAndOneMatchingNothingShowsHost)
     start({"-name", "fx-hub", "no-such-object"});
 
     EXPECT_EQ(list_items(name_list()), (Strings{"Root/Europe/Lab/fx-hub"}));
-    ASSERT_EQ(node_list.size(), 1u);
-    EXPECT_EQ(node_number(0), 16);
+    EXPECT_EQ(node_numbers(), Numbers{16});
     EXPECT_EQ(text_of(name_field()), "");
     EXPECT_EQ(type_label(), "Host");
     EXPECT_TRUE(error_messages().empty());
@@ -152,15 +152,13 @@ TEST_F(NameField, AddRefusesAndReturnAddsEveryPathName)
     activate(object_config_tool->identification().add_name_button());
     EXPECT_EQ(text_of(name_field()), "no-such-object");
     EXPECT_EQ(error_messages(), (Strings{"Can't handle double quotes in name field.", "Object not found"}));
-    EXPECT_EQ(node_list.size(), 1u);
+    EXPECT_EQ(node_numbers(), Numbers{10});
 
     set_text(name_field(), "fx-switch");
     activate(name_field());
     EXPECT_EQ(list_items(name_list()),
               (Strings{"Root/Europe/Lab/fx-router", "Root/Europe/Lab/fx-switch", "Root/Europe/fx-switch"}));
-    ASSERT_EQ(node_list.size(), 3u);
-    EXPECT_EQ(node_number(1), 11);
-    EXPECT_EQ(node_number(2), 11);
+    EXPECT_EQ(node_numbers(), (Numbers{10, 11, 11}));
     EXPECT_EQ(selected_position(name_list()), 3);
     EXPECT_EQ(text_of(name_field()), "");
     EXPECT_EQ(type_label(), "Switch");

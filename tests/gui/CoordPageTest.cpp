@@ -25,7 +25,17 @@ namespace {
 
 using CoordinatesPage = ToolTest;
 
-std::string field(const char* name) { return text_of(page_widget(name)); }
+// The texts of the named fields, and which hemisphere toggles are set.
+std::vector<std::string> fields(std::initializer_list<const char*> names)
+{
+    std::vector<std::string> texts;
+    for (const char* name : names)
+        texts.push_back(text_of(page_widget(name)));
+    for (const char* toggle : {"northbutton", "southbutton", "eastbutton", "westbutton"})
+        if (is_set(page_widget(toggle)))
+            texts.push_back(toggle);
+    return texts;
+}
 
 void press_apply() { activate(page_widget("apply_button")); }
 
@@ -33,16 +43,9 @@ TEST_F(CoordinatesPage, ShowsTheRouterWritesTypedValuesAndFiltersTyping)
 {
     start({"-id", "10"});
 
-    EXPECT_EQ(field("xvaltextfield"), "60");
-    EXPECT_EQ(field("yvaltextfield"), "50");
     // 51.5072 N, 0.1276 W
-    EXPECT_EQ(field("nsdd"), "51");
-    EXPECT_EQ(field("nsmm"), "30");
-    EXPECT_TRUE(is_set(page_widget("northbutton")));
-    EXPECT_FALSE(is_set(page_widget("southbutton")));
-    EXPECT_EQ(field("ewdd"), "0");
-    EXPECT_EQ(field("ewmm"), "7");
-    EXPECT_TRUE(is_set(page_widget("westbutton")));
+    EXPECT_EQ(fields({"xvaltextfield", "yvaltextfield", "nsdd", "nsmm", "ewdd", "ewmm"}),
+              (std::vector<std::string>{"60", "50", "51", "30", "0", "7", "northbutton", "westbutton"}));
 
     // A hemisphere click is a change.
     ASSERT_FALSE(coord_page->changed());
@@ -52,22 +55,17 @@ TEST_F(CoordinatesPage, ShowsTheRouterWritesTypedValuesAndFiltersTyping)
     EXPECT_LT(coord_page->get_geo().latitude, 0.0);
     click_toggle(page_widget("northbutton"));
 
-    set_text(page_widget("xvaltextfield"), "120");
-    set_text(page_widget("yvaltextfield"), "75");
-    set_text(page_widget("nsdd"), "48");
-    set_text(page_widget("nsmm"), "51");
-    set_text(page_widget("nsssss"), "0.00");
-    set_text(page_widget("ewdd"), "2");
-    set_text(page_widget("ewmm"), "21");
-    set_text(page_widget("ewssss"), "0.00");
+    for (const auto& [name, text] : {std::pair{"xvaltextfield", "120"}, {"yvaltextfield", "75"}, {"nsdd", "48"},
+                                     {"nsmm", "51"}, {"nsssss", "0.00"}, {"ewdd", "2"}, {"ewmm", "21"},
+                                     {"ewssss", "0.00"}})
+        set_text(page_widget(name), text);
     click_toggle(page_widget("eastbutton"));
     press_apply();
 
     EXPECT_TRUE(error_messages().empty()) << error_messages().front();
     const auto locations = stored_node(*server_, 10, "logicalLocations");
     ASSERT_EQ(locations.size(), 1u);
-    EXPECT_EQ(locations[0]["x"], 120);
-    EXPECT_EQ(locations[0]["y"], 75);
+    EXPECT_EQ(nlohmann::json({locations[0]["x"], locations[0]["y"]}), nlohmann::json({120, 75}));
     const auto geo = stored_node(*server_, 10, "geoLocation");
     EXPECT_DOUBLE_EQ(geo["latitude"].get<double>(), 48.85);
     EXPECT_DOUBLE_EQ(geo["longitude"].get<double>(), 2.35);
@@ -92,10 +90,7 @@ TEST_F(CoordinatesPage, ShowsTheRouterWritesTypedValuesAndFiltersTyping)
     // Logical fields are read up to the first other character.
     set_text(page_widget("xvaltextfield"), "12.5");
     set_text(page_widget("yvaltextfield"), "");
-    const QvTopoNode::Location location = coord_page->get_coord();
-    EXPECT_EQ(location.x, 12);
-    EXPECT_EQ(location.y, 0);
-    EXPECT_EQ(location.z, 0);
+    EXPECT_EQ(coord_page->get_coord(), (QvTopoNode::Location{12, 0, 0}));
 }
 
 TEST_F(CoordinatesPage, SouthAndEastShowAndReadBackByTheirTruncatedParts)
@@ -104,15 +99,8 @@ TEST_F(CoordinatesPage, SouthAndEastShowAndReadBackByTheirTruncatedParts)
     admin(*server_, {"set", "10", "geoLocation", R"({"longitude": 151.2, "latitude": -33.5})"});
     start({"-id", "10"});
 
-    EXPECT_EQ(field("nsdd"), "33");
-    EXPECT_EQ(field("nsmm"), "30");
-    EXPECT_EQ(field("nsssss"), "0.00");
-    EXPECT_TRUE(is_set(page_widget("southbutton")));
-    EXPECT_FALSE(is_set(page_widget("northbutton")));
-    EXPECT_EQ(field("ewdd"), "151");
-    EXPECT_EQ(field("ewmm"), "11");
-    EXPECT_EQ(field("ewssss"), "59.99");
-    EXPECT_TRUE(is_set(page_widget("eastbutton")));
+    EXPECT_EQ(fields({"nsdd", "nsmm", "nsssss", "ewdd", "ewmm", "ewssss"}),
+              (std::vector<std::string>{"33", "30", "0.00", "151", "11", "59.99", "southbutton", "eastbutton"}));
 
     const QvTopoNode::GeoLocation read = coord_page->get_geo();
     EXPECT_EQ(read.latitude, -33.5);
@@ -153,8 +141,7 @@ TEST_F(CoordinatesPage, UnchangedCoordinatesAreNotWritten)
     answer_login("nocoord", "nocoord");
     start({"-id", "10"});
 
-    EXPECT_EQ(field("ewmm"), "15");
-    EXPECT_EQ(field("ewssss"), "0.00");
+    EXPECT_EQ(fields({"ewmm", "ewssss"}), (std::vector<std::string>{"15", "0.00", "northbutton", "westbutton"}));
     // One modify right keeps OK, Apply, the type menu and Delete.
     for (Widget button : {object_config_tool->ok_button(), object_config_tool->apply_button(),
                           object_config_tool->type_frame().type_menu_cascade(),
@@ -195,8 +182,7 @@ TEST_F(CoordinatesPage, NewObjectTakesItsPositionWithoutTheCoordinateRight)
     const auto locations = nlohmann::json::parse(admin_login(*server_, {"get", std::to_string(created),
                                                                        "logicalLocations"}));
     ASSERT_EQ(locations.size(), 1u);
-    EXPECT_EQ(locations[0]["x"], 33);
-    EXPECT_EQ(locations[0]["y"], 44);
+    EXPECT_EQ(nlohmann::json({locations[0]["x"], locations[0]["y"]}), nlohmann::json({33, 44}));
 }
 
 // The keyboard through the X server, into a field of a scrolled page: the

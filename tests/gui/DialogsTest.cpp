@@ -11,7 +11,6 @@
 #include <Xm/Text.h>
 #include <Xm/List.h>
 #include <Xm/MessageB.h>
-#include <Xm/TextF.h>
 #include <Xm/Xm.h>
 
 #include "driver/GuiDriver.hpp"

@@ -8,7 +8,6 @@
 #include <Xm/Text.h>
 #include <Xm/Xm.h>
 
-#include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"
@@ -47,6 +46,21 @@ Names rows_shown()
                              "array_form"})
         if (Widget row = find_widget(name); row && XtIsManaged(row))
             shown.push_back(name);
+    return shown;
+}
+
+// The array layout as the page shows it: the toggles set, the label, and
+// each field's text, marked "(off)" when insensitive.
+Names layout_shown()
+{
+    Names shown;
+    for (const char* toggle : {"array_orient_horiz", "array_orient_vert", "array_num_col_square",
+                               "array_num_col_custom", "array_cell_fit", "array_cell_custom"})
+        if (is_set(page_widget(toggle)))
+            shown.push_back(toggle);
+    shown.push_back(label_of(page_widget("layout_label")));
+    for (const char* name : {"array_num_col_chars", "array_cell_chars", "array_height_value"})
+        shown.push_back(text_of(page_widget(name)) + (XtIsSensitive(page_widget(name)) ? "" : " (off)"));
     return shown;
 }
 
@@ -115,16 +129,8 @@ TEST_F(DisplayPageTest, ArrayLayoutIsShownAndWrittenBack)
     EXPECT_EQ(rows_shown(), Names{"array_form"});
     EXPECT_EQ(items("array_show_list"), (Names{"cell-a", "cell-a"}));
     EXPECT_EQ(items("array_hide_list"), (Names{"cell-c"}));
-    EXPECT_TRUE(is_set(page_widget("array_orient_vert")));
-    EXPECT_FALSE(is_set(page_widget("array_orient_horiz")));
-    EXPECT_EQ(label_of(page_widget("layout_label")), "Columns");
-    EXPECT_TRUE(is_set(page_widget("array_num_col_custom")));
-    EXPECT_EQ(text_of(page_widget("array_num_col_chars")), "4");
-    EXPECT_TRUE(XtIsSensitive(page_widget("array_num_col_chars")));
-    EXPECT_TRUE(is_set(page_widget("array_cell_fit")));
-    EXPECT_EQ(text_of(page_widget("array_cell_chars")), "1");
-    EXPECT_FALSE(XtIsSensitive(page_widget("array_cell_chars")));
-    EXPECT_EQ(text_of(page_widget("array_height_value")), "25");
+    EXPECT_EQ(layout_shown(), (Names{"array_orient_vert", "array_num_col_custom", "array_cell_fit", "Columns", "4",
+                                     "1 (off)", "25"}));
 
     click_toggle(page_widget("array_orient_horiz"));
     EXPECT_EQ(label_of(page_widget("layout_label")), "Rows");
@@ -228,12 +234,11 @@ TEST_F(DisplayPageTest, NewArrayShowsTheDefaultLayoutAndIsCreatedWithTheOneChose
     start({"-type", "Array", "-parent", "3", "-name", "new-array"});
 
     EXPECT_EQ(rows_shown(), Names{"array_form"});
-    EXPECT_TRUE(is_set(page_widget("array_orient_horiz")));
-    EXPECT_EQ(label_of(page_widget("layout_label")), "Rows");
-    EXPECT_TRUE(is_set(page_widget("array_num_col_square")));
-    EXPECT_FALSE(XtIsSensitive(page_widget("array_num_col_chars")));
-    EXPECT_TRUE(is_set(page_widget("array_cell_fit")));
-    EXPECT_EQ(text_of(page_widget("array_height_value")), "25");
+    const Names shown = layout_shown();
+    EXPECT_EQ(Names(shown.begin(), shown.begin() + 4),
+              (Names{"array_orient_horiz", "array_num_col_square", "array_cell_fit", "Rows"}));
+    EXPECT_EQ(shown[4].substr(shown[4].size() - 5), "(off)");
+    EXPECT_EQ(shown[6], "25");
 
     // Negative numbers are reported on Return and left in place.
     click_toggle(page_widget("array_num_col_custom"));

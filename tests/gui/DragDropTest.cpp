@@ -7,7 +7,6 @@
 #include <Xm/List.h>
 #include <Xm/Xm.h>
 
-#include "driver/ChildProcess.hpp"
 #include "driver/DragPointer.hpp"
 #include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
 #include "driver/Fixture.hpp"

@@ -6,12 +6,11 @@
 #include <algorithm>
 #include <string>
 
+#include <X11/Xutil.h>
 #include <Xm/List.h>
-#include <Xm/RowColumn.h>
 #include <Xm/Xm.h>
 
 #include "driver/DragPointer.hpp"
-#include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/MainWindowDriver.hpp"
 #include "driver/PageDriver.hpp"
@@ -47,6 +46,23 @@ std::vector<std::string> stored_data_tables()
     for (const auto& table : model_context().stored_data->tables())
         names.push_back(table.name);
     return names;
+}
+
+// What the widget's window shows, pixel by pixel, once redrawn.
+std::vector<unsigned long> pixels_of(Widget widget)
+{
+    settle();
+    Dimension width = 0;
+    Dimension height = 0;
+    XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
+    XImage* image = XGetImage(XtDisplay(widget), XtWindow(widget), 0, 0, width, height, AllPlanes, ZPixmap);
+    std::vector<unsigned long> pixels;
+    for (int y = 0; image && y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(XGetPixel(image, x, y));
+    if (image)
+        XDestroyImage(image);
+    return pixels;
 }
 
 std::pair<Dimension, Dimension> size_of(Widget widget)

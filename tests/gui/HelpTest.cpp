@@ -3,17 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdio>
 #include <dirent.h>
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <vector>
 #include <unistd.h>
 
 #include <X11/IntrinsicP.h>
-#include <X11/Xutil.h>
 
 #include "HelpFile.hpp"
 #include "ViewerWindow.hpp"

@@ -31,11 +31,6 @@ using nlohmann::json;
 // A host that resolves without any name service, and is not the server's.
 const std::string kRemote = "127.0.0.2";
 
-std::string entity_dn(const qv::test::TestServer& server, const std::string& host)
-{
-    return QvCmipAgentDn(server.system_name(), host).to_string();
-}
-
 void open_mis_dialog()
 {
     show_page("agent_scroll");
@@ -51,7 +46,6 @@ TEST_F(MisDialog, ServersOwnMisIsListedUnwrittenAndAnotherHostsIsCreated)
     open_mis_dialog();
     Widget host = mis_config_dialog()->combo().text_field();
     EXPECT_EQ(text_of(in(mis_config_dialog(), "mis_port_text")), "5555");
-
 
     // " Browser... " on the server's own MIS roots the browser at its
     // system; Add writes a node's path below it into the Object Path.
@@ -73,8 +67,8 @@ TEST_F(MisDialog, ServersOwnMisIsListedUnwrittenAndAnotherHostsIsCreated)
     EXPECT_FALSE(is_viewable(mis_config_dialog()->shell()));
     ASSERT_EQ(agent_page->num_agents(), 1);
     EXPECT_EQ(table_row(agent_table, 0), (std::vector<std::string>{"MIS", server_name(), "<Default>"}));
-    EXPECT_FALSE(exists_on(*server_, entity_dn(*server_, "localhost")));
-    EXPECT_FALSE(exists_on(*server_, entity_dn(*server_, server_name())));
+    EXPECT_FALSE(exists_on(*server_, cmip_dn(*server_, "localhost")));
+    EXPECT_FALSE(exists_on(*server_, cmip_dn(*server_, server_name())));
 
     // A host that does not resolve keeps the dialog; corrected, OK closes it.
     open_dialog("add_button", mis_config_dialog());
@@ -87,7 +81,7 @@ TEST_F(MisDialog, ServersOwnMisIsListedUnwrittenAndAnotherHostsIsCreated)
     EXPECT_FALSE(is_viewable(mis_config_dialog()->shell()));
     EXPECT_EQ(error_messages().size(), 1u);
 
-    const std::string dn = entity_dn(*server_, kRemote);
+    const std::string dn = cmip_dn(*server_, kRemote);
     EXPECT_EQ(stored(*server_, dn, "networkSap"), kRemote + ":5555");
     EXPECT_EQ(stored(*server_, dn, "agentAddressInfo"), "{,,," + kRemote + ":5555}");
     EXPECT_EQ(stored(*server_, dn, "managedObjects"), json::array({"/systemId=name:\"" + kRemote + "\""}));

@@ -8,8 +8,6 @@
 
 #include <Xm/Xm.h>
 
-#include "driver/ChildProcess.hpp"
-#include "driver/Fixture.hpp"
 #include "driver/GuiDriver.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/XtGlobals.hpp"
@@ -146,7 +144,7 @@ TEST_F(Startup, TitlesComeFromTheCatalogueWithVersionAndServer)
 {
     qv::test::TempDir dir;
     dir.write_file("qv.msg", "$quote \"\n$set 23\n801 \"Katalog %s auf %s\"\n");
-    run_command({"gencat", dir.path() + "/qv.cat", dir.path() + "/qv.msg"});
+    qv::test::run_command({"gencat", dir.path() + "/qv.cat", dir.path() + "/qv.msg"});
     start({}, {{"NLSPATH", dir.path() + "/%N"}});
     EXPECT_EQ(shell_title(root_widget), "Katalog 4.0 auf " + qv::test::local_host_name());
     // Texts the catalogue lacks keep their built-in defaults.

@@ -3,6 +3,8 @@
 // (tests/gui/StoredDataTest.cpp).
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/StoredDataCodec.hpp"
 
 namespace {
@@ -104,11 +106,9 @@ TEST(StoredDataCodec, ValuesReadIntoTablesAndBack)
         }
         StoredTable t;
         ASSERT_TRUE(read_stored_table(row.attribute, s, data, t));
-        EXPECT_EQ(t.name, row.table.name);
-        EXPECT_EQ(t.columns, row.table.columns);
-        EXPECT_EQ(t.cells, row.table.cells);
-        EXPECT_EQ(t.groups, row.table.groups);
-        EXPECT_EQ(t.set, row.table.set);
+        const StoredTable& want = row.table;
+        EXPECT_EQ(std::tie(t.name, t.columns, t.cells, t.groups, t.set),
+                  std::tie(want.name, want.columns, want.cells, want.groups, want.set));
         if (row.value) {
             RWCString text;
             EXPECT_EQ(encode_table(s, t.cells, text), 1);

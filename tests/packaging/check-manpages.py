@@ -23,8 +23,7 @@ PAGES = SOURCE / "docs" / "man"
 failures = []
 
 
-def fail(text):
-    failures.append(text)
+fail = failures.append
 
 
 def run(argv):
@@ -75,15 +74,11 @@ def mentions(text, word):
     return re.search(r"(?<![\w-])" + re.escape(word) + r"(?![\w-])", text) is not None
 
 
-def lint(page):
-    done = subprocess.run(["groff", "-man", "-ww", "-z", str(page)], capture_output=True, text=True, check=False)
-    if done.returncode != 0 or done.stderr.strip():
-        fail(f"{page.name}: groff -man -ww: {done.stderr.strip() or 'status ' + str(done.returncode)}")
-
-
 def check(page_name, accepted, commands=(), environment=(), command_options=()):
     page = PAGES / page_name
-    lint(page)
+    lint = subprocess.run(["groff", "-man", "-ww", "-z", str(page)], capture_output=True, text=True, check=False)
+    if lint.returncode != 0 or lint.stderr.strip():
+        fail(f"{page_name}: groff -man -ww: {lint.stderr.strip() or 'status ' + str(lint.returncode)}")
     parts = sections(page)
     for heading in ("NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "ENVIRONMENT", "EXIT STATUS", "SEE ALSO"):
         if heading not in parts:
@@ -127,20 +122,8 @@ def admin():
     command_options |= set(re.findall(r'name == "(--[a-z-]+)"', source_text("tools/qv_admin/AuditCommand.cpp")))
     if len(command_options) < 8:
         fail(f"qv_admin: only {len(command_options)} command options found, the extraction is broken")
-    commands = set()
-    in_commands = False
-    for line in usage.splitlines():
-        if line.startswith("Commands:"):
-            in_commands = True
-        elif in_commands and line.startswith("  "):
-            words = []
-            for word in re.split(r"\s{2,}", line.strip())[0].split():
-                if not re.fullmatch(r"[a-z][a-z-]*", word):
-                    break
-                words.append(word)
-            commands.add(" ".join(words))
-        elif in_commands and line.strip():
-            in_commands = False
+    # A command is the lower-case words that open a line of the list ("user add").
+    commands = set(re.findall(r"^  ([a-z][a-z-]*(?: [a-z][a-z-]*)*)", command_part, re.M))
     table = source_text("tools/qv_admin/main.cpp")
     commands |= set(re.findall(r'\{"([a-z-]+)", \w+_commands?::', table))
     if len(commands) < 10:

@@ -1,31 +1,14 @@
 // How the client library fails when the server does not behave: every
 // failure is a false result with a text a user can act on, and nothing hangs
 // past its time-out.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "FakePeer.hpp"
 #include "platform/Platform.hpp"
 #include "platform/QvTopoNode.hpp"
+#include "support/TestServer.hpp"
 
 namespace {
-
-// A loopback port on which nothing listens.
-int closed_port()
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    ::close(fd);
-    return ntohs(a.sin_port);
-}
 
 class RefusingPrompt : public PasswordTty {
 public:
@@ -41,7 +24,7 @@ public:
 
 TEST(ConnectionFailure, NoServerAtTheAddressIsNamed)
 {
-    const int port = closed_port();
+    const int port = qv::test::unused_port();
     Platform refused;
     refused.set_port(port);
     EXPECT_EQ(refused.connect("localhost", "test"), 0);

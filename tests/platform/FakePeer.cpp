@@ -9,15 +9,6 @@
 
 #include "protocol/Frame.hpp"
 
-namespace {
-
-void send_text(int fd, const std::string& bytes)
-{
-    ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-}
-
-}  // namespace
-
 FakePeer::FakePeer(std::vector<std::string> frames, std::string raw) : frames_(std::move(frames)), raw_(std::move(raw))
 {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -60,9 +51,10 @@ std::string FakePeer::hello_body()
 
 void FakePeer::act(int client)
 {
-    send_text(client, raw_);
+    std::string bytes = raw_;
     for (const std::string& body : frames_)
-        send_text(client, qv::proto::encode_frame(std::string_view(body)));
+        bytes += qv::proto::encode_frame(std::string_view(body));
+    ::send(client, bytes.data(), bytes.size(), MSG_NOSIGNAL);
     char buffer[4096];
     while (!stop_) {
         pollfd p{client, POLLIN, 0};

@@ -28,11 +28,6 @@ private:
 
 class ServerClient {
 public:
-    static qv::test::ServerOptions fixture(bool require_login = false)
-    {
-        return qv::test::fixture_options(require_login);
-    }
-
     // A Platform connected to server; fails the test (and returns one not
     // connected) when the connection cannot be made.
     static std::unique_ptr<Platform> connect(const qv::test::TestServer& server,

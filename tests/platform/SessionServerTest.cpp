@@ -11,7 +11,7 @@ namespace {
 
 class SecuredSession : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { server_ = std::make_unique<qv::test::TestServer>(ServerClient::fixture(true)); }
+    static void SetUpTestSuite() { server_ = std::make_unique<qv::test::TestServer>(qv::test::fixture_options(true)); }
     static void TearDownTestSuite() { server_.reset(); }
 
     static std::unique_ptr<Platform> login(const std::string& user, const std::string& password,
@@ -54,7 +54,7 @@ TEST_F(SecuredSession, LoginProposesTheLoginNameAndTheRightsAreTheUsers)
 
 TEST(SessionServer, ARestartIsToldOnceAndLaterCallsSayTheConnectionIsLost)
 {
-    qv::test::TestServer server(ServerClient::fixture());
+    qv::test::TestServer server(qv::test::fixture_options());
     auto p = ServerClient::connect(server);
     SeenEvents seen;
     p->when("DISCONNECTED", seen.callback());
@@ -72,7 +72,7 @@ TEST(SessionServer, ARestartIsToldOnceAndLaterCallsSayTheConnectionIsLost)
 
 TEST(SessionServer, StoppedServerTimesOutAndLateReplyIsDropped)
 {
-    qv::test::TestServer server(ServerClient::fixture());
+    qv::test::TestServer server(qv::test::fixture_options());
     auto p = ServerClient::connect(server);
     ASSERT_GT(server.pid(), 0);
     kill(server.pid(), SIGSTOP);

@@ -14,7 +14,7 @@ namespace {
 
 class TopologyServer : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { server_ = std::make_unique<qv::test::TestServer>(ServerClient::fixture()); }
+    static void SetUpTestSuite() { server_ = std::make_unique<qv::test::TestServer>(qv::test::fixture_options()); }
     static void TearDownTestSuite() { server_.reset(); }
     void SetUp() override
     {
@@ -66,10 +66,8 @@ TEST_F(TopologyServer, NamesOnlyLoadsJustNameAndTypeAndSaysWhatWasNotLoaded)
     node.set_dn(dn(10));
     ASSERT_TRUE(node.load_some_attributes(QvTopoNode::get_valid_attributes(0, 1)));
     RWCString name, type;
-    EXPECT_TRUE(node.get_name(name));
-    EXPECT_TRUE(node.get_type_name(type));
-    EXPECT_EQ(name, "fx-router");
-    EXPECT_EQ(type, "Router");
+    EXPECT_TRUE(node.get_name(name) && node.get_type_name(type));
+    EXPECT_EQ(name + " " + type, "fx-router Router");
     RWTValSlist<QvTopoNodeDn> parents{dn(1)};
     const QvStatus st = node.get_parents(parents);
     EXPECT_EQ(st.code(), QvStatus::NotLoaded);

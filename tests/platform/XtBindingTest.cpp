@@ -38,7 +38,7 @@ TEST(XtBinding, ServerEventsAndDisconnectionComeFromTheXtLoop)
 {
     XtToolkitInitialize();
     XtAppContext context = XtCreateApplicationContext();
-    qv::test::TestServer server(ServerClient::fixture());
+    qv::test::TestServer server(qv::test::fixture_options());
     auto writer = ServerClient::connect(server);
     set_app_context(context);
     auto bound = ServerClient::connect(server);
@@ -66,7 +66,7 @@ TEST(XtBinding, AnOpenToolStaysConnectedPastTheServersIdleLimit)
 {
     XtToolkitInitialize();
     XtAppContext context = XtCreateApplicationContext();
-    auto options = ServerClient::fixture();
+    auto options = qv::test::fixture_options();
     options.extra_args = {"--idle-timeout", "1"};
     qv::test::TestServer server(options);
     set_app_context(nullptr);

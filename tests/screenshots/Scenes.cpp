@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include <Xm/MessageB.h>
 #include <Xm/Xm.h>
 
 #include "Shot.hpp"
@@ -88,11 +87,9 @@ void open_agent(const std::string& protocol, AgentConfigDialog* dialog)
     for (int row = 0; row < agent_table->get_num_rows(); ++row)
         if (agent_table->get_cell(row, 0) == protocol) {
             agent_table->deselect_all();
-            click_cell(agent_table->get_table(), row, 0, 1);
-            break;
+            select_agent_row(row);
         }
-    activate(page_widget("change_button"));
-    pump_until([&] { return is_viewable(dialog->shell()); }, 10);
+    open_dialog("change_button", dialog);
 }
 
 // A Paris router of the demo with an agent of each kind, and the SNMP and

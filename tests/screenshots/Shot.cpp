@@ -7,7 +7,7 @@
 
 #include <Xm/Xm.h>
 
-#include "driver/ChildProcess.hpp"
+#include "support/ChildProcess.hpp"
 #include "driver/GuiDriver.hpp"
 #include "gui/XtGlobals.hpp"
 
@@ -57,7 +57,7 @@ void shot(const std::string& name)
     }
     args.push_back(path);
     const char* tmp = std::getenv("TMPDIR");
-    ChildProcess import("import", args, {}, tmp ? tmp : "/tmp");
+    qv::test::ChildProcess import("import", args, {}, tmp ? tmp : "/tmp");
     pump_until([&] { return !import.running(); }, 60);
     std::printf("%s\n", path.c_str());
     std::fflush(stdout);

@@ -6,7 +6,6 @@
 #include <sqlite3.h>
 
 #include <set>
-#include <thread>
 
 #include "RawClient.hpp"
 #include "support/TestServer.hpp"

@@ -139,17 +139,3 @@ TEST_F(Handshake, ABadRequestIsAnErrorReplyAndTheConnectionStays)
     }
     EXPECT_EQ(c.request("ping")["ok"], true);
 }
-
-TEST_F(Handshake, RepliesComeInRequestOrder)
-{
-    auto c = greeted();
-    std::string burst;
-    for (int id = 1; id <= 50; ++id)
-        burst += qv::proto::encode_frame(json{{"id", id}, {"op", id % 2 ? "ping" : "topo.system_names"}});
-    c->send_bytes(burst);
-    for (int id = 1; id <= 50; ++id) {
-        auto reply = c->receive();
-        ASSERT_TRUE(reply);
-        EXPECT_EQ((*reply)["id"], id);
-    }
-}

@@ -81,8 +81,10 @@ std::optional<nlohmann::json> RawClient::receive(double seconds)
             return std::nullopt;
         char buf[65536];
         const ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
-        if (n <= 0)
+        if (n <= 0) {
+            closed_ = n == 0 || errno == ECONNRESET;
             return std::nullopt;
+        }
         decoder_.feed(buf, static_cast<std::size_t>(n));
     }
 }
@@ -90,19 +92,10 @@ std::optional<nlohmann::json> RawClient::receive(double seconds)
 bool RawClient::closed_by_server(double seconds)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            return false;
-        pollfd p{fd_, POLLIN, 0};
-        if (::poll(&p, 1, static_cast<int>(left.count())) <= 0)
-            continue;
-        char buf[65536];
-        const ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
-        if (n == 0 || (n < 0 && errno == ECONNRESET))
-            return true;
-    }
+    using Clock = std::chrono::steady_clock;
+    for (auto now = Clock::now(); !closed_ && now < deadline; now = Clock::now())
+        receive(std::chrono::duration<double>(deadline - now).count());  // frames before the end are skipped
+    return closed_;
 }
 
 nlohmann::json RawClient::hello(const std::string& application, const std::string& user, int protocol)

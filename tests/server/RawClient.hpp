@@ -48,6 +48,7 @@ public:
 private:
     int fd_ = -1;
     std::int64_t next_id_ = 1;
+    bool closed_ = false;  // the server closed the connection
     qv::proto::FrameDecoder decoder_{64u * 1024u * 1024u};
     std::deque<nlohmann::json> events_;
 };

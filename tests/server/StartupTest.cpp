@@ -2,7 +2,6 @@
 // and as a service: readiness and signals.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
 #include <poll.h>
 #include <sys/socket.h>

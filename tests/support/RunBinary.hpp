@@ -30,9 +30,13 @@ struct RunResult {
     std::string err;
 };
 
-// Runs a binary with nothing on its stdin and captures its output. A name
-// without "/" is taken from bin_dir(). Throws std::runtime_error when it cannot be started at all.
+// Runs a program to its end with nothing on its stdin and captures its
+// output. A name without "/" is the build's binary of that name, else one on
+// PATH.
 RunResult run_binary(const std::string& program, const std::vector<std::string>& args,
                      const RunOptions& options = {});
+// The same for a command line; its standard output. Throws when it does not
+// end with status 0 within the limit.
+std::string run_command(const std::vector<std::string>& words, double limit_seconds = 30);
 
 }  // namespace qv::test

@@ -1,46 +1,18 @@
 #include "support/TestServer.hpp"
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstring>
-#include <fcntl.h>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <netinet/in.h>
 #include <stdexcept>
-#include <sys/prctl.h>
-#include <sys/wait.h>
+#include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
 
+#include "support/ChildProcess.hpp"
+
 namespace qv::test {
-namespace {
-
-std::string read_whole(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-// Waits for a child; true with its status when it ended within the time.
-bool wait_for_exit(pid_t pid, int& status, std::chrono::milliseconds limit)
-{
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        const pid_t r = waitpid(pid, &status, WNOHANG);
-        if (r == pid)
-            return true;
-        if (r < 0 && errno != EINTR)
-            return true;  // not our child any more: nothing to wait for
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
-}  // namespace
 
 ServerOptions fixture_options(bool require_login)
 {
@@ -48,6 +20,19 @@ ServerOptions fixture_options(bool require_login)
     options.require_login = require_login;
     options.load_file = source_dir() + "/data/fixture/topology.json";
     return options;
+}
+
+int unused_port()
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t length = sizeof address;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    close(fd);
+    return ntohs(address.sin_port);
 }
 
 TestServer::TestServer(ServerOptions options) : options_(std::move(options))
@@ -80,8 +65,7 @@ RunResult TestServer::admin(std::vector<std::string> args, const std::string& us
 
 std::vector<std::string> TestServer::arguments(int port, bool first_start) const
 {
-    std::vector<std::string> args{bin_dir() + "/qv_server",
-                                  "--db", db_path(),
+    std::vector<std::string> args{"--db", db_path(),
                                   "--listen", "127.0.0.1",
                                   "--port", std::to_string(port),
                                   "--port-file", dir_.path() + "/port",
@@ -101,50 +85,18 @@ void TestServer::start(int port, bool first_start)
 {
     const std::string port_file = dir_.path() + "/port";
     unlink(port_file.c_str());
-    auto args = arguments(port, first_start);
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    const int log_fd = open((dir_.path() + "/server.log").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (log_fd < 0)
-        throw std::runtime_error("cannot open the server log in " + dir_.path());
-    const pid_t parent = getpid();
-    const pid_t pid = fork();
-    if (pid < 0) {
-        close(log_fd);
-        throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
-    }
-    if (pid == 0) {
-        // A test that aborts (a sanitizer report, a crash) takes its server
-        // with it instead of leaving it running.
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent)
-            _exit(127);
-        const int null_fd = open("/dev/null", O_RDWR);
-        dup2(null_fd, 0);
-        dup2(null_fd, 1);
-        dup2(log_fd, 2);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    close(log_fd);
-    pid_ = pid;
-
+    runs_.push_back(std::make_unique<ChildProcess>("qv_server", arguments(port, first_start), RunOptions{}, dir_.path()));
+    up_ = true;
     // The server writes the port file (atomically) once it listens.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (std::chrono::steady_clock::now() < deadline) {
-        const std::string text = read_whole(port_file);
-        if (!text.empty() && text.back() == '\n') {
+        std::ifstream in(port_file);
+        if (std::string text((std::istreambuf_iterator<char>(in)), {}); !text.empty() && text.back() == '\n') {
             port_ = std::stoi(text);
             return;
         }
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
+        if (!is_running())
             throw std::runtime_error("qv_server did not start:\n" + log());
-        }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     kill9();
@@ -153,46 +105,44 @@ void TestServer::start(int port, bool first_start)
 
 int TestServer::stop()
 {
-    if (pid_ <= 0)
+    if (!up_)
         return -1;
-    kill(pid_, SIGTERM);
-    int status = 0;
-    if (!wait_for_exit(pid_, status, std::chrono::seconds(30))) {
-        kill(pid_, SIGKILL);
-        wait_for_exit(pid_, status, std::chrono::seconds(30));
-    }
-    pid_ = -1;
-    if (WIFEXITED(status))
-        return WEXITSTATUS(status);
-    return 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    up_ = false;
+    ChildProcess& server = *runs_.back();
+    if (server.running())
+        kill(server.pid(), SIGTERM);
+    if (!server.wait(30))
+        server.kill();
+    return server.exited() ? server.exit_status() : 128 + server.signal();
 }
 
 void TestServer::kill9()
 {
-    if (pid_ > 0)
-        kill(pid_, SIGKILL);
+    if (up_)
+        runs_.back()->kill();
     stop();
 }
 
 void TestServer::restart()
 {
-    if (pid_ > 0)
-        stop();
+    stop();
     start(port_, false);
 }
 
 bool TestServer::is_running()
 {
-    if (pid_ <= 0)
-        return false;
-    int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == pid_) {
-        pid_ = -1;
-        return false;
-    }
-    return true;
+    up_ = up_ && runs_.back()->running();
+    return up_;
 }
 
-std::string TestServer::log() const { return read_whole(dir_.path() + "/server.log"); }
+pid_t TestServer::pid() const { return up_ ? runs_.back()->pid() : -1; }
+
+std::string TestServer::log() const
+{
+    std::string text;
+    for (const auto& run : runs_)
+        text += run->err();
+    return text;
+}
 
 }  // namespace qv::test

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "support/TempDir.hpp"
 
 namespace qv::test {
+
+class ChildProcess;
 
 struct ServerOptions {
     bool require_login = false;
@@ -25,6 +28,9 @@ struct ServerOptions {
 
 // The test fixture's topology (data/fixture/topology.json).
 ServerOptions fixture_options(bool require_login = false);
+
+// A free loopback port with nothing listening on it.
+int unused_port();
 
 class TestServer {
 public:
@@ -52,7 +58,7 @@ public:
     // Starts it again on the same database and port.
     void restart();
     bool is_running();
-    pid_t pid() const { return pid_; }
+    pid_t pid() const;
     // What the server wrote to stderr, over all its runs.
     std::string log() const;
 
@@ -64,7 +70,8 @@ private:
     TempDir dir_;
     std::string system_name_;
     int port_ = 0;
-    pid_t pid_ = -1;
+    std::vector<std::unique_ptr<ChildProcess>> runs_;  // the last one is the current run
+    bool up_ = false;                                  // started and not seen to end
 };
 
 }  // namespace qv::test

@@ -2,7 +2,6 @@
 
 #include "driver/AgentDriver.hpp"
 
-#include <Xm/RowColumn.h>
 #include <Xm/TabStack.h>
 #include <Xm/Xm.h>
 
@@ -11,6 +10,8 @@
 #include "driver/PageDriver.hpp"
 #include "driver/TableDriver.hpp"
 #include "gui/Table.hpp"
+#include "platform/QvAgentDn.hpp"
+#include "support/TestServer.hpp"
 #include "ui/AgentConfigDialog.hpp"
 #include "ui/AgentPage.hpp"
 
@@ -54,6 +55,16 @@ void select_agent_row(int row)
 std::vector<std::string> table_row(Table* table, int row)
 {
     return {table->get_cell(row, 0), table->get_cell(row, 1), table->get_num_cols() > 2 ? table->get_cell(row, 2) : ""};
+}
+
+std::string snmp_dn(const qv::test::TestServer& server, const std::string& host)
+{
+    return QvSnmpAgentDn(server.system_name(), host).to_string();
+}
+
+std::string cmip_dn(const qv::test::TestServer& server, const std::string& name)
+{
+    return QvCmipAgentDn(server.system_name(), name).to_string();
 }
 
 bool exists_on(const qv::test::TestServer& server, const std::string& dn)

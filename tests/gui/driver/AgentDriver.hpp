@@ -29,6 +29,9 @@ void open_dialog(const char* button, AgentConfigDialog* dialog);
 void select_agent_row(int row);
 // A row's three texts (the third empty for a two-column table).
 std::vector<std::string> table_row(Table* table, int row);
+// The DN of the SNMP agent of a host, and of a CMIP entity, on server.
+std::string snmp_dn(const qv::test::TestServer& server, const std::string& host);
+std::string cmip_dn(const qv::test::TestServer& server, const std::string& name);
 // Whether the server holds the object dn.
 bool exists_on(const qv::test::TestServer& server, const std::string& dn);
 

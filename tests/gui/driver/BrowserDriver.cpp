@@ -8,7 +8,6 @@
 #include "driver/AgentDriver.hpp"
 #include "driver/DragPointer.hpp"
 #include "driver/GuiDriver.hpp"
-#include "ui/Apply.hpp"
 #include "ui/Browser.hpp"
 #include "ui/ObjectBrowser.hpp"
 #include "ui/SnmpConfig.hpp"
@@ -29,9 +28,10 @@ Browser* object_named(const std::string& name)
     return object;
 }
 
-Widget folder_button(Widget node)
+// The folder (open/close) button the outline shows beside a node: the
+// outline keeps it in the node's constraints.
+static Widget folder_button(Widget node)
 {
-    // The outline keeps each node's folder button in the node's constraints.
     auto* constraints = reinterpret_cast<HierarchyConstraints>(node->core.constraints);
     return XmHierarchyC_open_close_button(constraints);
 }

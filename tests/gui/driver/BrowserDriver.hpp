@@ -14,8 +14,6 @@ namespace qv::gui {
 void press_browser();
 // The browser's object of that name (fails the test when there is none).
 Browser* object_named(const std::string& name);
-// The folder (open/close) button the outline shows beside a node.
-Widget folder_button(Widget node);
 // A click with button 1 on a node's folder, as a user opens or closes it;
 // returns once the outline changed the node's state (and the browser
 // derived what an opened node needs).

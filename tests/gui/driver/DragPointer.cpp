@@ -5,7 +5,7 @@
 
 #include <Xm/Xm.h>
 
-#include "driver/ChildProcess.hpp"
+#include "support/ChildProcess.hpp"
 #include "driver/GuiDriver.hpp"
 
 namespace qv::gui {
@@ -43,7 +43,7 @@ void drag_with_button2(ScreenPoint from, ScreenPoint to)
         args.insert(args.end(), {"sleep", "0.1"});
     }
     args.insert(args.end(), {"mouseup", "2"});
-    ChildProcess xdotool("xdotool", args, {}, "/tmp");
+    qv::test::ChildProcess xdotool("xdotool", args, {}, "/tmp");
     pump_until([&] { return !xdotool.running(); }, 20);
     // The drop's transfer and finish follow the release, through the X server.
     settle();

@@ -1,6 +1,5 @@
 #include "driver/Fixture.hpp"
 
-#include <Xm/TextF.h>
 
 #include "driver/GuiDriver.hpp"
 #include "driver/Keyboard.hpp"

@@ -1,25 +1,22 @@
 #include <gtest/gtest.h>  // first: X11 defines None and Bool
 #include "driver/GuiDriver.hpp"
 
-
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <deque>
-#include <memory>
 #include <thread>
 
 #include <X11/IntrinsicP.h>
 #include <X11/CompositeP.h>
 #include <Xm/MessageB.h>
-#include <Xm/PushB.h>
 #include <Xm/RowColumn.h>
 #include <Xm/SelectioB.h>
 #include <Xm/Text.h>
 #include <Xm/TextF.h>
 #include <Xm/Xm.h>
 
-#include "driver/ChildProcess.hpp"
+#include "support/ChildProcess.hpp"
 #include "gui/XmStr.hpp"
 #include "gui/XtGlobals.hpp"
 #include "ui/Windows.hpp"
@@ -294,7 +291,7 @@ void send_wm_delete(Display* dpy, Window window)
 void xdotool(const std::vector<std::string>& args)
 {
     const char* tmp = std::getenv("TMPDIR");
-    ChildProcess child("xdotool", args, {}, tmp ? tmp : "/tmp");
+    qv::test::ChildProcess child("xdotool", args, {}, tmp ? tmp : "/tmp");
     const bool ended = pump_until([&] { return !child.running(); });
     EXPECT_TRUE(ended && child.exit_status() == 0) << "xdotool failed: " << child.err();
     settle();

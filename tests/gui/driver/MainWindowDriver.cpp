@@ -7,14 +7,11 @@
 #include <stdexcept>
 
 #include <Xm/List.h>
-#include <X11/Xutil.h>
-#include <Xm/MessageB.h>
 
 #include "driver/GuiDriver.hpp"
 #include "driver/ToolTest.hpp"
 #include "gui/ListSelection.hpp"
 #include "gui/XmStr.hpp"
-#include "gui/XtGlobals.hpp"
 #include "support/TestServer.hpp"
 #include "ui/Header.hpp"
 #include "ui/ObjectConfig.hpp"
@@ -130,22 +127,6 @@ std::vector<long> nodes_named(const qv::test::TestServer& server, const std::str
     }
     std::sort(numbers.begin(), numbers.end());
     return numbers;
-}
-
-std::vector<unsigned long> pixels_of(Widget widget)
-{
-    settle();
-    Dimension width = 0;
-    Dimension height = 0;
-    XtVaGetValues(widget, XmNwidth, &width, XmNheight, &height, nullptr);
-    XImage* image = XGetImage(XtDisplay(widget), XtWindow(widget), 0, 0, width, height, AllPlanes, ZPixmap);
-    std::vector<unsigned long> pixels;
-    for (int y = 0; image && y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(XGetPixel(image, x, y));
-    if (image)
-        XDestroyImage(image);
-    return pixels;
 }
 
 }  // namespace qv::gui

@@ -55,7 +55,4 @@ std::string node_dn(const qv::test::TestServer& server, long number);
 // The numbers of the topology nodes named name, in ascending order.
 std::vector<long> nodes_named(const qv::test::TestServer& server, const std::string& name);
 
-// What the widget's window shows, pixel by pixel, once redrawn.
-std::vector<unsigned long> pixels_of(Widget widget);
-
 }  // namespace qv::gui

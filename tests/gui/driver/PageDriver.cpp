@@ -9,7 +9,6 @@
 #include <Xm/List.h>
 #include <Xm/ScrolledW.h>
 #include <Xm/TabStack.h>
-#include <Xm/TextF.h>
 #include <Xm/ToggleB.h>
 #include <Xm/Xm.h>
 

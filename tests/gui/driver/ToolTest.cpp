@@ -2,9 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "driver/Fixture.hpp"
 #include "driver/MainWindowDriver.hpp"
@@ -38,19 +35,5 @@ void ToolTest::start(const std::vector<std::string>& args, const std::map<std::s
 }
 
 void ToolTest::report_exit_status() { set_exit_observer(print_status); }
-
-int unused_port()
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
 
 }  // namespace qv::gui

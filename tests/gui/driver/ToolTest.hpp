@@ -31,7 +31,6 @@ protected:
 // What the death tests' reports may add, e.g. a count of dialogs seen.
 extern int dialogs_seen;
 
-// A free loopback port with nothing listening on it.
-int unused_port();
+using qv::test::unused_port;
 
 }  // namespace qv::gui
