@@ -3,10 +3,13 @@
 // the loop's timers keep a quiet connection open.
 #include <gtest/gtest.h>
 
+#include <poll.h>
+
 #include <chrono>
 #include <thread>
 
 #include "ServerClient.hpp"
+#include "platform/Connection.hpp"
 #include "platform/QvAgents.hpp"
 #include "platform/XtBinding.hpp"
 
@@ -48,8 +51,9 @@ TEST(XtBinding, ServerEventsAndDisconnectionComeFromTheXtLoop)
 
     QvCmipAgent entity(QvCmipAgentDn(server.system_name(), "xt-entity"), writer.get());
     ASSERT_TRUE(entity.create_with_all_attributes());
-    // The event is queued on the socket; only the loop delivers it.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // The event waits on the socket until the loop delivers it.
+    pollfd arrived{bound->connection().fd(), POLLIN, 0};
+    ASSERT_EQ(poll(&arrived, 1, 10000), 1);
     EXPECT_TRUE(seen.names.empty());
     EXPECT_TRUE(run_xt_until(context, [&] { return !seen.names.empty(); }));
     EXPECT_EQ(seen.names, (std::vector<std::string>{"OBJECT_CREATED"}));
