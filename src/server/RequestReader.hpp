@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "server/JsonCapture.hpp"
+#include "server/JsonText.hpp"
 #include "server/SaxEvents.hpp"
 
 namespace qv::server {
@@ -28,6 +29,13 @@ public:
                                               std::string* why);
 
 private:
+    // The common shape, from the members of a text known to be JSON;
+    // nothing when the text is of another shape, for read_events.
+    static std::optional<nlohmann::json> read_around_documents(const std::vector<json_text::Member>& members,
+                                                               std::vector<std::string>& in_text);
+    static std::optional<nlohmann::json> read_events(std::string_view body, std::vector<std::string>& in_text,
+                                                     std::string* why);
+
     explicit RequestReader(nlohmann::json& out, std::vector<std::string>& in_text) : out_(out), in_text_(in_text) {}
     bool on(SaxEvent& e) override;
 
