@@ -236,7 +236,7 @@ void NodeLoader::write(const std::vector<NodeEntry>& nodes, std::size_t begin, s
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const NodeEntry& node = nodes[begin + i];
-        index_.put_node(NodeRow{node.dn, system, node.id, rows[i].name, rows[i].type});
+        index_.put_node(NodeRow{node.dn, system, node.id, std::move(rows[i].name), std::move(rows[i].type)});
     }
     for (std::size_t i = 0; i < rows.size(); ++i)
         index_.put_references(nodes[begin + i].dn, rows[i].refs, !rows[i].existed);

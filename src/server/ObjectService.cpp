@@ -97,7 +97,7 @@ json ObjectService::whole(const std::string& cls, const std::string& dn, const j
     return out;
 }
 
-std::string ObjectService::parent_of_new(const std::string& dn, const std::string& cls)
+std::string ObjectService::parent_of_new(const std::string& dn, const std::string& cls, bool known_new)
 {
     const auto d = parsed(dn);
     if (!d.absolute || d.rdns.empty())
@@ -106,7 +106,7 @@ std::string ObjectService::parent_of_new(const std::string& dn, const std::strin
     if (!naming.empty() && d.rdns.back().attr != naming)
         throw RequestError(ErrorCode::InvalidName, "an object of class " + cls + " is named by " + naming +
                                                        ", not by " + d.rdns.back().attr);
-    if (objects_.exists(dn))
+    if (!known_new && objects_.exists(dn))
         throw RequestError(ErrorCode::AlreadyExists, "object already exists: " + dn);
     const std::string parent = qv::dn::format(qv::dn::parent(d));
     if (parent != "/" && !objects_.exists(parent))
@@ -194,7 +194,7 @@ void ObjectService::replace(const std::string& dn, const std::string& cls, const
         return nodes_.replace(dn, attrs, changes);
     auto existing = objects_.find(dn);
     if (!existing) {
-        const std::string parent = parent_of_new(dn, cls);
+        const std::string parent = parent_of_new(dn, cls, true);
         objects_.insert(StoredObject{dn, parent, cls, whole(cls, dn, attrs)});
         changes.push_back({Change::Kind::Created, dn, cls, parent, {}});
         return;

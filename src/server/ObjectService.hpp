@@ -47,7 +47,8 @@ private:
     nlohmann::json normalized(const std::string& cls, const std::string& dn, const nlohmann::json& attrs);
     // The same for a whole new object: with what its class fills in when absent.
     nlohmann::json whole(const std::string& cls, const std::string& dn, const nlohmann::json& attrs);
-    std::string parent_of_new(const std::string& dn, const std::string& cls);
+    // known_new: the caller has just looked dn up and found nothing.
+    std::string parent_of_new(const std::string& dn, const std::string& cls, bool known_new = false);
 
     ObjectStore& objects_;
     ClassSchema& schema_;
