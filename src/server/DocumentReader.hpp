@@ -35,6 +35,10 @@ public:
 private:
     enum class State { Seeking, Skipping, Begin, Members, Member, Nodes, Node, Capturing, After };
 
+    // The usual document, read by looking at its text (NodeListReader);
+    // false for any other, which the events read.
+    static bool read_usual(std::string_view text, const char* member, DocumentText& out);
+
     DocumentReader(DocumentText& out, const char* member) : out_(out), member_(member) {}
     bool on(SaxEvent& e) override;
     bool seek(SaxEvent& e);
