@@ -12,13 +12,13 @@ using Kind = SaxEvent::Kind;
 
 DocumentText DocumentReader::read(std::string_view text, const char* member, const std::string& what)
 {
-    std::string why;
-    if (!qv::proto::nesting_allowed(text, &why))
-        throw RequestError(ErrorCode::Malformed, what + ": " + why);
     DocumentText out;
     if (read_usual(text, member, out))
         return out;
     out = DocumentText();
+    std::string why;
+    if (!qv::proto::nesting_allowed(text, &why))
+        throw RequestError(ErrorCode::Malformed, what + ": " + why);
     DocumentReader reader(out, member);
     if (member)
         reader.state_ = State::Seeking;
@@ -29,9 +29,11 @@ DocumentText DocumentReader::read(std::string_view text, const char* member, con
 
 bool DocumentReader::read_usual(std::string_view text, const char* member, DocumentText& out)
 {
-    // The parser stops at a NUL byte; such a text is the SAX reader's.
+    // The parser stops at a NUL byte; such a text is the SAX reader's, and
+    // so is one nested too deep, which it refuses.
     json_syntax::Shape shape;
-    if (text.find('\0') != std::string_view::npos || !json_syntax::valid(text, &shape))
+    if (text.find('\0') != std::string_view::npos || !json_syntax::valid(text, &shape) ||
+        shape.depth > qv::proto::kMaxNesting)
         return false;
     std::vector<json_text::Member> own;
     const std::vector<json_text::Member>* members = &shape.members;

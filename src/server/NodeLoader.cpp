@@ -191,7 +191,7 @@ NodeLoader::Row NodeLoader::prepare(const NodeEntry& e, const std::string& syste
             for (std::size_t i = range[0]; i < range[1]; ++i) {
                 if (i > range[0])
                     out += ',';
-                json_text::append_string(out, row.refs[i].target);
+                append_dn_text(out, row.refs[i].target, system);
             }
             out += ']';
             break;
@@ -201,7 +201,7 @@ NodeLoader::Row NodeLoader::prepare(const NodeEntry& e, const std::string& syste
             for (std::size_t i = 0; i < places->size(); ++i) {
                 const NodeLocation& p = (*places)[i];
                 out += i ? ",{\"parent\":" : "{\"parent\":";
-                json_text::append_string(out, row.refs[places_at + i].target);
+                append_dn_text(out, row.refs[places_at + i].target, system);
                 out += ",\"x\":";
                 append_number(out, p.x);
                 out += ",\"y\":";
@@ -216,6 +216,28 @@ NodeLoader::Row NodeLoader::prepare(const NodeEntry& e, const std::string& syste
     }
     out += '}';
     return row;
+}
+
+void NodeLoader::append_dn_text(std::string& out, const std::string& dn, const std::string& system)
+{
+    // The DNs of a load's nodes differ only in their numbers: the system's
+    // part is escaped once.
+    if (dn_prefix_.empty() || system != dn_system_) {
+        dn_system_ = system;
+        const std::string first = node_dn(system, 1);
+        dn_prefix_ = first.substr(0, first.size() - 1);
+        dn_prefix_text_.clear();
+        json_text::append_string(dn_prefix_text_, dn_prefix_);
+        dn_prefix_text_.pop_back();  // the closing quote
+    }
+    if (dn.size() > dn_prefix_.size() && dn.compare(0, dn_prefix_.size(), dn_prefix_) == 0 &&
+        dn.find_first_not_of("0123456789", dn_prefix_.size()) == std::string::npos) {
+        out += dn_prefix_text_;
+        out.append(dn, dn_prefix_.size());
+        out += '"';
+    } else {
+        json_text::append_string(out, dn);
+    }
 }
 
 void NodeLoader::write(const std::vector<NodeEntry>& nodes, std::size_t begin, std::vector<Row>& rows,
