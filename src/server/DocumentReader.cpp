@@ -10,10 +10,11 @@ namespace qv::server {
 
 using Kind = SaxEvent::Kind;
 
-DocumentText DocumentReader::read(std::string_view text, const char* member, const std::string& what)
+DocumentText DocumentReader::read(std::string_view text, const char* member, const std::string& what,
+                                  bool checked)
 {
     DocumentText out;
-    if (read_usual(text, member, out))
+    if (read_usual(text, member, checked, out))
         return out;
     out = DocumentText();
     std::string why;
@@ -27,14 +28,19 @@ DocumentText DocumentReader::read(std::string_view text, const char* member, con
     return out;
 }
 
-bool DocumentReader::read_usual(std::string_view text, const char* member, DocumentText& out)
+bool DocumentReader::read_usual(std::string_view text, const char* member, bool checked, DocumentText& out)
 {
     // The parser stops at a NUL byte; such a text is the SAX reader's, and
-    // so is one nested too deep, which it refuses.
+    // so is one nested too deep, which it refuses. A text checked so before
+    // needs only its members found.
     json_syntax::Shape shape;
-    if (text.find('\0') != std::string_view::npos || !json_syntax::valid(text, &shape) ||
-        shape.depth > qv::proto::kMaxNesting)
+    if (checked) {
+        if (member || !json_text::split_members(text, shape.members))
+            return false;
+    } else if (text.find('\0') != std::string_view::npos || !json_syntax::valid(text, &shape) ||
+               shape.depth > qv::proto::kMaxNesting) {
         return false;
+    }
     std::vector<json_text::Member> own;
     const std::vector<json_text::Member>* members = &shape.members;
     if (member) {

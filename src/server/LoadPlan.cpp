@@ -98,9 +98,9 @@ LoadPlan read_topology_document(const json& document, const std::string& system,
 
 LoadPlan read_topology_document(std::string_view text, const char* member, const std::string& what,
                                 const std::string& system, const std::vector<std::string>& mib_roots,
-                                const EntryOffsets& offsets)
+                                const EntryOffsets& offsets, bool checked)
 {
-    DocumentText read = DocumentReader::read(text, member, what);
+    DocumentText read = DocumentReader::read(text, member, what, checked);
     const json& document = read.head;
     check::object(document, "document", ErrorCode::Malformed);
     if (document.value("format", json()) != "qv-topology")

@@ -8,7 +8,7 @@
 
 namespace qv::server {
 
-std::optional<nlohmann::json> RequestReader::read(std::string_view body, std::vector<std::string>& in_text,
+std::optional<nlohmann::json> RequestReader::read(std::string_view body, std::vector<TextMember>& in_text,
                                                   std::string* why)
 {
     in_text.clear();
@@ -28,13 +28,14 @@ std::optional<nlohmann::json> RequestReader::read(std::string_view body, std::ve
             *why = "frame body is not valid JSON";
         return std::nullopt;
     }
-    if (auto request = read_around_documents(shape.members, in_text))
+    if (auto request = read_around_documents(body, shape.members, in_text))
         return request;
     return read_events(body, in_text, why);
 }
 
-std::optional<nlohmann::json> RequestReader::read_around_documents(const std::vector<json_text::Member>& members,
-                                                                   std::vector<std::string>& in_text)
+std::optional<nlohmann::json> RequestReader::read_around_documents(std::string_view body,
+                                                                   const std::vector<json_text::Member>& members,
+                                                                   std::vector<TextMember>& in_text)
 {
     // All members but the documents are read as a small request. Keys spelt
     // with escapes, a document given twice and a text that is no object are
@@ -56,7 +57,7 @@ std::optional<nlohmann::json> RequestReader::read_around_documents(const std::ve
             }
             seen.push_back(key);
             if (m.value.front() == '{') {
-                in_text.push_back(key);
+                in_text.push_back({key, static_cast<std::size_t>(m.value.data() - body.data()), m.value.size()});
                 continue;
             }
         }
@@ -75,7 +76,7 @@ std::optional<nlohmann::json> RequestReader::read_around_documents(const std::ve
     return request;
 }
 
-std::optional<nlohmann::json> RequestReader::read_events(std::string_view body, std::vector<std::string>& in_text,
+std::optional<nlohmann::json> RequestReader::read_events(std::string_view body, std::vector<TextMember>& in_text,
                                                          std::string* why)
 {
     in_text.clear();
@@ -105,7 +106,7 @@ bool RequestReader::on(SaxEvent& e)
         holding_ = false;
         if (e.kind == SaxEvent::Kind::ObjectStart) {
             skipping_ = 1;
-            in_text_.push_back(held_key_);
+            in_text_.push_back({held_key_});
             return true;
         }
         SaxEvent key{SaxEvent::Kind::Key};
