@@ -35,8 +35,7 @@ void each_entry(const json& document, const char* member, std::size_t offset, Fn
 
 std::string absolute(const std::string& text, const std::string& system, const std::string& what)
 {
-    auto dn = qv::dn::parse(check::dn_text(text, what));
-    return qv::dn::format(qv::dn::resolve(*dn, qv::dn::system_dn(system)));
+    return qv::dn::format(qv::dn::resolve(check::canonical_dn(text, what), qv::dn::system_dn(system)));
 }
 
 void read_syntaxes(const json& document, LoadPlan& plan)
