@@ -18,8 +18,12 @@ using nlohmann::json;
 // the loader (RequestReader), or its text as a string.
 LoadInput document_param(Call& call, const char* name)
 {
-    if (call.in_text(name))
-        return {call.text(), name, name};
+    if (const TextMember* in_text = call.in_text(name)) {
+        LoadInput input{call.text(), name, name, {}};
+        if (in_text->size > 0)
+            input.checked = std::string_view(*input.text).substr(in_text->at, in_text->size);
+        return input;
+    }
     Params p(call.params());
     if (!p.has(name))
         throw RequestError(ErrorCode::Malformed, std::string("the parameter \"") + name + "\" is missing");
@@ -27,7 +31,7 @@ LoadInput document_param(Call& call, const char* name)
     // Anything else than a text is refused by the loader, as no document.
     auto text = std::make_shared<const std::string>(value.is_string() ? std::move(value.get_ref<std::string&>())
                                                                       : value.dump());
-    return {std::move(text), nullptr, name};
+    return {std::move(text), nullptr, name, {}};
 }
 
 // A dump page holds about this much, far below any frame limit.
@@ -85,7 +89,7 @@ void AdminOps::store_part(const CallPtr& call, LoadInput part, bool last)
         call,
         [job = job_.get(), part, last, counts, failure] {
             try {
-                job->add(*part.text, part.member, part.what);
+                job->add(part);
                 if (last)
                     *counts = job->commit();
             } catch (...) {

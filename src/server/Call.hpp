@@ -17,11 +17,19 @@ namespace qv::server {
 
 class Session;
 
+// A request member whose value stayed in the frame's text (RequestReader),
+// and where: at and size place its value when the frame's syntax was checked
+// whole on the way (size 0 when not), so that its reader need not again.
+struct TextMember {
+    std::string name;
+    std::size_t at = 0, size = 0;
+};
+
 class Call {
 public:
     // text: the frame, when members named in_text were left in it (RequestReader).
     Call(std::shared_ptr<Session> session, std::int64_t id, nlohmann::json request,
-         std::shared_ptr<const std::string> text = nullptr, std::vector<std::string> in_text = {})
+         std::shared_ptr<const std::string> text = nullptr, std::vector<TextMember> in_text = {})
         : session_(std::move(session)),
           id_(id),
           request_(std::move(request)),
@@ -40,9 +48,10 @@ public:
         return it == request_.end() ? nlohmann::json() : std::move(*it);
     }
     // Whether a parameter stayed in the frame's text, and that text.
-    bool in_text(const std::string& name) const
+    const TextMember* in_text(const std::string& name) const
     {
-        return std::find(in_text_.begin(), in_text_.end(), name) != in_text_.end();
+        auto it = std::find_if(in_text_.begin(), in_text_.end(), [&](const TextMember& m) { return m.name == name; });
+        return it == in_text_.end() ? nullptr : &*it;
     }
     const std::shared_ptr<const std::string>& text() const { return text_; }
     Session& session() const { return *session_; }
@@ -63,7 +72,7 @@ private:
     std::int64_t id_;
     nlohmann::json request_;
     std::shared_ptr<const std::string> text_;
-    std::vector<std::string> in_text_;
+    std::vector<TextMember> in_text_;
     bool answered_ = false;
 };
 

@@ -1,24 +1,84 @@
 #include "server/DocumentReader.hpp"
 
 #include "protocol/Frame.hpp"
+#include "server/JsonSyntax.hpp"
+#include "server/JsonText.hpp"
+#include "server/NodeListReader.hpp"
 #include "server/RequestError.hpp"
 
 namespace qv::server {
 
 using Kind = SaxEvent::Kind;
 
-DocumentText DocumentReader::read(std::string_view text, const char* member, const std::string& what)
+DocumentText DocumentReader::read(std::string_view text, const char* member, const std::string& what,
+                                  bool checked)
 {
+    DocumentText out;
+    if (read_usual(text, member, checked, out))
+        return out;
+    out = DocumentText();
     std::string why;
     if (!qv::proto::nesting_allowed(text, &why))
         throw RequestError(ErrorCode::Malformed, what + ": " + why);
-    DocumentText out;
     DocumentReader reader(out, member);
     if (member)
         reader.state_ = State::Seeking;
     if (!nlohmann::json::sax_parse(text, static_cast<SaxEvents*>(&reader)) || !reader.syntax_error().empty())
         throw RequestError(ErrorCode::Malformed, what + ": not valid JSON");
     return out;
+}
+
+bool DocumentReader::read_usual(std::string_view text, const char* member, bool checked, DocumentText& out)
+{
+    // The parser stops at a NUL byte; such a text is the SAX reader's, and
+    // so is one nested too deep, which it refuses. A text checked so before
+    // needs only its members found.
+    json_syntax::Shape shape;
+    if (checked) {
+        if (member || !json_text::split_members(text, shape.members))
+            return false;
+    } else if (text.find('\0') != std::string_view::npos || !json_syntax::valid(text, &shape) ||
+               shape.depth > qv::proto::kMaxNesting) {
+        return false;
+    }
+    std::vector<json_text::Member> own;
+    const std::vector<json_text::Member>* members = &shape.members;
+    if (member) {
+        // A member given twice counts at its last place.
+        const json_text::Member* document = nullptr;
+        for (const auto& m : shape.members) {
+            if (m.key.find('\\') != std::string_view::npos)
+                return false;
+            if (m.key == member)
+                document = &m;
+        }
+        if (!document || !json_text::split_members(document->value, own))
+            return false;
+        members = &own;
+    }
+    if (!member) {
+        // No object (or one after a byte order mark): the events say what it is.
+        const std::size_t first = text.find_first_not_of(" \t\r\n");
+        if (first == std::string_view::npos || text[first] != '{')
+            return false;
+    }
+    out.head = nlohmann::json::object();
+    bool nodes_read = false;
+    for (const auto& m : *members) {
+        if (m.key.find('\\') != std::string_view::npos)
+            return false;
+        if (m.key == "nodes") {
+            if (nodes_read || m.value.front() != '[' || !NodeListReader::read(m.value, out.nodes))
+                return false;
+            nodes_read = true;
+            continue;
+        }
+        auto value = nlohmann::json::parse(m.value, nullptr, false);
+        if (value.is_discarded())
+            return false;
+        out.head[std::string(m.key)] = std::move(value);
+    }
+    return true;
 }
 
 bool DocumentReader::on(SaxEvent& e)

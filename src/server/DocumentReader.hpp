@@ -30,10 +30,16 @@ class DocumentReader : private SaxEvents {
 public:
     // Reads text, or the value of its top-level member when member is not
     // null. RequestError (code 1) "<what>: not valid JSON" or nested too deep.
-    static DocumentText read(std::string_view text, const char* member, const std::string& what);
+    // checked: text is known to be JSON within the nesting limit, no NUL in it.
+    static DocumentText read(std::string_view text, const char* member, const std::string& what,
+                             bool checked = false);
 
 private:
     enum class State { Seeking, Skipping, Begin, Members, Member, Nodes, Node, Capturing, After };
+
+    // The usual document, read by looking at its text (NodeListReader);
+    // false for any other, which the events read.
+    static bool read_usual(std::string_view text, const char* member, bool checked, DocumentText& out);
 
     DocumentReader(DocumentText& out, const char* member) : out_(out), member_(member) {}
     bool on(SaxEvent& e) override;

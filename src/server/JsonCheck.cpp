@@ -114,12 +114,18 @@ std::string dn(const nlohmann::json& v, const std::string& what)
 
 std::string dn_text(const std::string& text, const std::string& what)
 {
+    return qv::dn::format(canonical_dn(text, what));
+}
+
+qv::dn::Dn canonical_dn(const std::string& text, const std::string& what)
+{
     std::string why;
-    auto canon = qv::dn::canonical(text, &why);
+    auto dn = qv::dn::parse(text, &why);
+    auto canon = dn ? qv::dn::canonical(*dn) : std::nullopt;
     if (!canon)
         throw RequestError(ErrorCode::InvalidName, what + ": invalid distinguished name \"" + text + "\"" +
                                                        (why.empty() ? "" : ": " + why));
-    return *canon;
+    return std::move(*canon);
 }
 
 }  // namespace qv::server::check

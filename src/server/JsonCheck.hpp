@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "protocol/Dn.hpp"
 #include "server/RequestError.hpp"
 
 namespace qv::server::check {
@@ -35,6 +36,8 @@ void only_members(const nlohmann::json& obj, const std::vector<std::string>& all
 // A distinguished name in its canonical spelling; code 9 when it is none.
 std::string dn(const nlohmann::json& v, const std::string& what);
 std::string dn_text(const std::string& text, const std::string& what);
+// The same, parsed.
+qv::dn::Dn canonical_dn(const std::string& text, const std::string& what);
 
 inline constexpr std::int64_t kInt32Min = -2147483648LL;
 inline constexpr std::int64_t kInt32Max = 2147483647LL;

@@ -24,10 +24,14 @@ LoadJob::LoadJob(const std::string& db_path, const std::string& system, std::vec
 {
 }
 
-void LoadJob::add(std::string_view text, const char* member, const std::string& what)
+void LoadJob::add(const LoadInput& input)
 {
     const LoadPlan plan =
-        read_topology_document(text, member, what, backend_.system_name(), mib_roots_, progress_.seen);
+        input.checked.empty()
+            ? read_topology_document(*input.text, input.member, input.what, backend_.system_name(), mib_roots_,
+                                     progress_.seen)
+            : read_topology_document(input.checked, nullptr, input.what, backend_.system_name(), mib_roots_,
+                                     progress_.seen, true);
     ChangeSet changes;
     backend_.loader.apply(plan, progress_, changes);
     if (dropped_ || changes_.size() + changes.size() > kMaxChanges) {

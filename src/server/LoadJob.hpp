@@ -18,10 +18,13 @@ namespace qv::server {
 
 // Where a document to load is: its JSON text, or the value of the text's
 // top-level member when member is not null; what names it in errors.
+// checked, when not empty, is that value within text, the whole text's
+// syntax already checked (RequestReader).
 struct LoadInput {
     std::shared_ptr<const std::string> text;
     const char* member = nullptr;
     std::string what;
+    std::string_view checked;
 };
 
 class LoadJob {
@@ -37,7 +40,7 @@ public:
     // Reads and stores one part of a document (DocumentParts), from its text
     // or the text's member (see LoadInput); RequestError naming the entry at
     // fault.
-    void add(std::string_view text, const char* member, const std::string& what);
+    void add(const LoadInput& input);
     // The checks left for the end, the load's audit entry, the commit, and
     // the write-ahead log emptied into the database; the counts.
     nlohmann::json commit();

@@ -35,8 +35,7 @@ void each_entry(const json& document, const char* member, std::size_t offset, Fn
 
 std::string absolute(const std::string& text, const std::string& system, const std::string& what)
 {
-    auto dn = qv::dn::parse(check::dn_text(text, what));
-    return qv::dn::format(qv::dn::resolve(*dn, qv::dn::system_dn(system)));
+    return qv::dn::format(qv::dn::resolve(check::canonical_dn(text, what), qv::dn::system_dn(system)));
 }
 
 void read_syntaxes(const json& document, LoadPlan& plan)
@@ -98,9 +97,9 @@ LoadPlan read_topology_document(const json& document, const std::string& system,
 
 LoadPlan read_topology_document(std::string_view text, const char* member, const std::string& what,
                                 const std::string& system, const std::vector<std::string>& mib_roots,
-                                const EntryOffsets& offsets)
+                                const EntryOffsets& offsets, bool checked)
 {
-    DocumentText read = DocumentReader::read(text, member, what);
+    DocumentText read = DocumentReader::read(text, member, what, checked);
     const json& document = read.head;
     check::object(document, "document", ErrorCode::Malformed);
     if (document.value("format", json()) != "qv-topology")

@@ -50,10 +50,11 @@ struct EntryOffsets {
 // top-level member when member is not null (a request's "part" left in its
 // frame, see RequestReader); what names the document in errors. Slow
 // (password hashes, files) and touches no shared state: run it off the
-// network thread. RequestError naming the entry at fault.
+// network thread. RequestError naming the entry at fault. checked: the
+// text is known to be JSON nested within the frame limit, without a NUL.
 LoadPlan read_topology_document(std::string_view text, const char* member, const std::string& what,
                                 const std::string& system, const std::vector<std::string>& mib_roots,
-                                const EntryOffsets& offsets = {});
+                                const EntryOffsets& offsets = {}, bool checked = false);
 // The same for a document at hand as JSON.
 LoadPlan read_topology_document(const nlohmann::json& document, const std::string& system,
                                 const std::vector<std::string>& mib_roots, const EntryOffsets& offsets = {});

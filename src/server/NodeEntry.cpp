@@ -100,11 +100,13 @@ std::string node_dn(const std::string& system, std::int64_t id)
 
 NodeEntry read_node_entry(NodeEntry e, const json& entry, const std::string& system)
 {
-    check::object(entry, "node");
-    check::only_members(entry,
-                        {"id", "name", "type", "parents", "locations", "geo", "propagate", "background", "map",
-                         "monitor", "array", "user_data", "agents", "links", "bus"},
-                        "node");
+    // Once for the millions of entries a document may hold.
+    static const std::vector<std::string> kMembers{"id",    "name",      "type",       "parents", "locations",
+                                                   "geo",   "propagate", "background", "map",     "monitor",
+                                                   "array", "user_data", "agents",     "links",   "bus"};
+    static const std::string kWhat = "node";
+    check::object(entry, kWhat);
+    check::only_members(entry, kMembers, kWhat);
     if (e.id == 0)
         e.id = check::integer(check::member(entry, "id", "node"), "id", 1, kMaxNodeId);
     e.dn = node_dn(system, e.id);

@@ -1,6 +1,8 @@
 #include "server/NodeLoader.hpp"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -28,33 +30,20 @@ void naming(std::size_t entry, const NodeEntry& node, Fn fn)
     }
 }
 
-std::string as_json_string(std::string_view text)
+void append_number(std::string& out, std::int64_t n)
 {
-    std::string out;
-    json_text::append_string(out, text);
-    return out;
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    out.append(digits, end);
 }
 
 // A node list names each node once, in its first place (NodeSchema::normalize).
-std::vector<std::string> listed_dns(const std::vector<std::int64_t>& ids, const std::string& system)
+void add_listed(std::vector<NodeReference>& refs, const std::string& attr, const std::vector<std::int64_t>& ids,
+                const std::string& system)
 {
-    std::vector<std::string> out;
-    out.reserve(ids.size());
     for (auto it = ids.begin(); it != ids.end(); ++it)
         if (std::find(ids.begin(), it, *it) == it)
-            out.push_back(node_dn(system, *it));
-    return out;
-}
-
-std::string list_text(const std::vector<std::string>& dns)
-{
-    std::string out = "[";
-    for (const auto& dn : dns) {
-        if (out.size() > 1)
-            out += ',';
-        json_text::append_string(out, dn);
-    }
-    return out + "]";
+            refs.push_back({attr, node_dn(system, *it)});
 }
 
 // One position per parent view: a later one for the same parent wins.
@@ -69,17 +58,14 @@ std::vector<NodeLocation> one_per_parent(const std::vector<NodeLocation>& given)
     return out;
 }
 
-std::string places_text(const std::vector<NodeLocation>& places, const std::vector<std::string>& parent_dns)
-{
-    std::string out = "[";
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        out += i ? ",{\"parent\":" : "{\"parent\":";
-        json_text::append_string(out, parent_dns[i]);
-        out += ",\"x\":" + std::to_string(places[i].x) + ",\"y\":" + std::to_string(places[i].y) +
-               ",\"z\":" + std::to_string(places[i].z) + "}";
-    }
-    return out + "]";
-}
+// A member of a node's stored attributes, spelt once all are known: the
+// object's text lists them by name.
+struct Member {
+    enum class Kind { Other, Name, Type, Parents, Links, Places };
+    std::string_view name;
+    Kind kind;
+    const json* value = nullptr;  // Other
+};
 
 std::string text_of(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
 
@@ -101,7 +87,6 @@ void NodeLoader::load(const std::vector<NodeEntry>& nodes, std::size_t first, co
 NodeLoader::Row NodeLoader::prepare(const NodeEntry& e, const std::string& system)
 {
     Row row;
-    std::vector<std::pair<std::string_view, std::string>> members;  // name, JSON text
     // Checked in the order of a whole JSON object's members: the plain ones
     // by name, then the references.
     bool name_done = !e.name, type_done = !e.type;
@@ -123,63 +108,136 @@ NodeLoader::Row NodeLoader::prepare(const NodeEntry& e, const std::string& syste
     typed_before("\x7f");
     for (auto it = e.references.begin(); it != e.references.end(); ++it)
         other[it.key()] = schema_.normalize(it.key(), it.value());
-    for (auto it = other.begin(); it != other.end(); ++it)
-        members.emplace_back(it.key(), text_of(it.value()));
 
+    Member members[16];
+    std::size_t count = 0;
+    std::vector<Member> more;  // an entry of unusually many members
+    auto add = [&](std::string_view name, Member::Kind kind, const json* value = nullptr) {
+        if (count < std::size(members))
+            members[count++] = Member{name, kind, value};
+        else
+            more.push_back(Member{name, kind, value});
+    };
+    for (auto it = other.begin(); it != other.end(); ++it)
+        add(it.key(), Member::Kind::Other, &it.value());
     if (e.name)
         row.name = *e.name;
     else if (other.contains("name"))
         row.name = other["name"].get<std::string>();
     if (!other.contains("name"))
-        members.emplace_back("name", as_json_string(row.name));
+        add("name", Member::Kind::Name);
     if (e.type) {
         row.type = *e.type;
-        members.emplace_back("typeName", as_json_string(row.type));
+        add("typeName", Member::Kind::Type);
     } else if (other.contains("typeName")) {
         row.type = other["typeName"].get<std::string>();
     }
-    std::vector<std::string> parents, links, place_parents;
-    if (e.parents)
-        members.emplace_back("parents", list_text(parents = listed_dns(*e.parents, system)));
-    if (e.links)
-        members.emplace_back("links", list_text(links = listed_dns(*e.links, system)));
-    if (e.locations) {
-        const auto places = one_per_parent(*e.locations);
-        for (const auto& p : places)
-            place_parents.push_back(node_dn(system, p.parent));
-        members.emplace_back("logicalLocations", places_text(places, place_parents));
-    }
 
-    std::sort(members.begin(), members.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    row.attrs = "{";
-    for (const auto& [name, text] : members) {
-        if (row.attrs.size() > 1)
-            row.attrs += ',';
-        json_text::append_string(row.attrs, name);
-        row.attrs += ':';
-        row.attrs += text;
-    }
-    row.attrs += '}';
-
-    // The references in the order NodeSchema::references gives them.
+    // The references in the order NodeSchema::references gives them; the
+    // text of a list given as numbers is spelt from its references below.
+    std::size_t parents[2] = {0, 0}, links[2] = {0, 0}, places_at = 0;
     for (const auto& attr : NodeSchema::node_list_attributes()) {
-        std::vector<std::string>* typed = attr == "parents" && e.parents ? &parents
-                                          : attr == "links" && e.links  ? &links
-                                                                        : nullptr;
-        if (typed) {
-            for (auto& dn : *typed)
-                row.refs.push_back({attr, std::move(dn)});
+        const bool typed_parents = attr == "parents" && e.parents;
+        const bool typed_links = !typed_parents && attr == "links" && e.links;
+        if (typed_parents || typed_links) {
+            std::size_t* range = typed_parents ? parents : links;
+            range[0] = row.refs.size();
+            add_listed(row.refs, attr, typed_parents ? *e.parents : *e.links, system);
+            range[1] = row.refs.size();
+            add(attr, typed_parents ? Member::Kind::Parents : Member::Kind::Links);
         } else if (auto it = other.find(attr); it != other.end()) {
             for (const auto& dn : *it)
                 row.refs.push_back({attr, dn.get<std::string>()});
         }
     }
-    for (auto& dn : place_parents)
-        row.refs.push_back({"logicalLocations", std::move(dn)});
+    std::vector<NodeLocation> merged;
+    const std::vector<NodeLocation>* places = nullptr;
+    if (e.locations) {
+        places = e.locations->size() > 1 ? &(merged = one_per_parent(*e.locations)) : &*e.locations;
+        places_at = row.refs.size();
+        for (const auto& p : *places)
+            row.refs.push_back({"logicalLocations", node_dn(system, p.parent)});
+        add("logicalLocations", Member::Kind::Places);
+    }
     if (auto it = other.find("logicalLocations"); it != other.end())
         for (const auto& place : *it)
             row.refs.push_back({"logicalLocations", place["parent"].get<std::string>()});
+
+    Member* first = members;
+    Member* last = members + count;
+    if (!more.empty()) {
+        more.insert(more.begin(), members, members + count);
+        first = more.data();
+        last = first + more.size();
+    }
+    std::sort(first, last, [](const Member& a, const Member& b) { return a.name < b.name; });
+    std::string& out = row.attrs;
+    out.reserve(256);
+    out += '{';
+    for (const Member* it = first; it != last; ++it) {
+        const Member& m = *it;
+        if (out.size() > 1)
+            out += ',';
+        json_text::append_string(out, m.name);
+        out += ':';
+        switch (m.kind) {
+        case Member::Kind::Other: out += text_of(*m.value); break;
+        case Member::Kind::Name: json_text::append_string(out, row.name); break;
+        case Member::Kind::Type: json_text::append_string(out, row.type); break;
+        case Member::Kind::Parents:
+        case Member::Kind::Links: {
+            const std::size_t* range = m.kind == Member::Kind::Parents ? parents : links;
+            out += '[';
+            for (std::size_t i = range[0]; i < range[1]; ++i) {
+                if (i > range[0])
+                    out += ',';
+                append_dn_text(out, row.refs[i].target, system);
+            }
+            out += ']';
+            break;
+        }
+        case Member::Kind::Places:
+            out += '[';
+            for (std::size_t i = 0; i < places->size(); ++i) {
+                const NodeLocation& p = (*places)[i];
+                out += i ? ",{\"parent\":" : "{\"parent\":";
+                append_dn_text(out, row.refs[places_at + i].target, system);
+                out += ",\"x\":";
+                append_number(out, p.x);
+                out += ",\"y\":";
+                append_number(out, p.y);
+                out += ",\"z\":";
+                append_number(out, p.z);
+                out += '}';
+            }
+            out += ']';
+            break;
+        }
+    }
+    out += '}';
     return row;
+}
+
+void NodeLoader::append_dn_text(std::string& out, const std::string& dn, const std::string& system)
+{
+    // The DNs of a load's nodes differ only in their numbers: the system's
+    // part is escaped once.
+    if (dn_prefix_.empty() || system != dn_system_) {
+        dn_system_ = system;
+        const std::string first = node_dn(system, 1);
+        dn_prefix_ = first.substr(0, first.size() - 1);
+        dn_prefix_text_.clear();
+        json_text::append_string(dn_prefix_text_, dn_prefix_);
+        dn_prefix_text_.pop_back();  // the closing quote
+    }
+    if (dn.size() > dn_prefix_.size() && dn.compare(0, dn_prefix_.size(), dn_prefix_) == 0 &&
+        dn.find_first_not_of("0123456789", dn_prefix_.size()) == std::string::npos) {
+        out += dn_prefix_text_;
+        out.append(dn, dn_prefix_.size());
+        out += '"';
+    } else {
+        json_text::append_string(out, dn);
+    }
 }
 
 void NodeLoader::write(const std::vector<NodeEntry>& nodes, std::size_t begin, std::vector<Row>& rows,
@@ -200,7 +258,7 @@ void NodeLoader::write(const std::vector<NodeEntry>& nodes, std::size_t begin, s
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const NodeEntry& node = nodes[begin + i];
-        index_.put_node(NodeRow{node.dn, system, node.id, rows[i].name, rows[i].type});
+        index_.put_node(NodeRow{node.dn, system, node.id, std::move(rows[i].name), std::move(rows[i].type)});
     }
     for (std::size_t i = 0; i < rows.size(); ++i)
         index_.put_references(nodes[begin + i].dn, rows[i].refs, !rows[i].existed);

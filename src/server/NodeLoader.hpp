@@ -39,12 +39,17 @@ private:
     };
 
     Row prepare(const NodeEntry& entry, const std::string& system);
+    // Appends a node DN as a JSON string.
+    void append_dn_text(std::string& out, const std::string& dn, const std::string& system);
     void write(const std::vector<NodeEntry>& nodes, std::size_t begin, std::vector<Row>& rows, std::size_t first,
                const std::string& system, ChangeSet* changes);
 
     ObjectStore& objects_;
     TopoIndex& index_;
     NodeSchema& schema_;
+    // What append_dn_text keeps: the DNs of system's nodes begin with
+    // dn_prefix_, which is dn_prefix_text_ as JSON (without its end).
+    std::string dn_system_, dn_prefix_, dn_prefix_text_;
 };
 
 }  // namespace qv::server

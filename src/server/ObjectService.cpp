@@ -97,7 +97,8 @@ json ObjectService::whole(const std::string& cls, const std::string& dn, const j
     return out;
 }
 
-std::string ObjectService::parent_of_new(const std::string& dn, const std::string& cls)
+std::string ObjectService::parent_of_new(const std::string& dn, const std::string& cls, bool known_new,
+                                         std::string* known_parent)
 {
     const auto d = parsed(dn);
     if (!d.absolute || d.rdns.empty())
@@ -106,11 +107,15 @@ std::string ObjectService::parent_of_new(const std::string& dn, const std::strin
     if (!naming.empty() && d.rdns.back().attr != naming)
         throw RequestError(ErrorCode::InvalidName, "an object of class " + cls + " is named by " + naming +
                                                        ", not by " + d.rdns.back().attr);
-    if (objects_.exists(dn))
+    if (!known_new && objects_.exists(dn))
         throw RequestError(ErrorCode::AlreadyExists, "object already exists: " + dn);
-    const std::string parent = qv::dn::format(qv::dn::parent(d));
-    if (parent != "/" && !objects_.exists(parent))
+    std::string parent = qv::dn::format(qv::dn::parent(d));
+    if (parent == "/" || (known_parent && *known_parent == parent))
+        return parent;
+    if (!objects_.exists(parent))
         throw RequestError(ErrorCode::NoSuchObject, "no such object: " + parent + " (the parent of " + dn + ")");
+    if (known_parent)
+        *known_parent = parent;
     return parent;
 }
 
@@ -188,13 +193,25 @@ std::vector<std::string> ObjectService::remove(const RightSet& held, const std::
     return deleted;
 }
 
-void ObjectService::replace(const std::string& dn, const std::string& cls, const json& attrs, ChangeSet& changes)
+void ObjectService::replace(const std::string& dn, const std::string& cls, const json& attrs, ChangeSet& changes,
+                            std::string* known_parent)
 {
     if (cls == "topoNode")
         return nodes_.replace(dn, attrs, changes);
+    // Most of a load's objects are new: one insert finds out. Anything else,
+    // a refusal included, is looked at as before, so that an existing
+    // object is refused for what it is.
+    try {
+        std::string parent = parent_of_new(dn, cls, true, known_parent);
+        if (objects_.insert_new(StoredObject{dn, parent, cls, whole(cls, dn, attrs)})) {
+            changes.push_back({Change::Kind::Created, dn, cls, std::move(parent), {}});
+            return;
+        }
+    } catch (const RequestError&) {
+    }
     auto existing = objects_.find(dn);
     if (!existing) {
-        const std::string parent = parent_of_new(dn, cls);
+        const std::string parent = parent_of_new(dn, cls, true);
         objects_.insert(StoredObject{dn, parent, cls, whole(cls, dn, attrs)});
         changes.push_back({Change::Kind::Created, dn, cls, parent, {}});
         return;

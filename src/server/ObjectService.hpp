@@ -36,7 +36,10 @@ public:
     // The object and everything below it; returns what was deleted.
     std::vector<std::string> remove(const RightSet& held, const std::string& dn, ChangeSet& changes);
     // For the loader: dn holds exactly attrs afterwards (created if missing).
-    void replace(const std::string& dn, const std::string& cls, const nlohmann::json& attrs, ChangeSet& changes);
+    // known_parent, when given, is a DN the caller knows to exist (kept
+    // across calls: a load's objects mostly share a few parents).
+    void replace(const std::string& dn, const std::string& cls, const nlohmann::json& attrs, ChangeSet& changes,
+                 std::string* known_parent = nullptr);
 
     // The local system's own objects, which cannot be deleted.
     std::vector<std::pair<std::string, std::string>> fixed_objects() const;
@@ -47,7 +50,9 @@ private:
     nlohmann::json normalized(const std::string& cls, const std::string& dn, const nlohmann::json& attrs);
     // The same for a whole new object: with what its class fills in when absent.
     nlohmann::json whole(const std::string& cls, const std::string& dn, const nlohmann::json& attrs);
-    std::string parent_of_new(const std::string& dn, const std::string& cls);
+    // known_new: the caller has just looked dn up and found nothing.
+    std::string parent_of_new(const std::string& dn, const std::string& cls, bool known_new = false,
+                              std::string* known_parent = nullptr);
 
     ObjectStore& objects_;
     ClassSchema& schema_;

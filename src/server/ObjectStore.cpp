@@ -60,6 +60,11 @@ void ObjectStore::insert(const StoredObject& object)
     s->run();
 }
 
+bool ObjectStore::insert_new(const StoredObject& object)
+{
+    return insert_new_text(object.dn, object.parent, object.cls, dump_attrs(object.attrs));
+}
+
 bool ObjectStore::insert_new_text(std::string_view dn, std::string_view parent, std::string_view cls,
                                   std::string_view attrs)
 {

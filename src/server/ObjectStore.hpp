@@ -39,6 +39,8 @@ public:
     bool exists(const std::string& dn) { return class_of(dn).has_value(); }
 
     void insert(const StoredObject& object);
+    // Inserts the object unless one of its DN exists; false then.
+    bool insert_new(const StoredObject& object);
     void update_attrs(const std::string& dn, const nlohmann::json& attrs);
     // Inserts the object unless one of its DN exists; false then. The
     // attributes as JSON text (the loader spells it).

@@ -12,7 +12,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "server/Call.hpp"
 #include "server/JsonCapture.hpp"
+#include "server/JsonText.hpp"
 #include "server/SaxEvents.hpp"
 
 namespace qv::server {
@@ -24,15 +26,23 @@ public:
 
     // The request, or nothing and why (not JSON, not an object, nested too
     // deep: the frame's own faults). in_text receives the members left in body.
-    static std::optional<nlohmann::json> read(std::string_view body, std::vector<std::string>& in_text,
+    static std::optional<nlohmann::json> read(std::string_view body, std::vector<TextMember>& in_text,
                                               std::string* why);
 
 private:
-    explicit RequestReader(nlohmann::json& out, std::vector<std::string>& in_text) : out_(out), in_text_(in_text) {}
+    // The common shape, from the members of a text known to be JSON;
+    // nothing when the text is of another shape, for read_events.
+    static std::optional<nlohmann::json> read_around_documents(std::string_view body,
+                                                               const std::vector<json_text::Member>& members,
+                                                               std::vector<TextMember>& in_text);
+    static std::optional<nlohmann::json> read_events(std::string_view body, std::vector<TextMember>& in_text,
+                                                     std::string* why);
+
+    explicit RequestReader(nlohmann::json& out, std::vector<TextMember>& in_text) : out_(out), in_text_(in_text) {}
     bool on(SaxEvent& e) override;
 
     nlohmann::json& out_;
-    std::vector<std::string>& in_text_;
+    std::vector<TextMember>& in_text_;
     JsonCapture builder_;
     int depth_ = 0;          // of the request itself
     int skipping_ = 0;       // depth within a value left in the text

@@ -274,7 +274,7 @@ bool Session::account()
 void Session::handle_frame(std::string body)
 {
     std::string why;
-    std::vector<std::string> in_text;
+    std::vector<TextMember> in_text;
     auto message = hello_done_ ? RequestReader::read(body, in_text, &why) : qv::proto::parse_body(body, &why);
     if (!message) {
         send_and_close(error_frame(0, ErrorCode::Malformed, why), why);
@@ -319,7 +319,7 @@ void Session::handle_hello(const json& hello)
               {"idle_timeout", config_.limits.idle_timeout}});
 }
 
-void Session::handle_request(json request, std::string body, std::vector<std::string> in_text)
+void Session::handle_request(json request, std::string body, std::vector<TextMember> in_text)
 {
     auto id = request.find("id");
     const bool id_ok = id != request.end() && id->is_number_integer() && id->get<std::int64_t>() > 0;

@@ -16,6 +16,7 @@
 #include "protocol/Frame.hpp"
 #include "server/Actor.hpp"
 #include "server/AlbumTracker.hpp"
+#include "server/Call.hpp"
 #include "server/ChangeSet.hpp"
 #include "server/Discriminator.hpp"
 #include "server/ServerConfig.hpp"
@@ -114,7 +115,7 @@ private:
     bool account();
     void handle_frame(std::string body);
     void handle_hello(const nlohmann::json& hello);
-    void handle_request(nlohmann::json request, std::string body, std::vector<std::string> in_text);
+    void handle_request(nlohmann::json request, std::string body, std::vector<TextMember> in_text);
     std::string too_large(std::int64_t id) const;
     void queue(std::string frame);
     void write();

@@ -44,9 +44,13 @@ void TopologyLoader::apply(const LoadPlan& plan, LoadProgress& progress, ChangeS
                [&] { objects_.replace(plan.types[i].dn, "topoType", plan.types[i].attrs, changes); });
     seen.types += plan.types.size();
     put_nodes(plan, progress, changes);
+    std::string parent;  // the last parent found: nothing deletes it meanwhile
     for (std::size_t i = 0; i < plan.objects.size(); ++i)
         naming([&] { return "objects[" + std::to_string(seen.objects + i) + "] (" + plan.objects[i].dn + ")"; },
-               [&] { objects_.replace(plan.objects[i].dn, plan.objects[i].cls, plan.objects[i].attrs, changes); });
+               [&] {
+                   objects_.replace(plan.objects[i].dn, plan.objects[i].cls, plan.objects[i].attrs, changes,
+                                    &parent);
+               });
     seen.objects += plan.objects.size();
     add_documents(plan.documents, changes);
     for (const auto& user : plan.users)

@@ -1,11 +1,13 @@
-// What the server reads besides requests: derivation texts, MIB files and
-// its command line.
+// What the server reads besides requests: derivation texts, MIB files, its
+// command line, and the syntax check of a load's frame.
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "server/CommandLine.hpp"
 #include "server/Derivation.hpp"
+#include "server/JsonSyntax.hpp"
 #include "server/MibModules.hpp"
 #include "server/RequestError.hpp"
 #include "support/TempDir.hpp"
@@ -44,6 +46,31 @@ TEST(DerivationText, OtherFormsAreRefused)
     } catch (const RequestError& e) {
         EXPECT_EQ(e.code(), ErrorCode::InvalidName);
     }
+}
+
+// A load's frame is checked without the parser; a frame must be taken or
+// refused as the parser would.
+TEST(FrameSyntax, AcceptsExactlyWhatTheParserAccepts)
+{
+    const std::string texts[] = {
+        R"({"a":[1,-0,0.5,1E+2,-1e-2,true,false,null,{},[]],"b":{"c":"\u00e9\ud83d\ude00\/\t"}})",
+        "\xEF\xBB\xBF{}", "\xEF\xBB{}", " [ 1 , 2 ] ", "\"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\"",
+        "123456789012345678901234567890", "1e400", "-1e-400", "[1,]", "{\"a\":1,}", "{\"a\" 1}", "{1:2}",
+        "01", "1.", ".5", "-", "1e", "+1", "[1 2]", "tru", "nul", "{}x", "{} {}", "", " ",
+        "\"\\ud800\"", "\"\\udc00\"", "\"\\ud800\\u0041\"", "\"\\x\"", "\"\\u12g4\"", "\"a\tb\"",
+        "\"\xC0\x80\"", "\"\xED\xA0\x80\"", "\"\xF4\x90\x80\x80\"", "\"\xE0\x9F\xBF\"", "\"\xFF\"",
+        std::string("{}\0junk", 7), std::string("[1,\0]", 5), "\"unterminated"};
+    for (const auto& text : texts)
+        EXPECT_EQ(json_syntax::valid(text), nlohmann::json::accept(text)) << text;
+
+    json_syntax::Shape shape;
+    ASSERT_TRUE(json_syntax::valid(R"( {"id" : 7, "part":{"nodes":[[{}]]} } )", &shape));
+    EXPECT_EQ(shape.depth, 5u);
+    ASSERT_EQ(shape.members.size(), 2u);
+    EXPECT_EQ(shape.members[0].key, "id");
+    EXPECT_EQ(shape.members[0].value, "7");
+    EXPECT_EQ(shape.members[1].key, "part");
+    EXPECT_EQ(shape.members[1].value, R"({"nodes":[[{}]]})");
 }
 
 TEST(MibFiles, ModuleNameIsTheIdentifierBeforeDefinitions)
