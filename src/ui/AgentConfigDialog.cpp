@@ -199,8 +199,9 @@ void AgentConfigDialog::browse(const std::string& host, AgentMo& agent, int type
         destroy_tree();
         browser_parent = root;
         browser_type = type;
+        ObjectBrowser* browser = object_browser();  // the tree lives in its outline
         build_tree(root);
-        object_browser()->xd_show();
+        browser->xd_show();
     } else if (type == 4) {
         object_browser()->xd_show();
     }

@@ -59,7 +59,6 @@ void create_browser_window(Widget parent)
 
 void build_tree(const std::string& root)
 {
-    object_browser();  // the tree lives in its outline
     auto* object = new Browser(root.c_str());
     Browser::insert(object);
     derive_in_progress = 1;
