@@ -10,7 +10,7 @@ build=${1:?usage: run-smoke.sh BUILD_DIR [SECONDS]}
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$build" && pwd)
-targets=(fuzz_frame_decoder fuzz_values fuzz_client_replies)
+targets=(fuzz_frame_decoder fuzz_values fuzz_client_replies fuzz_json_syntax)
 
 status=0
 for target in "${targets[@]}"; do
