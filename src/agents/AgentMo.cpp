@@ -36,16 +36,20 @@ void AgentMo::set_name(const char* name)
 
 RWCString AgentMo::get_dn(const RWCString& system, const RWCString& object_name) const
 {
-    const RWCString& n = default_ ? object_name : name_;
+    return root_dn(system, default_ ? object_name : name_) + object_path_;
+}
+
+RWCString AgentMo::root_dn(const RWCString& system, const RWCString& name) const
+{
     switch (protocol_) {
     case PROTO_MIS:
-        return "/systemId=name:" + qv::dn::quote(n) + object_path_;
+        return "/systemId=name:" + qv::dn::quote(name);
     case PROTO_RPC:
-        return QvRpcAgentDn(system, n).to_string() + object_path_;
+        return QvRpcAgentDn(system, name).to_string();
     case PROTO_SNMP:
-        return QvSnmpAgentDn(system, n).to_string() + object_path_;
+        return QvSnmpAgentDn(system, name).to_string();
     default:
-        return object_path_;
+        return RWCString();
     }
 }
 

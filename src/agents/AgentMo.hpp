@@ -46,6 +46,9 @@ public:
     // The agent's full DN on the management system, for the object named
     // object_name (used instead of the agent's name for a default agent).
     RWCString get_dn(const RWCString& system, const RWCString& object_name) const;
+    // The DN an agent of this protocol named name has on the management
+    // system, without an object path ("" for CMIP, whose path is the DN).
+    RWCString root_dn(const RWCString& system, const RWCString& name) const;
     // Failure with a message for the user when that DN would be longer than
     // kMaxDnLength.
     QvStatus check_dn(const RWCString& system, const RWCString& object_name) const;

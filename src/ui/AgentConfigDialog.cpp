@@ -184,17 +184,10 @@ void AgentConfigDialog::browse(const std::string& host, AgentMo& agent, int type
     set_busy_cursor(shell());
     const RWCString system = agent.system_name().empty() ? server_connection()->system_name() : agent.system_name();
     // The local MIS is never applied, so the agent has not taken the host
-    // typed: the root is its DN under that host's name.
-    const RWCString kept_name = agent.get_name();
-    const int kept_default = agent.is_default();
-    if (local_mis) {
-        agent.rename(host);
-        agent.set_default(0);
-    }
-    RWCString root = agent.get_dn(system, first_object_name());
-    agent.rename(kept_name);
-    agent.set_default(kept_default);
-    root.resize(root.size() - agent.get_dn().size());
+    // typed: the root is the DN under that host's name.
+    const RWCString name =
+        local_mis ? RWCString(host) : agent.is_default() ? first_object_name() : agent.get_name();
+    const RWCString root = agent.root_dn(system, name);
     if (root != browser_parent) {
         destroy_tree();
         browser_parent = root;

@@ -57,6 +57,23 @@ void route_close(ObjectBrowser* dialog)
                    dialog);
 }
 
+template <class Dialog>
+Dialog* with_close_routed(Dialog* dialog)
+{
+    if (closes_cancel)
+        route_close(dialog);
+    return dialog;
+}
+
+// A dialog built on parent.
+template <class Dialog>
+Dialog* built_on(Widget parent)
+{
+    auto* dialog = new Dialog;
+    dialog->create(parent);
+    return dialog;
+}
+
 // An agent dialog just built: browser nodes drop on its Object Path.
 template <class Dialog>
 Dialog* built_agent_dialog(Dialog* dialog)
@@ -64,9 +81,7 @@ Dialog* built_agent_dialog(Dialog* dialog)
     dialog->create(shell_display, shell_argc, shell_argv);
     if (Widget path = dialog->object_path_field())
         register_config_drop_site(path);
-    if (closes_cancel)
-        route_close(dialog);
-    return dialog;
+    return with_close_routed(dialog);
 }
 
 // An agent dialog with its chooser of what to add (MIBs, RPC agents).
@@ -116,21 +131,15 @@ ChooserDialog* snmp_mib_dialog()
 
 ObjectBrowser* object_browser()
 {
-    if (!browser) {
-        browser = new ObjectBrowser;
-        browser->create(snmp_config_dialog()->shell());
-        if (closes_cancel)
-            route_close(browser);
-    }
+    if (!browser)
+        browser = with_close_routed(built_on<ObjectBrowser>(snmp_config_dialog()->shell()));
     return browser;
 }
 
 DelObjectDesc* del_obj_desc_dialog()
 {
-    if (!del_obj_desc) {
-        del_obj_desc = new DelObjectDesc;
-        del_obj_desc->create(snmp_config_dialog()->shell());
-    }
+    if (!del_obj_desc)
+        del_obj_desc = built_on<DelObjectDesc>(snmp_config_dialog()->shell());
     return del_obj_desc;
 }
 
@@ -138,8 +147,7 @@ CmipConfig* cmip_config_dialog()
 {
     if (!cmip) {
         cmip = built_agent_dialog(new CmipConfig);
-        cmip_del = new CmipDel;
-        cmip_del->create(cmip->shell());
+        cmip_del = built_on<CmipDel>(cmip->shell());
         cmip->set_delete_dialog(cmip_del);
     }
     return cmip;
@@ -168,12 +176,8 @@ ChooserDialog* rpc_agent_dialog()
 
 NamesSelection* names_dialog()
 {
-    if (!names) {
-        names = new NamesSelection;
-        names->create(object_config_tool->shell());
-        if (closes_cancel)
-            route_close(names);
-    }
+    if (!names)
+        names = with_close_routed(built_on<NamesSelection>(object_config_tool->shell()));
     return names;
 }
 

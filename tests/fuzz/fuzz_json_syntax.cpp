@@ -9,16 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "server/JsonSyntax.hpp"
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-}  // namespace
+#include "FuzzCheck.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

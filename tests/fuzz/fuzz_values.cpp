@@ -9,16 +9,12 @@
 #include <vector>
 
 #include "protocol/Asn1.hpp"
+#include "FuzzCheck.hpp"
 
 using namespace qv::asn1;
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
 
 const char* const kFixedSyntaxes[] = {
     "OCTET STRING",
