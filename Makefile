@@ -88,7 +88,7 @@ bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target qv_bench
 	$(BUILD)/bin/qv_bench
 	$(BUILD)/bin/qv_startup_bench
-	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bin/qv_browser_bench
+	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" $(BUILD)/bin/qv_browser_bench
 
 bench-million: build
 	cmake --build $(BUILD) -j $(JOBS) --target qv_bench

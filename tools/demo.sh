@@ -81,7 +81,7 @@ command -v Xvfb >/dev/null || fail "no DISPLAY and no Xvfb to run the tool on"
 command -v xdotool >/dev/null || fail "xdotool is needed to find the tool's window"
 command -v import >/dev/null || fail "ImageMagick's import is needed for the screenshot"
 exec 3>"$WORK/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 exec 3>&-
 wait_for_file "$WORK/display" 100 || { cat "$WORK/xvfb.log" >&2; fail "Xvfb did not start"; }

@@ -35,8 +35,8 @@ BenchDisplay::BenchDisplay()
         ::dup2(null, 1);
         ::dup2(null, 2);
         const std::string fd = std::to_string(pipe_fd[1]);
-        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-                 static_cast<char*>(nullptr));
+        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-noreset", "-nolisten",
+                 "tcp", static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(pipe_fd[1]);

@@ -165,7 +165,7 @@ TEST(ToolByKeyboard, NonAsciiPasswordTypedWithBackspaceLogsIn)
     auto tool = run_tool({"-id", "10"}, server.get(), {{"LC_ALL", "C.UTF-8"}});
 
     const std::string login = wait_for_window(kLoginTitle);
-    ASSERT_FALSE(login.empty()) << tool->err();
+    ASSERT_FALSE(login.empty()) << (tool->running() ? "running\n" : "ended\n") << tool->out() << tool->err();
     XClient x;
     EXPECT_EQ(x.text_property(login, "WM_ICON_NAME"), kLoginTitle);
     EXPECT_EQ(x.text_property(login, "_NET_WM_ICON_NAME"), kLoginTitle);

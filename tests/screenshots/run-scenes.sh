@@ -14,7 +14,7 @@ rm -f "$OUT"/*.png
 export QV_SCREENSHOT_DIR="$OUT"
 failed=0
 for scene in $("$BIN" --gtest_list_tests | awk '/^[^ ]/ { suite = $1 } /^  / { print suite $1 }'); do
-    if ! xvfb-run -a -s "-screen 0 1280x1024x24" "$BIN" --gtest_filter="$scene" --gtest_brief=1 \
+    if ! xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$BIN" --gtest_filter="$scene" --gtest_brief=1 \
         >"$OUT/.log" 2>&1; then
         echo "scene $scene failed:" >&2
         cat "$OUT/.log" >&2

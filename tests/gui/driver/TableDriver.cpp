@@ -63,7 +63,11 @@ void click_list_item(Widget list, int position, unsigned int button)
     }
     Position root_x = 0, root_y = 0;
     XtTranslateCoords(list, static_cast<Position>(x + 4), static_cast<Position>(y + height / 2), &root_x, &root_y);
+    // Under load the X server may hand the click on after xdotool has ended:
+    // wait for the item's selection to change, as the caller's next step needs.
+    const bool selected = XmListPosSelected(list, position);
     pointer(list, {"mousemove", std::to_string(root_x), std::to_string(root_y), "click", std::to_string(button)});
+    pump_until([&] { return bool(XmListPosSelected(list, position)) != selected; }, 10);
 }
 
 }  // namespace qv::gui

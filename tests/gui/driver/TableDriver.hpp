@@ -10,7 +10,8 @@ namespace qv::gui {
 
 void click_cell(Widget matrix, int row, int column, unsigned int button, bool ctrl = false);
 void drag_rows(Widget matrix, int from, int to);
-// A click on the item at a 1-based position of a list (scrolled into view).
+// A click on the item at a 1-based position of a list (scrolled into view),
+// which changes whether the item is selected.
 void click_list_item(Widget list, int position, unsigned int button);
 
 }  // namespace qv::gui
