@@ -121,6 +121,7 @@ Database::Database(const std::string& path) : path_(path)
 
 Database::~Database()
 {
+    end_shared_read();
     statements_.clear();
     sqlite3_close(db_);
 }
@@ -182,6 +183,38 @@ void Database::exec(const std::string& sql)
 
 bool Database::in_transaction() const { return sqlite3_get_autocommit(db_) == 0; }
 
+void Database::set_read_sharing(std::function<void(std::function<void()>)> defer)
+{
+    end_shared_read();
+    defer_ = std::move(defer);
+}
+
+void Database::share_read()
+{
+    if (shared_read_ || !defer_ || in_transaction())
+        return;
+    exec("BEGIN");
+    shared_read_ = true;
+    defer_([this] { end_shared_read(); });
+}
+
+void Database::end_shared_read() noexcept
+{
+    if (!shared_read_)
+        return;
+    shared_read_ = false;
+    // A read-only transaction's COMMIT has nothing to fail on; should it
+    // anyway, the connection must not stay inside the transaction.
+    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK && in_transaction())
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Database::checkpoint()
+{
+    end_shared_read();
+    exec("PRAGMA wal_checkpoint(TRUNCATE)");
+}
+
 int Database::schema_version()
 {
     StatementUse s(prepare("PRAGMA user_version"));
@@ -200,7 +233,11 @@ std::string Database::integrity_check()
     return out;
 }
 
-Transaction::Transaction(Database& db) : db_(db) { db_.exec("BEGIN IMMEDIATE"); }
+Transaction::Transaction(Database& db) : db_(db)
+{
+    db_.end_shared_read();
+    db_.exec("BEGIN IMMEDIATE");
+}
 
 Transaction::~Transaction()
 {

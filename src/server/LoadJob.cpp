@@ -52,7 +52,7 @@ nlohmann::json LoadJob::commit()
     transaction_.commit();
     // A large load leaves the log as large as itself: write it into the
     // database now and give the space back.
-    backend_.db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    backend_.db.checkpoint();
     return counts;
 }
 

@@ -35,6 +35,7 @@ std::optional<StoredObject> ObjectStore::find(const std::string& dn)
 
 bool ObjectStore::find_text(const std::string& dn, std::string& cls, std::string& attrs)
 {
+    db_.share_read();
     StatementUse s(db_.prepare("SELECT class, attrs FROM objects WHERE dn = ?1"));
     s->bind_static(1, dn);
     if (!s->step())

@@ -50,12 +50,16 @@ Server::Server(const ServerConfig& config, Backend& backend)
     user_ops_.register_in(dispatcher_);
     audit_ops_.register_in(dispatcher_);
     hub_.on_remove([this](std::uint64_t number) { admin_ops_.connection_closed(number); });
+    // The reads of one turn of the loop share a read transaction, ended
+    // after the handlers that were ready with them.
+    backend.db.set_read_sharing([this](std::function<void()> end) { asio::post(io_, std::move(end)); });
 }
 
 Server::~Server()
 {
     // Password work still running posts into io_; let it finish first.
     pool_.join();
+    backend_.db.set_read_sharing({});
 }
 
 void Server::listen()

@@ -32,6 +32,7 @@ std::optional<UserRecord> UserStore::find(const std::string& name)
 
 std::optional<UserRecord> UserStore::find(std::int64_t id)
 {
+    db_.share_read();  // the rights read at every request of a logged-in session
     StatementUse s(db_.prepare("SELECT name, hash, rights, id FROM users WHERE id = ?1"));
     s->bind(1, id);
     if (!s->step())

@@ -91,21 +91,24 @@ TEST(Durability, KillNineDuringWritesKeepsEveryAcknowledgedWrite)
     {
         auto c = connect(server);
         // Writes in flight: several requests sent at once, replies read as
-        // they come; the server dies while some are still unanswered.
+        // they come; the server dies while some are still unanswered. A read
+        // before each write: reads arriving together share a transaction,
+        // which must not hold back the write's commit.
         std::string burst;
         for (int i = 0; i < 400; ++i)
-            burst += qv::proto::encode_frame(
-                json{{"id", i + 1},
+            burst += qv::proto::encode_frame(json{{"id", 2 * i + 1}, {"op", "get"}, {"dn", "topoNodeId=1"}}) +
+                     qv::proto::encode_frame(
+                json{{"id", 2 * i + 2},
                      {"op", "create"},
                      {"class", "topoNode"},
                      {"attrs", {{"name", "n" + std::to_string(i)}, {"typeName", "Router"},
                                 {"parents", {"/systemId=name:\"dur\"/topoNodeId=1"}}}}});
         c->send_bytes(burst);
-        for (int i = 0; i < 400; ++i) {
+        for (int i = 0; i < 800; ++i) {
             auto reply = c->receive(30);
             if (!reply)
                 break;
-            if (reply->contains("event"))
+            if (reply->contains("event") || (*reply)["id"].get<int>() % 2 == 1)
                 continue;
             if ((*reply)["ok"] == true)
                 acknowledged.push_back((*reply)["dn"]);
