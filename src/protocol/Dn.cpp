@@ -1,5 +1,6 @@
 #include "protocol/Dn.hpp"
 
+#include <algorithm>
 #include <cctype>
 
 namespace qv::dn {
@@ -194,6 +195,55 @@ std::optional<std::string> canonical(std::string_view text, std::string* error)
     if (!c)
         return std::nullopt;
     return format(*c);
+}
+
+namespace {
+
+// "text" with at least one character, none a blank, quote, escape, brace or
+// slash.
+bool plain_quoted(std::string_view v)
+{
+    if (v.size() < 3 || v.front() != '"' || v.back() != '"')
+        return false;
+    for (char c : v.substr(1, v.size() - 2))
+        if (c <= ' ' || c > '~' || c == '"' || c == '\\' || c == '{' || c == '}' || c == '/')
+            return false;
+    return true;
+}
+
+bool plain_value(std::string_view v, bool system)
+{
+    if (!system && !v.empty() && v.find_first_not_of("0123456789") == std::string_view::npos)
+        return true;
+    if (!system && plain_quoted(v))
+        return true;
+    const auto colon = v.find(':');
+    if (colon == 0 || colon == std::string_view::npos)
+        return false;
+    for (char c : v.substr(0, colon))
+        if (!std::isalpha(static_cast<unsigned char>(c)))
+            return false;
+    return plain_quoted(v.substr(colon + 1));
+}
+
+}  // namespace
+
+bool is_plainly_canonical(std::string_view text)
+{
+    std::size_t at = !text.empty() && text.front() == '/' ? 1 : 0;
+    if (at == text.size())
+        return false;  // empty, or the root: parse() says what they are
+    for (;;) {
+        const std::size_t end = std::min(text.find('/', at), text.size());
+        const std::string_view part = text.substr(at, end - at);
+        const auto eq = part.find('=');
+        if (eq == std::string_view::npos || !valid_attr(part.substr(0, eq)) ||
+            !plain_value(part.substr(eq + 1), part.substr(0, eq) == "systemId"))
+            return false;
+        if (end == text.size())
+            return true;
+        at = end + 1;
+    }
 }
 
 Dn resolve(const Dn& relative, const Dn& base)

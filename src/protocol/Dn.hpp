@@ -43,6 +43,10 @@ std::string format(const Dn& dn);
 // text is no DN.
 std::optional<Dn> canonical(const Dn& dn);
 std::optional<std::string> canonical(std::string_view text, std::string* error = nullptr);
+// True when text is a DN already in its canonical spelling, in the plain
+// shapes nearly every request uses (/systemId=name:"vm"/topoNodeId=12): no
+// blanks, braces, escapes or slashes in values. False says nothing.
+bool is_plainly_canonical(std::string_view text);
 
 // A relative name made absolute below base (the local system, typically).
 Dn resolve(const Dn& relative, const Dn& base);

@@ -35,21 +35,22 @@ void Dispatcher::dispatch(const CallPtr& call)
 
 void Dispatcher::guarded(const CallPtr& call, const std::function<void()>& fn)
 {
-    const std::string who = "#" + std::to_string(call->session().number()) + " " + call->op();
+    // Spelt only for the log, when something went wrong.
+    auto who = [&call] { return "#" + std::to_string(call->session().number()) + " " + call->op(); };
     try {
         fn();
     } catch (const RequestError& e) {
         call->fail(e.code(), e.what());
     } catch (const StoreError& e) {
-        log_line(who + ": storage error: " + e.what());
+        log_line(who() + ": storage error: " + e.what());
         call->fail(ErrorCode::ServerError, std::string("server error, nothing was changed: ") + e.what());
     } catch (const nlohmann::json::exception& e) {
         call->fail(ErrorCode::Malformed, std::string("malformed request: ") + e.what());
     } catch (const std::bad_alloc&) {
-        log_line(who + ": out of memory");
+        log_line(who() + ": out of memory");
         call->fail(ErrorCode::ServerError, "server error: out of memory, nothing was changed");
     } catch (const std::exception& e) {
-        log_line(who + ": " + e.what());
+        log_line(who() + ": " + e.what());
         call->fail(ErrorCode::ServerError, std::string("server error, nothing was changed: ") + e.what());
     }
 }

@@ -114,6 +114,8 @@ std::string dn(const nlohmann::json& v, const std::string& what)
 
 std::string dn_text(const std::string& text, const std::string& what)
 {
+    if (qv::dn::is_plainly_canonical(text))
+        return text;  // the usual spelling, taken without a parse
     return qv::dn::format(canonical_dn(text, what));
 }
 

@@ -1,6 +1,9 @@
 // Distinguished names in every form the tool and the server build.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+
 #include "protocol/Dn.hpp"
 
 namespace dn = qv::dn;
@@ -76,6 +79,36 @@ TEST(DnCanonical, OneSpellingPerName)
     for (const auto& [text, canonical] : rows)
         EXPECT_EQ(canon(text), canonical) << text;
     EXPECT_EQ(dn::system_of(parsed("/systemId=\"mis1\"")), "mis1");
+}
+
+// The quick check the server makes before parsing: whatever it takes as
+// canonical, the full canonicalisation spells the same way.
+TEST(DnCanonical, PlainSpellingsAreTakenAsTheyStand)
+{
+    EXPECT_TRUE(dn::is_plainly_canonical("/systemId=name:\"vm\"/topoNodeId=12"));
+    EXPECT_TRUE(dn::is_plainly_canonical("topoNodeId=12"));
+    for (const char* other : {"/systemId=vm", "/systemId=\"vm\"", "/systemId=name:\"a b\"", "/", ""})
+        EXPECT_FALSE(dn::is_plainly_canonical(other)) << other;
+    // Names made of plain and not so plain parts, half of them with one
+    // character changed.
+    const char* const attrs[] = {"systemId", "topoNodeId", "id", "a-b", "1x"};
+    const char* const values[] = {"12", "\"x\"", "name:\"vm\"", "id:\"a-1\"", "x", "\"x y\"", "{1 2}", "name : \"x\""};
+    const std::string changes = "/=:\" \\{}1a\t";
+    std::mt19937 random(7);
+    int plain = 0;
+    for (int i = 0; i < 100000; ++i) {
+        std::string text = random() % 2 ? "/" : "";
+        for (int n = 0, parts = 1 + static_cast<int>(random() % 3); n < parts; ++n)
+            text += std::string(n > 0 ? "/" : "") + attrs[random() % std::size(attrs)] + "=" +
+                    values[random() % std::size(values)];
+        if (random() % 2)
+            text[random() % text.size()] = changes[random() % changes.size()];
+        if (dn::is_plainly_canonical(text)) {
+            ++plain;
+            ASSERT_EQ(dn::canonical(text).value_or("(no DN)"), text);
+        }
+    }
+    EXPECT_GT(plain, 10000);
 }
 
 TEST(DnParse, SlashOrEscapedQuoteInsideAValueIsPartOfIt)
