@@ -5,7 +5,6 @@
 #include <vector>
 
 #include <Xbae/Matrix.h>
-#include <Xm/List.h>
 
 #include "driver/GuiDriver.hpp"
 
@@ -50,24 +49,6 @@ void drag_rows(Widget matrix, int from, int to)
     const auto [x1, y1] = cell_position(matrix, from, 0);
     const auto [x2, y2] = cell_position(matrix, to, 0);
     pointer(matrix, {"mousemove", x1, y1, "mousedown", "1", "mousemove", x2, y2, "mouseup", "1"});
-}
-
-void click_list_item(Widget list, int position, unsigned int button)
-{
-    Position x = 0, y = 0;
-    Dimension width = 0, height = 0;
-    if (!XmListPosToBounds(list, position, &x, &y, &width, &height)) {
-        XmListSetBottomPos(list, position);
-        if (!XmListPosToBounds(list, position, &x, &y, &width, &height))
-            return;
-    }
-    Position root_x = 0, root_y = 0;
-    XtTranslateCoords(list, static_cast<Position>(x + 4), static_cast<Position>(y + height / 2), &root_x, &root_y);
-    // Under load the X server may hand the click on after xdotool has ended:
-    // wait for the item's selection to change, as the caller's next step needs.
-    const bool selected = XmListPosSelected(list, position);
-    pointer(list, {"mousemove", std::to_string(root_x), std::to_string(root_y), "click", std::to_string(button)});
-    pump_until([&] { return bool(XmListPosSelected(list, position)) != selected; }, 10);
 }
 
 }  // namespace qv::gui
