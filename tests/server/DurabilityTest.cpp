@@ -95,14 +95,15 @@ TEST(Durability, KillNineDuringWritesKeepsEveryAcknowledgedWrite)
         // before each write: reads arriving together share a transaction,
         // which must not hold back the write's commit.
         std::string burst;
-        for (int i = 0; i < 400; ++i)
-            burst += qv::proto::encode_frame(json{{"id", 2 * i + 1}, {"op", "get"}, {"dn", "topoNodeId=1"}}) +
-                     qv::proto::encode_frame(
+        for (int i = 0; i < 400; ++i) {
+            burst += qv::proto::encode_frame(json{{"id", 2 * i + 1}, {"op", "get"}, {"dn", "topoNodeId=1"}});
+            burst += qv::proto::encode_frame(
                 json{{"id", 2 * i + 2},
                      {"op", "create"},
                      {"class", "topoNode"},
                      {"attrs", {{"name", "n" + std::to_string(i)}, {"typeName", "Router"},
                                 {"parents", {"/systemId=name:\"dur\"/topoNodeId=1"}}}}});
+        }
         c->send_bytes(burst);
         for (int i = 0; i < 800; ++i) {
             auto reply = c->receive(30);
