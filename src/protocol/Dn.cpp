@@ -188,6 +188,8 @@ std::optional<Dn> canonical(const Dn& dn)
 
 std::optional<std::string> canonical(std::string_view text, std::string* error)
 {
+    if (is_plainly_canonical(text))
+        return std::string(text);  // the usual spelling, taken without a parse
     auto dn = parse(text, error);
     if (!dn)
         return std::nullopt;

@@ -112,11 +112,23 @@ std::string dn(const nlohmann::json& v, const std::string& what)
     return dn_text(v.get_ref<const std::string&>(), what);
 }
 
+namespace {
+
+[[noreturn]] void invalid_dn(const std::string& text, const std::string& what, const std::string& why)
+{
+    throw RequestError(ErrorCode::InvalidName, what + ": invalid distinguished name \"" + text + "\"" +
+                                                   (why.empty() ? "" : ": " + why));
+}
+
+}  // namespace
+
 std::string dn_text(const std::string& text, const std::string& what)
 {
-    if (qv::dn::is_plainly_canonical(text))
-        return text;  // the usual spelling, taken without a parse
-    return qv::dn::format(canonical_dn(text, what));
+    std::string why;
+    auto canon = qv::dn::canonical(text, &why);
+    if (!canon)
+        invalid_dn(text, what, why);
+    return std::move(*canon);
 }
 
 qv::dn::Dn canonical_dn(const std::string& text, const std::string& what)
@@ -125,8 +137,7 @@ qv::dn::Dn canonical_dn(const std::string& text, const std::string& what)
     auto dn = qv::dn::parse(text, &why);
     auto canon = dn ? qv::dn::canonical(*dn) : std::nullopt;
     if (!canon)
-        throw RequestError(ErrorCode::InvalidName, what + ": invalid distinguished name \"" + text + "\"" +
-                                                       (why.empty() ? "" : ": " + why));
+        invalid_dn(text, what, why);
     return std::move(*canon);
 }
 

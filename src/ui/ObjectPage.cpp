@@ -3,6 +3,7 @@
 #include <Xm/TabStack.h>
 
 #include "agents/LegacyName.hpp"
+#include "gui/MemberCallback.hpp"
 #include "ui/DelObjectDesc.hpp"
 #include "ui/ObjectConfig.hpp"
 #include "ui/Windows.hpp"
@@ -12,18 +13,18 @@ ObjectPage* object_page = nullptr;
 ObjectPage::ObjectPage(ObjectConfig* window)
     : Page(window->book().object_desc_form()), table_parent_(window->book().user_data_row_col())
 {
-    XtAddCallback(window->book().tab_mgr(), XmNtabSelectedCallback, &ObjectPage::tab_selected_cb, this);
+    add_member_callback<ObjectPage, &ObjectPage::tab_selected_cb>(window->book().tab_mgr(), XmNtabSelectedCallback,
+                                                                  this);
 }
 
-void ObjectPage::tab_selected_cb(Widget, XtPointer client_data, XtPointer call_data)
+void ObjectPage::tab_selected_cb(Widget, XtPointer call_data)
 {
-    auto* page = static_cast<ObjectPage*>(client_data);
     const Widget tab = static_cast<XmTabStackCallbackStruct*>(call_data)->selected_child;
-    page->selected_ = false;
-    for (Widget w = page->container(); w && !page->selected_; w = XtParent(w))
-        page->selected_ = w == tab;
-    if (page->selected_)
-        page->build_pending();
+    selected_ = false;
+    for (Widget w = container(); w && !selected_; w = XtParent(w))
+        selected_ = w == tab;
+    if (selected_)
+        build_pending();
 }
 
 ObjectPage::~ObjectPage() { clear_page(); }

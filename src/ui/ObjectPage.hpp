@@ -36,6 +36,10 @@ public:
     // The tables, built.
     const std::vector<std::unique_ptr<UserData>>& user_data();
 
+    // The book's tab selection: the page's pending tables are built when it
+    // becomes the selected tab.
+    virtual void tab_selected_cb(Widget, XtPointer call_data);
+
 private:
     struct PendingTable {
         RWCString title;
@@ -45,7 +49,6 @@ private:
         char set;
     };
 
-    static void tab_selected_cb(Widget, XtPointer client_data, XtPointer call_data);
     void build_pending();
 
     Widget table_parent_;

@@ -84,18 +84,27 @@ Dialog* built_agent_dialog(Dialog* dialog)
     return with_close_routed(dialog);
 }
 
+// The dialog kept in slot, built by build when first asked for.
+template <class Dialog, class Build>
+Dialog* once(Dialog*& slot, Build build)
+{
+    if (!slot)
+        slot = build();
+    return slot;
+}
+
 // An agent dialog with its chooser of what to add (MIBs, RPC agents).
 template <class Dialog>
 Dialog* built_with_chooser(Dialog*& dialog, ChooserDialog*& chooser, const char* name, int title_number,
                            const char* title)
 {
-    if (!dialog) {
-        dialog = built_agent_dialog(new Dialog);
+    return once(dialog, [&] {
+        auto* built = built_agent_dialog(new Dialog);
         chooser = new ChooserDialog;
-        chooser->create(dialog->shell(), name, title_number, title);
-        dialog->set_chooser(chooser);
-    }
-    return dialog;
+        chooser->create(built->shell(), name, title_number, title);
+        built->set_chooser(chooser);
+        return built;
+    });
 }
 
 }  // namespace
@@ -131,26 +140,22 @@ ChooserDialog* snmp_mib_dialog()
 
 ObjectBrowser* object_browser()
 {
-    if (!browser)
-        browser = with_close_routed(built_on<ObjectBrowser>(snmp_config_dialog()->shell()));
-    return browser;
+    return once(browser, [] { return with_close_routed(built_on<ObjectBrowser>(snmp_config_dialog()->shell())); });
 }
 
 DelObjectDesc* del_obj_desc_dialog()
 {
-    if (!del_obj_desc)
-        del_obj_desc = built_on<DelObjectDesc>(snmp_config_dialog()->shell());
-    return del_obj_desc;
+    return once(del_obj_desc, [] { return built_on<DelObjectDesc>(snmp_config_dialog()->shell()); });
 }
 
 CmipConfig* cmip_config_dialog()
 {
-    if (!cmip) {
-        cmip = built_agent_dialog(new CmipConfig);
-        cmip_del = built_on<CmipDel>(cmip->shell());
-        cmip->set_delete_dialog(cmip_del);
-    }
-    return cmip;
+    return once(cmip, [] {
+        auto* built = built_agent_dialog(new CmipConfig);
+        cmip_del = built_on<CmipDel>(built->shell());
+        built->set_delete_dialog(cmip_del);
+        return built;
+    });
 }
 
 CmipDel* cmip_del_entity_dialog()
@@ -159,12 +164,7 @@ CmipDel* cmip_del_entity_dialog()
     return cmip_del;
 }
 
-MisConfig* mis_config_dialog()
-{
-    if (!mis)
-        mis = built_agent_dialog(new MisConfig);
-    return mis;
-}
+MisConfig* mis_config_dialog() { return once(mis, [] { return built_agent_dialog(new MisConfig); }); }
 
 RpcConfig* rpc_config_dialog() { return built_with_chooser(rpc, rpc_agents, "rp_agent_dialog", 831, "Add RPC Agents"); }
 
@@ -176,9 +176,7 @@ ChooserDialog* rpc_agent_dialog()
 
 NamesSelection* names_dialog()
 {
-    if (!names)
-        names = with_close_routed(built_on<NamesSelection>(object_config_tool->shell()));
-    return names;
+    return once(names, [] { return with_close_routed(built_on<NamesSelection>(object_config_tool->shell())); });
 }
 
 bool object_browser_built() { return browser != nullptr; }
