@@ -1,6 +1,7 @@
 #include "gui/Table.hpp"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -52,11 +53,33 @@ void override_translations(Widget matrix, const char* table)
 
 // The matrix draws with core fonts only, and only with the rendition of the
 // default tag: it is given one of its own rather than the anti-aliased
-// render table every other widget inherits.
+// render table every other widget inherits. In a multibyte locale (UTF-8) a
+// font set, so that text is drawn by character, not byte by byte: the Unicode
+// fixed font where the display has it, else "fixed" for what it covers. Made
+// here rather than by a resource converter, which would warn on standard
+// error of every charset the display lacks.
+XFontSet table_font_set(Display* display)
+{
+    static XFontSet font_set = nullptr;
+    if (!font_set && MB_CUR_MAX > 1) {
+        char** missing = nullptr;
+        int missing_count = 0;
+        char* default_text = nullptr;
+        font_set = XCreateFontSet(display, "-misc-fixed-medium-r-semicondensed--13-*-*-*-*-*-*-*,fixed", &missing,
+                                  &missing_count, &default_text);
+        if (missing)
+            XFreeStringList(missing);
+    }
+    return font_set;
+}
+
 XmRenderTable core_font_table(Widget parent)
 {
     Args args;
-    args.add(XmNfontType, XmFONT_IS_FONT).add(XmNfontName, "fixed").add(XmNloadModel, XmLOAD_IMMEDIATE);
+    if (XFontSet font_set = table_font_set(XtDisplay(parent)))
+        args.add(XmNfontType, XmFONT_IS_FONTSET).add(XmNfont, font_set);
+    else
+        args.add(XmNfontType, XmFONT_IS_FONT).add(XmNfontName, "fixed").add(XmNloadModel, XmLOAD_IMMEDIATE);
     XmRendition rendition =
         XmRenditionCreate(parent, const_cast<char*>(XmFONTLIST_DEFAULT_TAG), args.list(), args.count());
     XmRenderTable table = XmRenderTableAddRenditions(nullptr, &rendition, 1, XmMERGE_REPLACE);

@@ -1,7 +1,7 @@
 // The agent page against the fixture: the router's four agents as rows of
 // the agent table written back unchanged by Apply, row selection by clicks
 // driving Change and Delete, Delete taking rows off, and another object's
-// rows replacing them.
+// rows replacing them; text in the user's locale drawn by character.
 #include <gtest/gtest.h>
 
 #include <X11/IntrinsicP.h>
@@ -15,6 +15,7 @@
 #include "driver/PageDriver.hpp"
 #include "driver/TableDriver.hpp"
 #include "driver/ToolTest.hpp"
+#include "gui/Args.hpp"
 #include "gui/Table.hpp"
 #include "ui/AgentPage.hpp"
 
@@ -93,6 +94,33 @@ TEST_F(AgentPageTest, RouterAgentsAreRowsThatClicksSelectAndDeleteTakesOff)
     EXPECT_EQ((Row{table_row(agent_table, 0)[0], table_row(agent_table, 1)[0]}), (Row{"RPC", "MIS"}));
     EXPECT_EQ(agent_table->get_num_selected(), 0);
     EXPECT_EQ(XbaeMatrixNumRows(agent_table->get_table()), 5);
+}
+
+// In a UTF-8 locale a cell's text is measured and drawn by character: the
+// core font alone took "ü" for two characters of its own.
+TEST_F(AgentPageTest, CellsDrawUtf8TextByCharacter)
+{
+    ::setenv("LC_ALL", "C.UTF-8", 1);
+    server_ = start_server(false);
+    const std::string path = "/networkId=\"zentra-osi\"/managedElementId=\"zürich-ß\"";
+    admin(*server_, {"set", node_dn(*server_, 16), "managedObjects", nlohmann::json::array({path}).dump()});
+    start({"-id", "16"});
+    ASSERT_EQ(agent_page->num_agents(), 1);
+    ASSERT_EQ(table_row(agent_table, 0)[2], path);
+
+    XmRenderTable fonts = nullptr;
+    XtVaGetValues(agent_table->get_table(), XmNrenderTable, &fonts, nullptr);
+    XmRendition rendition = XmRenderTableGetRendition(fonts, const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
+    ASSERT_NE(rendition, nullptr);
+    XmFontType type = XmFONT_IS_FONT;
+    XtPointer font = nullptr;
+    XmRenditionRetrieve(rendition, Args().add(XmNfontType, &type).add(XmNfont, &font).list(), 2);
+    XmRenditionFree(rendition);
+    ASSERT_EQ(type, XmFONT_IS_FONTSET);
+    auto* font_set = static_cast<XFontSet>(font);
+    const int characters = static_cast<int>(path.size()) - 2;  // "ü" and "ß" take two bytes each
+    EXPECT_EQ(XmbTextEscapement(font_set, path.c_str(), static_cast<int>(path.size())),
+              characters * XmbTextEscapement(font_set, "z", 1));
 }
 
 }  // namespace
