@@ -57,7 +57,8 @@ void override_translations(Widget matrix, const char* table)
 // font set, so that text is drawn by character, not byte by byte: the Unicode
 // fixed font where the display has it, else "fixed" for what it covers. Made
 // here rather than by a resource converter, which would warn on standard
-// error of every charset the display lacks.
+// error of every charset the display lacks. Made once and kept: the render
+// tables of every table point at it, and the tool opens one display.
 XFontSet table_font_set(Display* display)
 {
     static XFontSet font_set = nullptr;
