@@ -5,6 +5,8 @@
 //   qv_bench             fairness, request rates, a 100,000-object load,
 //                        1,000,000 audit entries queried by DN
 //   qv_bench --million   a 1,000,000-object load and requests on it
+//   qv_bench --smoke     everything once on a small database, for make test
+//                        to see that the bench still runs (figures meaningless)
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -123,9 +125,10 @@ int main(int argc, char** argv)
     // its figures must not pay for memory statistics the server does not keep.
     sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
     const bool million = argc > 1 && std::strcmp(argv[1], "--million") == 0;
-    const int objects = million ? 1000000 : 100000;
+    const bool smoke = argc > 1 && std::strcmp(argv[1], "--smoke") == 0;
+    const int objects = million ? 1000000 : smoke ? 20000 : 100000;
     const int nodes = BenchDocument::nodes_for(objects);
-    std::printf("qv_bench: %d objects (%d nodes)\n", objects, nodes);
+    std::printf("qv_bench: %d objects (%d nodes)%s\n", objects, nodes, smoke ? ", a smoke run" : "");
     try {
         auto server = loaded_server(objects);
         request_figures(*server, nodes);
@@ -134,7 +137,7 @@ int main(int argc, char** argv)
         if (!million) {
             throughput_figures(*server, nodes);
             fairness_figures(*server);
-            audit_figures(*server, nodes, 1000000);
+            audit_figures(*server, nodes, smoke ? 10000 : 1000000);
         }
     } catch (const std::exception& e) {
         std::cerr << "qv_bench: " << e.what() << '\n';

@@ -100,7 +100,9 @@ double open_in_browser(XtAppContext context, Widget top, const std::string& syst
     XtCallCallbacks(mw_navigator, XmNnodeStateCallback, &data);
     settle(context, shell);
     const double elapsed = seconds_since(start);
-    return parent->child_count == kChildren ? elapsed : -1;
+    const bool opened = parent->child_count == kChildren;
+    destroy_tree();  // as closing the browser does: the tree's objects go with it
+    return opened ? elapsed : -1;
 }
 
 }  // namespace
