@@ -53,12 +53,17 @@ void override_translations(Widget matrix, const char* table)
 
 // The matrix draws with core fonts only, and only with the rendition of the
 // default tag: it is given one of its own rather than the anti-aliased
-// render table every other widget inherits. In a multibyte locale (UTF-8) a
-// font set, so that text is drawn by character, not byte by byte: the Unicode
-// fixed font where the display has it, else "fixed" for what it covers. Made
-// here rather than by a resource converter, which would warn on standard
-// error of every charset the display lacks. Made once and kept: the render
-// tables of every table point at it, and the tool opens one display.
+// render table every other widget inherits, the core "fixed" font (one
+// request to the X server).
+//
+// Text beyond ASCII in a multibyte locale (UTF-8) needs a font set, so that
+// it is drawn by character, not byte by byte: the Unicode fixed font where the
+// display has it, else "fixed" for what it covers. Making one takes some fifty
+// requests (a font list per charset of the locale), seconds over a slow
+// display, so a table takes it only when its text needs it. Made here rather
+// than by a resource converter, which would warn on standard error of every
+// charset the display lacks; made once and kept, as the render tables point
+// at it (the tool opens one display).
 XFontSet table_font_set(Display* display)
 {
     static XFontSet font_set = nullptr;
@@ -74,10 +79,11 @@ XFontSet table_font_set(Display* display)
     return font_set;
 }
 
-XmRenderTable core_font_table(Widget parent)
+// The render table of the font set, or of "fixed" when font_set is null.
+XmRenderTable core_font_table(Widget parent, XFontSet font_set)
 {
     Args args;
-    if (XFontSet font_set = table_font_set(XtDisplay(parent)))
+    if (font_set)
         args.add(XmNfontType, XmFONT_IS_FONTSET).add(XmNfont, font_set);
     else
         args.add(XmNfontType, XmFONT_IS_FONT).add(XmNfontName, "fixed").add(XmNloadModel, XmLOAD_IMMEDIATE);
@@ -86,6 +92,14 @@ XmRenderTable core_font_table(Widget parent)
     XmRenderTable table = XmRenderTableAddRenditions(nullptr, &rendition, 1, XmMERGE_REPLACE);
     XmRenditionFree(rendition);
     return table;
+}
+
+bool beyond_ascii(const char* text)
+{
+    for (; text && *text; ++text)
+        if (static_cast<unsigned char>(*text) >= 0x80)
+            return true;
+    return false;
 }
 
 // The matrix's own SelectCell does nothing when the pointer lands on its
@@ -149,7 +163,7 @@ void Table::create_table(int rows, int columns)
 void Table::create_table()
 {
     std::vector<String> labels(static_cast<std::size_t>(min_columns_), const_cast<String>(""));
-    XmRenderTable fonts = core_font_table(parent_);
+    XmRenderTable fonts = core_font_table(parent_, nullptr);
     Args args;
     args.add(XmNrenderTable, fonts)
         .add(XmNrows, min_rows_)
@@ -167,6 +181,7 @@ void Table::create_table()
         .add(XmNhorzFill, True);
     table_ = XtCreateManagedWidget("al_table", xbaeMatrixWidgetClass, parent_, args.list(), args.count());
     XmRenderTableFree(fonts);  // the matrix keeps a copy
+    font_set_ = false;
     XtVaSetValues(table_, XmNuserData, static_cast<XtPointer>(this), nullptr);
     register_select_action(table_);
     XtAddCallback(table_, XmNenterCellCallback, refuse_edit, static_cast<XtPointer>(this));
@@ -191,6 +206,8 @@ void Table::create_cell(int row, int column, const char* text)
         return;
     }
     rows_.set_editable(row, column, false);
+    if (beyond_ascii(text))
+        use_font_set();
     XbaeMatrixSetCell(table_, row, column, const_cast<String>(text ? text : ""));
 }
 
@@ -201,9 +218,22 @@ void Table::create_edit_cell(int row, int column, const char* text)
         return;
     }
     rows_.set_editable(row, column, true);
+    use_font_set();  // whatever the user may type
     // The edit field takes the keyboard through the matrix.
     XtVaSetValues(table_, XmNtraversalOn, True, nullptr);
     XbaeMatrixSetCell(table_, row, column, const_cast<String>(text ? text : ""));
+}
+
+void Table::use_font_set()
+{
+    if (font_set_)
+        return;
+    font_set_ = true;
+    if (XFontSet font_set = table_font_set(XtDisplay(table_))) {
+        XmRenderTable fonts = core_font_table(table_, font_set);
+        XtVaSetValues(table_, XmNrenderTable, fonts, nullptr);
+        XmRenderTableFree(fonts);
+    }
 }
 
 void Table::commit(char unmap) { XbaeMatrixCommitEdit(table_, unmap ? True : False); }

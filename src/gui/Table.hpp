@@ -82,10 +82,14 @@ protected:
     const TableRows& rows() const { return rows_; }
 
 private:
+    // Text beyond ASCII is drawn through a font set, taken on first need.
+    void use_font_set();
+
     void show_selection();
     // Widget rows: the data rows, or the minimum when there are fewer.
     int widget_rows() const;
 
+    bool font_set_ = false;
     int min_rows_ = 10;
     int min_columns_ = 5;
     Widget parent_ = nullptr;
